@@ -1,0 +1,46 @@
+#include "Application.h"
+
+#include "frmVyx.h"
+
+#include <QCoreApplication>
+
+namespace vyx {
+
+Application::Application(MessagePrompter& prompter, FileChooser& chooser)
+    : m_prompter(prompter)
+    , m_chooser(chooser) {}
+
+Application::~Application() {
+    for (const QPointer<QWidget>& window : std::as_const(m_windows)) {
+        delete window.data();
+    }
+}
+
+frmVyx* Application::mainWindow() const {
+    return m_main;
+}
+
+frmVyx& Application::showMainWindow() {
+    if (m_main.isNull()) {
+        m_main = makeWindow<frmVyx>(*this);
+    }
+    m_main->show();
+    return *m_main;
+}
+
+void Application::exitAll() {
+    // Called from a window's own menu, so the windows may only be deleted once the handler has
+    // returned; hiding them and silencing their players cannot wait.
+    for (const QPointer<QWidget>& window : std::as_const(m_windows)) {
+        if (!window.isNull()) {
+            window->hide();
+            window->setEnabled(false);
+            window->setAttribute(Qt::WA_DeleteOnClose, false);
+            window->deleteLater();
+        }
+    }
+    m_windows.removeAll(nullptr);
+    QCoreApplication::quit();
+}
+
+} // namespace vyx

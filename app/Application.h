@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+#include <utility>
+
+namespace vyx {
+
+class FileChooser;
+class MessagePrompter;
+class frmVyx;
+
+// Owns the program's windows. They are top-level windows without an owner, so Qt parenting
+// cannot own them: each is made here, deletes itself when closed, and whatever is still open
+// when the Application goes is deleted with it.
+class Application final : public QObject {
+    Q_OBJECT
+public:
+    Application(MessagePrompter& prompter, FileChooser& chooser);
+    ~Application() override;
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    [[nodiscard]] MessagePrompter& prompter() const { return m_prompter; }
+    [[nodiscard]] FileChooser& fileChooser() const { return m_chooser; }
+
+    // Start-up: makes and shows the main window.
+    frmVyx& showMainWindow();
+    [[nodiscard]] frmVyx* mainWindow() const;
+
+    // Ends the program at once: every window goes and playback stops.
+    void exitAll();
+
+private:
+    template <class Window, class... Args> Window* makeWindow(Args&&... args) {
+        auto* const window = new Window(std::forward<Args>(args)...);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        m_windows.append(window);
+        return window;
+    }
+
+    MessagePrompter& m_prompter;
+    FileChooser& m_chooser;
+    QPointer<frmVyx> m_main;
+    QList<QPointer<QWidget>> m_windows;
+};
+
+} // namespace vyx

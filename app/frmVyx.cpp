@@ -1,0 +1,135 @@
+#include "frmVyx.h"
+
+#include "Application.h"
+#include "ErrorTrap.h"
+#include "MediaPlayer.h"
+#include "MenuBuilder.h"
+#include "Publisher.h"
+#include "Twips.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QMenuBar>
+
+namespace vyx {
+
+namespace {
+
+constexpr double kClientWidth = 12000;
+constexpr double kClientHeight = 4515;
+
+MediaPlayerSettings playerSettings() {
+    MediaPlayerSettings settings;
+    settings.AutoStart = true;
+    settings.AutoRewind = false;
+    settings.DisplaySize = DisplaySizeMode::FitToSize;
+    settings.ShowControls = true;
+    settings.ShowPositionControls = true;
+    settings.ShowTracker = true;
+    settings.ShowAudioControls = true;
+    settings.EnableContextMenu = true;
+    settings.ClickToPlay = true;
+    settings.PlayCount = 1;
+    settings.Mute = false;
+    settings.Volume = -600;
+    return settings;
+}
+
+} // namespace
+
+QString frmVyx::caption() {
+    return QStringLiteral("Vyx Player") + QString(45, u' ') + publisher::host();
+}
+
+frmVyx::frmVyx(Application& app)
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , m_app(app)
+    , m_mp(nullptr)
+    , m_opener(app.fileChooser()) {
+    setObjectName(QStringLiteral("frmVyx"));
+    setWindowTitle(caption());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vyxplayer.svg")));
+
+    auto* const client = new QLabel(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    client->setPixmap(QPixmap(QStringLiteral(":/main-background.jpg")));
+    client->setAutoFillBackground(true);
+    QPalette white = client->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    client->setPalette(white);
+    client->setFixedSize(twips::toPixels(kClientWidth, kClientHeight));
+    setCentralWidget(client);
+
+    m_mp = new MediaPlayer(playerSettings(), client);
+    m_mp->setObjectName(QStringLiteral("MP"));
+    m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
+
+    createFileMenu();
+    createOnlineMenu();
+    createHelpMenu();
+    Form_Load();
+}
+
+void frmVyx::Form_Load() {
+    // The client area keeps its designed size under the menu bar; whatever frame the window
+    // manager adds goes around it. A fixed size also leaves no maximise button.
+    setFixedSize(twips::toPixels(kClientWidth, 0).width(),
+                 menuBar()->sizeHint().height() + twips::toPixels(kClientHeight));
+}
+
+void frmVyx::createFileMenu() {
+    MenuBuilder file(menuBar(), "mnuFile", tr("&File"), m_app.prompter());
+    file.item("mnuOpen", tr("&Open in separate window..."))
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    file.command(
+        "mnuPlay", tr("&Play..."), [this] { mnuPlay_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
+    file.separator("l1");
+    file.command("mnuExit", tr("&Exit"), [this] { m_app.exitAll(); });
+}
+
+void frmVyx::createOnlineMenu() {
+    MenuBuilder online(menuBar(), "mnuOnline", tr("&Online"), m_app.prompter());
+    online.item("mnuFree", tr("&Free Downloads Page"));
+    MenuBuilder trial = online.submenu("mnuTrial", tr("&Trial Downloads"));
+    trial.item("mnuTDA", tr("Tessaline &Database Application (11.1MB)"));
+    trial.item("mnuTP", tr("Tessaline &Professional Database (12.1MB)"));
+    trial.item("mnuTS", tr("Tessaline &Server"))->setEnabled(false);
+    trial.separator("l11");
+    trial.item("mnuCompress", tr("P&ixSqueeze (820KB)"));
+    trial.item("mnuDown", tr("Pe&llumDownloader (215KB)"));
+    trial.item("mnuCrawl", tr("PellumCra&wler (217KB)"));
+    trial.item("mnuDraw", tr("PellumD&raw (324KB)"));
+    trial.item("mnuMailer", tr("Pellum&Mailer (219KB)"));
+    trial.item("mnuBrowse", tr("Pellum&Browser (206KB)"));
+    trial.item("mnuSol", tr("PellumSolitair&e (539KB)"));
+    trial.separator("l12");
+    trial.item("mnuPlayer", tr("Vyx Player (348KB)"));
+    trial.item("mnuSurfer", tr("Vyx Surfer (116KB)"));
+    trial.item("mnuEditor", tr("Vyx Editor (216KB)"));
+    trial.item("mnuPB", tr("Vyx Phonebook (412KB)"));
+    online.separator("l2");
+    online.item("mnuHome", tr("Publisher &Home"));
+    online.item("mnuStore", tr("Publisher &Store"));
+}
+
+void frmVyx::createHelpMenu() {
+    MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_app.prompter());
+    help.item("mnuAbout", tr("&About Vyx Player..."));
+}
+
+void frmVyx::mnuPlay_Click() {
+    OpenFileDialog* dialog = nullptr;
+    runTrapped(TrapKind::FileCommand, m_app.prompter(),
+               {
+                   [&] { dialog = &m_opener; },
+                   [&] { dialog->setDialogTitle(QStringLiteral("Select A Media File To Play")); },
+                   [&] { dialog->setFilter(QStringLiteral("All Files|*.*")); },
+                   [&] { dialog->ShowOpen(); },
+                   [&] { m_mp->Open(dialog->FileName()); },
+                   [&] { dialog = nullptr; },
+               });
+}
+
+} // namespace vyx

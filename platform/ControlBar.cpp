@@ -1,0 +1,140 @@
+#include "ControlBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStyle>
+#include <QToolButton>
+#include <cmath>
+
+namespace vyx {
+
+namespace {
+
+constexpr int kTrackerSteps = 1000;
+constexpr double kSkipSeconds = 10.0;
+
+QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip) {
+    auto* const button = new QToolButton(parent);
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setToolTip(tip);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::TabFocus);
+    return button;
+}
+
+} // namespace
+
+ControlBar::ControlBar(const Parts& parts, QWidget* parent)
+    : QWidget(parent)
+    , m_playPause(makeButton(this, QStyle::SP_MediaPlay, tr("Play")))
+    , m_stop(makeButton(this, QStyle::SP_MediaStop, tr("Stop")))
+    , m_back(makeButton(this, QStyle::SP_MediaSeekBackward, tr("Back 10 seconds")))
+    , m_forward(makeButton(this, QStyle::SP_MediaSeekForward, tr("Forward 10 seconds")))
+    , m_tracker(new QSlider(Qt::Horizontal, this))
+    , m_time(new QLabel(this))
+    , m_mute(makeButton(this, QStyle::SP_MediaVolume, tr("Mute")))
+    , m_volume(new QSlider(Qt::Horizontal, this)) {
+    auto* const layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(1);
+    layout->addWidget(m_playPause);
+    layout->addWidget(m_stop);
+    layout->addWidget(m_back);
+    layout->addWidget(m_forward);
+    layout->addWidget(m_tracker, 1);
+    layout->addWidget(m_time);
+    layout->addWidget(m_mute);
+    layout->addWidget(m_volume);
+
+    m_tracker->setRange(0, kTrackerSteps);
+    m_tracker->setToolTip(tr("Position"));
+    m_tracker->setFocusPolicy(Qt::TabFocus);
+    m_volume->setRange(0, 100);
+    m_volume->setMaximumWidth(70);
+    m_volume->setToolTip(tr("Volume"));
+    m_volume->setFocusPolicy(Qt::TabFocus);
+    m_mute->setCheckable(true);
+    setTimes(0.0, 0.0);
+    setMedia(false);
+
+    m_playPause->setVisible(parts.transport);
+    m_stop->setVisible(parts.transport);
+    m_back->setVisible(parts.position);
+    m_forward->setVisible(parts.position);
+    m_tracker->setVisible(parts.tracker);
+    m_time->setVisible(parts.tracker);
+    m_mute->setVisible(parts.audio);
+    m_volume->setVisible(parts.audio);
+
+    connect(m_playPause, &QToolButton::clicked, this, &ControlBar::playPauseRequested);
+    connect(m_stop, &QToolButton::clicked, this, &ControlBar::stopRequested);
+    connect(m_back, &QToolButton::clicked, this, [this] { Q_EMIT skipRequested(-kSkipSeconds); });
+    connect(m_forward, &QToolButton::clicked, this, [this] { Q_EMIT skipRequested(kSkipSeconds); });
+    connect(m_tracker, &QSlider::sliderMoved, this,
+            [this](int step) { Q_EMIT seekRequested(m_duration * step / kTrackerSteps); });
+    connect(m_tracker, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove) {
+            Q_EMIT seekRequested(m_duration * m_tracker->sliderPosition() / kTrackerSteps);
+        }
+    });
+    connect(m_mute, &QToolButton::toggled, this, &ControlBar::muteRequested);
+    connect(m_volume, &QSlider::valueChanged, this,
+            [this](int percent) { Q_EMIT volumeRequested(percent); });
+}
+
+QString ControlBar::formatTime(double seconds) {
+    const long long total =
+        std::isfinite(seconds) && seconds > 0 ? std::llround(std::floor(seconds)) : 0;
+    const long long hours = total / 3600;
+    const long long minutes = (total / 60) % 60;
+    const long long secs = total % 60;
+    if (hours > 0) {
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(minutes, 2, 10, QLatin1Char('0'))
+            .arg(secs, 2, 10, QLatin1Char('0'));
+    }
+    return QStringLiteral("%1:%2").arg(minutes).arg(secs, 2, 10, QLatin1Char('0'));
+}
+
+void ControlBar::setPlaying(bool playing) {
+    m_playPause->setIcon(
+        style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
+    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+}
+
+void ControlBar::setMedia(bool loaded) {
+    for (QWidget* const control :
+         {static_cast<QWidget*>(m_playPause), static_cast<QWidget*>(m_stop),
+          static_cast<QWidget*>(m_back), static_cast<QWidget*>(m_forward),
+          static_cast<QWidget*>(m_tracker)}) {
+        control->setEnabled(loaded);
+    }
+}
+
+void ControlBar::setTimes(double position, double duration) {
+    m_duration = std::isfinite(duration) && duration > 0 ? duration : 0.0;
+    if (!m_tracker->isSliderDown()) {
+        const QSignalBlocker blocker(m_tracker);
+        m_tracker->setValue(m_duration > 0 ? static_cast<int>(kTrackerSteps * position / m_duration)
+                                           : 0);
+    }
+    m_time->setText(formatTime(position) + QStringLiteral(" / ") + formatTime(m_duration));
+}
+
+void ControlBar::setMuted(bool muted) {
+    const QSignalBlocker blocker(m_mute);
+    m_mute->setChecked(muted);
+    m_mute->setIcon(
+        style()->standardIcon(muted ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
+    m_mute->setToolTip(muted ? tr("Sound on") : tr("Mute"));
+}
+
+void ControlBar::setVolumePercent(double percent) {
+    const QSignalBlocker blocker(m_volume);
+    m_volume->setValue(static_cast<int>(std::lround(percent)));
+}
+
+} // namespace vyx

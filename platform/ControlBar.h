@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QSlider;
+class QToolButton;
+
+namespace vyx {
+
+// The player's buttons and sliders. A passive view: the player tells it the state, and it
+// reports what the user asks for; it never talks to the engine.
+class ControlBar final : public QWidget {
+    Q_OBJECT
+public:
+    struct Parts {
+        bool transport = true; // play/pause and stop
+        bool position = true;  // skip back and forward
+        bool tracker = true;   // seek slider with times
+        bool audio = true;     // mute and volume
+    };
+
+    ControlBar(const Parts& parts, QWidget* parent);
+
+    void setPlaying(bool playing);
+    void setMedia(bool loaded);
+    void setTimes(double position, double duration);
+    void setMuted(bool muted);
+    void setVolumePercent(double percent);
+
+    // "1:05" or "1:02:03"; what both time labels show.
+    static QString formatTime(double seconds);
+
+Q_SIGNALS:
+    void playPauseRequested();
+    void stopRequested();
+    void skipRequested(double seconds);
+    void seekRequested(double position);
+    void muteRequested(bool muted);
+    void volumeRequested(double percent);
+
+private:
+    QToolButton* m_playPause;
+    QToolButton* m_stop;
+    QToolButton* m_back;
+    QToolButton* m_forward;
+    QSlider* m_tracker;
+    QLabel* m_time;
+    QToolButton* m_mute;
+    QSlider* m_volume;
+    double m_duration = 0.0;
+};
+
+} // namespace vyx

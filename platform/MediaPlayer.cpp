@@ -1,0 +1,354 @@
+#include "MediaPlayer.h"
+
+#include "ControlBar.h"
+#include "MediaProbe.h"
+#include "MpvCore.h"
+#include "RuntimeError.h"
+#include "VideoSurface.h"
+#include "VolumeScale.h"
+
+#include <QActionGroup>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <cstring>
+#include <mpv/client.h>
+
+namespace vyx {
+
+MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(settings)
+    , m_screen(new QStackedWidget(this))
+    , m_message(new QLabel(m_screen))
+    , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
+                                 settings.ShowTracker, settings.ShowAudioControls},
+                                this)) {
+    auto* const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_screen, 1);
+    layout->addWidget(m_controls);
+    m_controls->setVisible(settings.ShowControls || settings.ShowPositionControls ||
+                           settings.ShowTracker || settings.ShowAudioControls);
+
+    m_message->setAlignment(Qt::AlignCenter);
+    m_message->setWordWrap(true);
+    m_message->setAutoFillBackground(true);
+    QPalette dark = m_message->palette();
+    dark.setColor(QPalette::Window, Qt::black);
+    dark.setColor(QPalette::WindowText, Qt::white);
+    m_message->setPalette(dark);
+    m_screen->addWidget(m_message);
+
+    try {
+        m_core = std::make_shared<MpvCore>();
+    } catch (const RuntimeError& error) {
+        showMessage(error.description());
+        m_controls->setEnabled(false);
+        return;
+    }
+
+    m_surface = new VideoSurface(m_core, m_screen);
+    m_screen->addWidget(m_surface);
+    m_screen->setCurrentWidget(m_surface);
+    connect(m_surface, &VideoSurface::rendererFailed, this, [this](const QString& reason) {
+        m_noPictureReason = reason;
+        showMessage(reason);
+    });
+    connect(m_surface, &VideoSurface::clicked, this, [this] {
+        if (m_settings.ClickToPlay && m_loaded) {
+            togglePlay();
+        }
+    });
+
+    m_core->setOption("loop-file", m_settings.PlayCount <= 0
+                                       ? QStringLiteral("inf")
+                                       : QString::number(m_settings.PlayCount - 1));
+    setDisplaySize(m_settings.DisplaySize);
+    setVolume(m_settings.Volume);
+    setMute(m_settings.Mute);
+
+    m_core->observe("pause", MPV_FORMAT_FLAG);
+    m_core->observe("mute", MPV_FORMAT_FLAG);
+    m_core->observe("volume", MPV_FORMAT_DOUBLE);
+    m_core->observe("time-pos", MPV_FORMAT_DOUBLE);
+    m_core->observe("duration", MPV_FORMAT_DOUBLE);
+    m_core->observe("eof-reached", MPV_FORMAT_FLAG);
+
+    m_core->setWakeup(&MediaPlayer::wakeup, this);
+
+    connect(m_controls, &ControlBar::playPauseRequested, this, &MediaPlayer::togglePlay);
+    connect(m_controls, &ControlBar::stopRequested, this, &MediaPlayer::stop);
+    connect(m_controls, &ControlBar::skipRequested, this,
+            [this](double seconds) { seek(m_position + seconds); });
+    connect(m_controls, &ControlBar::seekRequested, this, &MediaPlayer::seek);
+    connect(m_controls, &ControlBar::muteRequested, this, &MediaPlayer::setMute);
+    connect(m_controls, &ControlBar::volumeRequested, this, [this](double percent) {
+        m_core->setDouble("volume", percent);
+        if (m_muted && percent > 0) {
+            setMute(false);
+        }
+    });
+}
+
+MediaPlayer::~MediaPlayer() {
+    // The surface keeps the core alive until its render context is gone; from here on no
+    // event may be queued for this half-destroyed player.
+    if (m_core) {
+        m_core->setWakeup(nullptr, nullptr);
+    }
+}
+
+void MediaPlayer::Open(const QString& path) {
+    if (!m_core) {
+        throw RuntimeError(ErrorCode::MediaEngineUnavailable, path);
+    }
+    checkPlayable(path);
+    m_fileName = path;
+    m_loaded = true;
+    m_atEnd = false;
+    m_audioOnly = false;
+    m_title.clear();
+    m_position = 0.0;
+    m_duration = 0.0;
+    showPicture();
+    m_controls->setMedia(true);
+    m_controls->setTimes(0.0, 0.0);
+    m_core->setFlag("pause", !m_settings.AutoStart);
+    m_core->command({QStringLiteral("loadfile"), path, QStringLiteral("replace")});
+}
+
+int MediaPlayer::Volume() const {
+    return volume::fromMpvPercent(m_volumePercent);
+}
+
+QString MediaPlayer::message() const {
+    return m_screen->currentWidget() == m_message ? m_message->text() : QString();
+}
+
+void MediaPlayer::play() {
+    if (!m_core || !m_loaded) {
+        return;
+    }
+    if (m_atEnd) {
+        m_core->command({QStringLiteral("seek"), QStringLiteral("0"), QStringLiteral("absolute")});
+    }
+    m_core->setFlag("pause", false);
+}
+
+void MediaPlayer::pause() {
+    if (m_core) {
+        m_core->setFlag("pause", true);
+    }
+}
+
+void MediaPlayer::togglePlay() {
+    if (m_paused) {
+        play();
+    } else {
+        pause();
+    }
+}
+
+void MediaPlayer::stop() {
+    if (!m_core || !m_loaded) {
+        return;
+    }
+    m_core->setFlag("pause", true);
+    m_core->command({QStringLiteral("seek"), QStringLiteral("0"), QStringLiteral("absolute")});
+}
+
+void MediaPlayer::seek(double seconds) {
+    if (!m_core || !m_loaded) {
+        return;
+    }
+    const double target = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
+    m_core->command({QStringLiteral("seek"), QString::number(target, 'f', 3),
+                     QStringLiteral("absolute+exact")});
+}
+
+void MediaPlayer::setMute(bool muted) {
+    if (!m_core) {
+        return;
+    }
+    m_muted = muted;
+    m_core->setFlag("mute", muted);
+    m_controls->setMuted(muted);
+}
+
+void MediaPlayer::setVolume(int hundredthsOfDecibel) {
+    if (!m_core) {
+        return;
+    }
+    m_volumePercent = volume::toMpvPercent(hundredthsOfDecibel);
+    m_core->setDouble("volume", m_volumePercent);
+    m_controls->setVolumePercent(m_volumePercent);
+}
+
+void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
+    if (!m_core) {
+        return;
+    }
+    m_settings.DisplaySize = size;
+    const bool fit = size == DisplaySizeMode::FitToSize;
+    m_core->setString("keepaspect", fit ? QStringLiteral("no") : QStringLiteral("yes"));
+    m_core->setString("video-unscaled",
+                      fit ? QStringLiteral("no") : QStringLiteral("downscale-big"));
+}
+
+void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
+    if (!m_settings.EnableContextMenu || !m_core) {
+        QWidget::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    QAction* const playPause = menu.addAction(m_paused ? tr("&Play") : tr("P&ause"));
+    playPause->setEnabled(m_loaded);
+    QAction* const stopAction = menu.addAction(tr("&Stop"));
+    stopAction->setEnabled(m_loaded);
+    QAction* const mute = menu.addAction(tr("&Mute"));
+    mute->setCheckable(true);
+    mute->setChecked(m_muted);
+    menu.addSeparator();
+    QMenu* const sizes = menu.addMenu(tr("&Display Size"));
+    QActionGroup group(sizes);
+    QAction* const original = sizes->addAction(tr("&Original Size"));
+    QAction* const fit = sizes->addAction(tr("&Fit to Player"));
+    for (QAction* const action : {original, fit}) {
+        action->setCheckable(true);
+        group.addAction(action);
+    }
+    (m_settings.DisplaySize == DisplaySizeMode::FitToSize ? fit : original)->setChecked(true);
+
+    QAction* const chosen = menu.exec(event->globalPos());
+    if (chosen == playPause) {
+        togglePlay();
+    } else if (chosen == stopAction) {
+        stop();
+    } else if (chosen == mute) {
+        setMute(!m_muted);
+    } else if (chosen == original) {
+        setDisplaySize(DisplaySizeMode::Default);
+    } else if (chosen == fit) {
+        setDisplaySize(DisplaySizeMode::FitToSize);
+    }
+}
+
+void MediaPlayer::wakeup(void* context) {
+    // libmpv's thread. One queued drain at a time is enough: it empties the whole queue.
+    auto* const self = static_cast<MediaPlayer*>(context);
+    if (!self->m_drainQueued.exchange(true)) {
+        QMetaObject::invokeMethod(self, &MediaPlayer::drainEvents, Qt::QueuedConnection);
+    }
+}
+
+void MediaPlayer::drainEvents() {
+    m_drainQueued = false;
+    while (const mpv_event* event = m_core->nextEvent()) {
+        switch (event->event_id) {
+        case MPV_EVENT_PROPERTY_CHANGE:
+        case MPV_EVENT_GET_PROPERTY_REPLY:
+            handlePropertyChange(*static_cast<const mpv_event_property*>(event->data));
+            break;
+        case MPV_EVENT_FILE_LOADED:
+            m_core->request("media-title", MPV_FORMAT_STRING);
+            m_core->request("vid", MPV_FORMAT_STRING);
+            break;
+        case MPV_EVENT_END_FILE: {
+            const auto* const end = static_cast<const mpv_event_end_file*>(event->data);
+            if (end->reason == MPV_END_FILE_REASON_ERROR) {
+                m_loaded = false;
+                m_controls->setMedia(false);
+                m_controls->setPlaying(false);
+                showMessage(tr("Cannot play %1:\n%2")
+                                .arg(QFileInfo(m_fileName).fileName(),
+                                     QString::fromUtf8(mpv_error_string(end->error))));
+            }
+            break;
+        }
+        default:
+            break;
+        }
+    }
+}
+
+void MediaPlayer::handlePropertyChange(const mpv_event_property& property) {
+    const auto is = [&](const char* name) {
+        return std::strcmp(property.name, name) == 0;
+    };
+    if (property.format == MPV_FORMAT_FLAG) {
+        const bool value = *static_cast<const int*>(property.data) != 0;
+        if (is("pause")) {
+            m_paused = value;
+            m_controls->setPlaying(isPlaying());
+            Q_EMIT playingChanged(isPlaying());
+        } else if (is("mute")) {
+            m_muted = value;
+            m_controls->setMuted(value);
+        } else if (is("eof-reached")) {
+            m_atEnd = value;
+            if (value) {
+                handleEndOfFile();
+            }
+        }
+    } else if (property.format == MPV_FORMAT_DOUBLE) {
+        const double value = *static_cast<const double*>(property.data);
+        if (is("time-pos")) {
+            m_position = value;
+            m_controls->setTimes(m_position, m_duration);
+            Q_EMIT positionChanged(value);
+        } else if (is("duration")) {
+            m_duration = value;
+            m_controls->setTimes(m_position, m_duration);
+        } else if (is("volume")) {
+            m_volumePercent = value;
+            m_controls->setVolumePercent(value);
+        }
+    } else if (property.format == MPV_FORMAT_STRING) {
+        const QString value = QString::fromUtf8(*static_cast<const char* const*>(property.data));
+        if (is("vid")) {
+            // "no" once the file is loaded and has no picture; a track number otherwise.
+            m_audioOnly = value == QLatin1String("no");
+            m_audioOnly ? showTitle() : showPicture();
+        } else if (is("media-title")) {
+            m_title = value;
+            if (m_audioOnly) {
+                showTitle();
+            }
+        }
+    } else if (is("time-pos")) {
+        m_position = 0.0;
+        m_controls->setTimes(0.0, m_duration);
+    }
+}
+
+void MediaPlayer::handleEndOfFile() {
+    if (m_settings.AutoRewind) {
+        m_core->setFlag("pause", true);
+        m_core->command({QStringLiteral("seek"), QStringLiteral("0"), QStringLiteral("absolute")});
+    }
+    Q_EMIT finished();
+}
+
+void MediaPlayer::showMessage(const QString& text) {
+    m_message->setText(text);
+    m_screen->setCurrentWidget(m_message);
+}
+
+void MediaPlayer::showTitle() {
+    showMessage(m_title.isEmpty() ? QFileInfo(m_fileName).fileName() : m_title);
+}
+
+void MediaPlayer::showPicture() {
+    if (!m_noPictureReason.isEmpty()) {
+        showMessage(m_noPictureReason);
+    } else if (m_surface != nullptr) {
+        m_screen->setCurrentWidget(m_surface);
+    }
+}
+
+} // namespace vyx

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QWidget>
+#include <atomic>
+#include <memory>
+
+class QLabel;
+class QStackedWidget;
+struct mpv_event_property;
+
+namespace vyx {
+
+class ControlBar;
+class MpvCore;
+class VideoSurface;
+
+// How the picture is sized in the player.
+enum class DisplaySizeMode {
+    Default = 0,   // at its own size, centred, scaled down only when it does not fit
+    FitToSize = 4, // stretched to the player
+};
+
+// The settings a window gives its player; they are fixed for the player's life.
+struct MediaPlayerSettings {
+    bool AutoStart = true;
+    bool AutoRewind = false;
+    DisplaySizeMode DisplaySize = DisplaySizeMode::Default;
+    bool ShowControls = true;
+    bool ShowPositionControls = true;
+    bool ShowTracker = true;
+    bool ShowAudioControls = true;
+    bool EnableContextMenu = true;
+    bool ClickToPlay = true;
+    int PlayCount = 1; // 0 repeats for ever
+    bool Mute = false;
+    int Volume = 0; // hundredths of a decibel, 0 full, -10000 silent
+};
+
+// A media player component: the picture, its control bar and a libmpv core of its own.
+class MediaPlayer final : public QWidget {
+    Q_OBJECT
+public:
+    MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent);
+    ~MediaPlayer() override;
+    MediaPlayer(const MediaPlayer&) = delete;
+    MediaPlayer& operator=(const MediaPlayer&) = delete;
+
+    // Replaces what was loaded and, with AutoStart, plays it. Throws for what can be known at
+    // once (no name, missing, folder, unreadable, not audio or video); the loaded file is then
+    // left as it was. Failures found while playing are shown in the player itself.
+    void Open(const QString& path);
+
+    [[nodiscard]] const QString& FileName() const { return m_fileName; }
+    [[nodiscard]] bool isPlaying() const { return m_loaded && !m_paused; }
+    [[nodiscard]] double position() const { return m_position; }
+    [[nodiscard]] double duration() const { return m_duration; }
+    [[nodiscard]] bool Mute() const { return m_muted; }
+    [[nodiscard]] int Volume() const;
+    // What the player shows instead of a picture (a title, a failure); empty over video.
+    [[nodiscard]] QString message() const;
+
+    void play();
+    void pause();
+    void togglePlay();
+    void stop();
+    void seek(double seconds);
+    void setMute(bool muted);
+    void setVolume(int hundredthsOfDecibel);
+    void setDisplaySize(DisplaySizeMode size);
+
+Q_SIGNALS:
+    void playingChanged(bool playing);
+    void positionChanged(double seconds);
+    void finished();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    static void wakeup(void* context);
+    void drainEvents();
+    void handlePropertyChange(const mpv_event_property& property);
+    void handleEndOfFile();
+    void showMessage(const QString& text);
+    void showPicture();
+    void showTitle();
+
+    MediaPlayerSettings m_settings;
+    std::shared_ptr<MpvCore> m_core;
+    QStackedWidget* m_screen;
+    VideoSurface* m_surface = nullptr;
+    QLabel* m_message;
+    ControlBar* m_controls;
+    QString m_fileName;
+    QString m_noPictureReason;
+    QString m_title;
+    double m_position = 0.0;
+    double m_duration = 0.0;
+    double m_volumePercent = 100.0;
+    bool m_muted = false;
+    bool m_paused = true;
+    bool m_loaded = false;
+    bool m_atEnd = false;
+    bool m_audioOnly = false;
+    std::atomic<bool> m_drainQueued{false};
+};
+
+} // namespace vyx

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <memory>
+
+struct mpv_handle;
+struct mpv_event;
+
+namespace vyx {
+
+// One libmpv core: owns the handle and speaks to it in Qt types. Each player has its own core,
+// so two players never share state.
+class MpvCore {
+public:
+    // Throws RuntimeError when libmpv cannot be started.
+    MpvCore();
+    ~MpvCore();
+    MpvCore(const MpvCore&) = delete;
+    MpvCore& operator=(const MpvCore&) = delete;
+
+    [[nodiscard]] mpv_handle* handle() const { return m_handle.get(); }
+
+    // Options, set before the core starts.
+    void setOption(const char* name, const QString& value);
+
+    // Everything after start is asynchronous. The core waits for the GUI thread (which renders
+    // the picture) while it sets up video, so a call that waited for the core from the GUI
+    // thread could wait for ever. What the player needs to know it observes.
+    void setFlag(const char* name, bool value);
+    void setDouble(const char* name, double value);
+    void setString(const char* name, const QString& value);
+    void command(std::initializer_list<QString> args);
+    void observe(const char* name, int format);
+    // The answer arrives as a property reply event.
+    void request(const char* name, int format);
+
+    // Called on libmpv's thread whenever events wait; the callback must only schedule work.
+    void setWakeup(void (*callback)(void*), void* context);
+    // Returns the next event, or nullptr when none is pending.
+    [[nodiscard]] const mpv_event* nextEvent();
+
+private:
+    struct Destroy {
+        void operator()(mpv_handle* handle) const;
+    };
+    std::unique_ptr<mpv_handle, Destroy> m_handle;
+};
+
+} // namespace vyx

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QOpenGLWidget>
+#include <memory>
+
+struct mpv_render_context;
+
+namespace vyx {
+
+class MpvCore;
+
+// Draws the core's picture into the widget through libmpv's OpenGL render API.
+class VideoSurface final : public QOpenGLWidget {
+    Q_OBJECT
+public:
+    VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent);
+    ~VideoSurface() override;
+    VideoSurface(const VideoSurface&) = delete;
+    VideoSurface& operator=(const VideoSurface&) = delete;
+
+Q_SIGNALS:
+    void rendererFailed(const QString& reason);
+    void clicked();
+
+protected:
+    void initializeGL() override;
+    void paintGL() override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    static void onUpdate(void* context);
+    void releaseRenderer();
+
+    std::shared_ptr<MpvCore> m_core;
+    mpv_render_context* m_render = nullptr;
+};
+
+} // namespace vyx

@@ -1,0 +1,54 @@
+#include "WebBrowser.h"
+
+#include "RuntimeError.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QPluginLoader>
+#include <array>
+
+namespace vyx {
+
+namespace {
+
+// Anything else (mailto:, javascript:, a scheme some other program has registered) would hand
+// the text to another program or run it; the browser only shows pages.
+constexpr std::array kSchemes{"http", "https", "file", "about", "data"};
+
+} // namespace
+
+QUrl addressFromText(const QString& text) {
+    const QString typed = text.trimmed();
+    if (typed.isEmpty()) {
+        throw RuntimeError(ErrorCode::NavigationRefused, QStringLiteral("(empty address)"));
+    }
+    const QUrl url = QUrl::fromUserInput(typed, QDir::currentPath(), QUrl::DefaultResolution);
+    if (!url.isValid() || url.scheme().isEmpty()) {
+        throw RuntimeError(ErrorCode::NavigationRefused, typed);
+    }
+    for (const char* scheme : kSchemes) {
+        if (url.scheme() == QLatin1String(scheme)) {
+            return url;
+        }
+    }
+    throw RuntimeError(ErrorCode::NavigationRefused, typed);
+}
+
+// The plugin takes this file's code from the executable rather than a copy of its own, so that
+// both sides agree on one WebBrowser class.
+WebBrowserFactory& webEngineFactory() {
+    const QString appDir = QCoreApplication::applicationDirPath();
+    const QStringList folders{appDir, appDir + QStringLiteral("/../lib/vyxplayer")};
+    QString reasons;
+    for (const QString& folder : folders) {
+        // QPluginLoader instances share one loaded library, which Qt keeps until exit.
+        QPluginLoader loader(QDir(folder).filePath(QStringLiteral("vyxwebengine")));
+        if (auto* const factory = qobject_cast<WebBrowserFactory*>(loader.instance())) {
+            return *factory;
+        }
+        reasons += u'\n' + loader.errorString();
+    }
+    throw RuntimeError(ErrorCode::WebEngineUnavailable, reasons.trimmed());
+}
+
+} // namespace vyx

@@ -1,0 +1,132 @@
+#include "WebEngineBrowser.h"
+
+#include "RuntimeError.h"
+
+#include <QFileDialog>
+#include <QVBoxLayout>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace vyx {
+
+namespace {
+
+// A page that may not open windows of its own.
+class ContainedPage final : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    QWebEnginePage* createWindow(WebWindowType /*type*/) override { return nullptr; }
+};
+
+} // namespace
+
+WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget* parent)
+    : WebBrowser(parent)
+    , m_home(home)
+    , m_search(search)
+    , m_view(new QWebEngineView(this))
+    , m_profile(new QWebEngineProfile(this)) {
+    auto* const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    QWebEngineSettings* const settings = m_profile->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+
+    auto* const page = new ContainedPage(m_profile, m_view);
+    m_view->setPage(page);
+    connect(page, &QWebEnginePage::featurePermissionRequested, page,
+            [page](const QUrl& origin, QWebEnginePage::Feature feature) {
+                page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
+            });
+    connect(page, &QWebEnginePage::loadStarted, this, [this] { m_busy = true; });
+    connect(page, &QWebEnginePage::loadFinished, this, [this](bool /*ok*/) {
+        m_busy = false;
+        m_requested.clear();
+        Q_EMIT DownloadComplete();
+    });
+    connect(m_profile, &QWebEngineProfile::downloadRequested, this,
+            &WebEngineBrowser::onDownloadRequested);
+}
+
+void WebEngineBrowser::open(const QUrl& url) {
+    // Until the engine reports the new page, the requested one is the location: the address
+    // list then holds the page being opened rather than the one being left.
+    m_requested = url;
+    m_busy = true;
+    m_view->setUrl(url);
+}
+
+void WebEngineBrowser::Navigate(const QString& text) {
+    open(addressFromText(text));
+}
+
+void WebEngineBrowser::GoBack() {
+    if (!m_view->history()->canGoBack()) {
+        throw RuntimeError(ErrorCode::NothingToGoBack);
+    }
+    m_view->back();
+}
+
+void WebEngineBrowser::GoForward() {
+    if (!m_view->history()->canGoForward()) {
+        throw RuntimeError(ErrorCode::NothingToGoForward);
+    }
+    m_view->forward();
+}
+
+void WebEngineBrowser::GoHome() {
+    open(m_home);
+}
+
+void WebEngineBrowser::GoSearch() {
+    open(m_search);
+}
+
+void WebEngineBrowser::Refresh() {
+    m_view->reload();
+}
+
+void WebEngineBrowser::Stop() {
+    m_view->stop();
+}
+
+QString WebEngineBrowser::LocationName() const {
+    if (!m_requested.isEmpty()) {
+        return m_requested.toString();
+    }
+    const QString title = m_view->title();
+    return title.isEmpty() ? m_view->url().toString() : title;
+}
+
+QString WebEngineBrowser::LocationURL() const {
+    return (m_requested.isEmpty() ? m_view->url() : m_requested).toString();
+}
+
+void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) {
+    // Nothing is written before the user has said where.
+    const QString target = QFileDialog::getSaveFileName(
+        this, tr("Save Download As"),
+        QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
+    if (target.isEmpty()) {
+        download->cancel();
+        return;
+    }
+    const QFileInfo info(target);
+    download->setDownloadDirectory(info.absolutePath());
+    download->setDownloadFileName(info.fileName());
+    download->accept();
+}
+
+} // namespace vyx

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "WebBrowser.h"
+
+class QWebEngineDownloadRequest;
+class QWebEngineProfile;
+class QWebEngineView;
+
+namespace vyx {
+
+// The hosted browser on Qt WebEngine. Off the record: nothing of what is browsed reaches the
+// disk. Pop-ups, permission requests and programs for unknown schemes are refused.
+class WebEngineBrowser final : public WebBrowser {
+    Q_OBJECT
+public:
+    WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget* parent);
+
+    void Navigate(const QString& text) override;
+    void GoBack() override;
+    void GoForward() override;
+    void GoHome() override;
+    void GoSearch() override;
+    void Refresh() override;
+    void Stop() override;
+    [[nodiscard]] bool Busy() const override { return m_busy; }
+    [[nodiscard]] QString LocationName() const override;
+    [[nodiscard]] QString LocationURL() const override;
+
+private:
+    void open(const QUrl& url);
+    void onDownloadRequested(QWebEngineDownloadRequest* download);
+
+    QUrl m_home;
+    QUrl m_search;
+    // The view (and the page in it) must go before the profile: Qt deletes children in the
+    // order they were made.
+    QWebEngineView* m_view;
+    QWebEngineProfile* m_profile;
+    QUrl m_requested;
+    bool m_busy = false;
+};
+
+class WebEnginePlugin final : public QObject, public WebBrowserFactory {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID VyxWebBrowserFactory_iid)
+    Q_INTERFACES(vyx::WebBrowserFactory)
+public:
+    WebBrowser* createBrowser(const QUrl& home, const QUrl& search, QWidget* parent) override {
+        return new WebEngineBrowser(home, search, parent);
+    }
+};
+
+} // namespace vyx

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Vyx Player need.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake ninja-build g++ pkg-config
+  # libraries
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-webengine-dev libmpv-dev
+  # run time: software GL, fonts, the icon engine for SVG icons
+  libgl1-mesa-dri libglx-mesa0 fonts-liberation
+  # tests: an X server, media fixtures, screenshots
+  xvfb xauth ffmpeg xdotool imagemagick x11-utils
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

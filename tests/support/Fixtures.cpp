@@ -1,0 +1,53 @@
+#include "Fixtures.h"
+
+#include <QFile>
+#include <QProcess>
+
+namespace vyx::testing {
+
+Fixtures::Fixtures() = default;
+
+QString Fixtures::ffmpeg(const QString& name, const QStringList& args) const {
+    QProcess process;
+    QStringList all{QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-y")};
+    all << args << path(name);
+    process.start(QStringLiteral("ffmpeg"), all);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        qWarning("ffmpeg failed for %s: %s", qPrintable(name),
+                 process.readAllStandardError().constData());
+        return {};
+    }
+    return path(name);
+}
+
+QString Fixtures::videoClip(const QString& name, double seconds, const QString& size) const {
+    const QString duration = QString::number(seconds);
+    return ffmpeg(name,
+                  {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                   QStringLiteral("testsrc=size=%1:rate=25").arg(size), QStringLiteral("-f"),
+                   QStringLiteral("lavfi"), QStringLiteral("-i"),
+                   QStringLiteral("sine=frequency=440"), QStringLiteral("-t"), duration,
+                   QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"), QStringLiteral("-c:v"),
+                   QStringLiteral("libx264"), QStringLiteral("-preset"),
+                   QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")});
+}
+
+QString Fixtures::toneClip(const QString& name, double seconds, const QString& title) const {
+    QStringList args{QStringLiteral("-f"), QStringLiteral("lavfi"),
+                     QStringLiteral("-i"), QStringLiteral("sine=frequency=330"),
+                     QStringLiteral("-t"), QString::number(seconds)};
+    if (!title.isEmpty()) {
+        args << QStringLiteral("-metadata") << QStringLiteral("title=") + title;
+    }
+    return ffmpeg(name, args);
+}
+
+QString Fixtures::writeBytes(const QString& name, const QByteArray& bytes) const {
+    QFile file(path(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        return {};
+    }
+    return file.fileName();
+}
+
+} // namespace vyx::testing

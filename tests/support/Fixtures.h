@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace vyx::testing {
+
+// Media files made for a test run in a temporary folder.
+class Fixtures {
+public:
+    Fixtures();
+
+    [[nodiscard]] QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // ffmpeg with the given input and output arguments; the file name is the last argument.
+    // Returns the path, or an empty text when ffmpeg failed.
+    QString ffmpeg(const QString& name, const QStringList& args) const;
+    // A clip with a test picture and a tone.
+    QString videoClip(const QString& name, double seconds,
+                      const QString& size = QStringLiteral("320x240")) const;
+    QString toneClip(const QString& name, double seconds, const QString& title = {}) const;
+    QString writeBytes(const QString& name, const QByteArray& bytes) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace vyx::testing

@@ -1,0 +1,195 @@
+#include "Fixtures.h"
+#include "MediaPlayer.h"
+#include "RuntimeError.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+using namespace vyx;
+
+class TestMediaPlayer : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void playsAndAdvances();
+    void refusalKeepsCurrentFile_data();
+    void refusalKeepsCurrentFile();
+    void endOfFile_data();
+    void endOfFile();
+    void playCountRepeats();
+    void controlsShowInitialVolumeAndMute();
+    void audioOnlyShowsTitle();
+    void laterFailureShownInPlayer();
+    void openReplacesPlayingFile();
+
+private:
+    std::unique_ptr<MediaPlayer> makePlayer(const MediaPlayerSettings& settings = {});
+
+    testing::Fixtures m_files;
+    QString m_clip;
+    QString m_short;
+    QString m_tone;
+};
+
+void TestMediaPlayer::initTestCase() {
+    m_clip = m_files.videoClip(QStringLiteral("clip.mp4"), 4);
+    m_short = m_files.videoClip(QStringLiteral("short.mkv"), 1);
+    m_tone = m_files.toneClip(QStringLiteral("tone.mp3"), 2, QStringLiteral("Evening Tone"));
+    QVERIFY(!m_clip.isEmpty() && !m_short.isEmpty() && !m_tone.isEmpty());
+}
+
+std::unique_ptr<MediaPlayer> TestMediaPlayer::makePlayer(const MediaPlayerSettings& settings) {
+    auto player = std::make_unique<MediaPlayer>(settings, nullptr);
+    player->resize(320, 260);
+    player->show();
+    if (!QTest::qWaitForWindowExposed(player.get())) {
+        qWarning("player window not exposed");
+    }
+    return player;
+}
+
+void TestMediaPlayer::playsAndAdvances() {
+    const auto player = makePlayer();
+    player->Open(m_clip);
+    QCOMPARE(player->FileName(), m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.5, 15000);
+    QVERIFY(player->isPlaying());
+    QVERIFY(std::abs(player->duration() - 4.0) < 0.2);
+    QVERIFY(player->message().isEmpty());
+}
+
+void TestMediaPlayer::refusalKeepsCurrentFile_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("code");
+    QTest::newRow("missing") << m_files.path(QStringLiteral("missing.mp4")) << 53;
+    QTest::newRow("empty name") << QString() << 52;
+    QTest::newRow("folder") << m_files.path(QString()) << 75;
+    QTest::newRow("garbage") << m_files.writeBytes(QStringLiteral("garbage.mp4"),
+                                                   QByteArray(4096, 'x'))
+                             << 321;
+    QTest::newRow("zero bytes") << m_files.writeBytes(QStringLiteral("zero.mp3"), {}) << 321;
+}
+
+void TestMediaPlayer::refusalKeepsCurrentFile() {
+    QFETCH(QString, path);
+    QFETCH(int, code);
+    const auto player = makePlayer();
+    player->Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.2, 15000);
+    try {
+        player->Open(path);
+        QFAIL("the file was accepted");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.code(), code);
+    }
+    QCOMPARE(player->FileName(), m_clip);
+    const double before = player->position();
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > before + 0.2, 15000);
+}
+
+void TestMediaPlayer::endOfFile_data() {
+    QTest::addColumn<bool>("autoRewind");
+    QTest::newRow("rewinds") << true;
+    QTest::newRow("stays at the end") << false;
+}
+
+void TestMediaPlayer::endOfFile() {
+    QFETCH(bool, autoRewind);
+    MediaPlayerSettings settings;
+    settings.AutoRewind = autoRewind;
+    const auto player = makePlayer(settings);
+    QSignalSpy finished(player.get(), &MediaPlayer::finished);
+    player->Open(m_short);
+    QVERIFY(finished.wait(15000));
+    QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), 5000);
+    QTest::qWait(300);
+    if (autoRewind) {
+        QVERIFY2(player->position() < 0.1, qPrintable(QString::number(player->position())));
+    } else {
+        QVERIFY2(player->position() > 0.8, qPrintable(QString::number(player->position())));
+    }
+    // Play again after the end starts from the beginning.
+    player->play();
+    QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.1 && player->position() < 0.9, 5000);
+}
+
+void TestMediaPlayer::playCountRepeats() {
+    MediaPlayerSettings settings;
+    settings.PlayCount = 2;
+    const auto player = makePlayer(settings);
+    QSignalSpy finished(player.get(), &MediaPlayer::finished);
+    QElapsedTimer clock;
+    clock.start();
+    player->Open(m_short);
+    QVERIFY(finished.wait(20000));
+    QVERIFY2(clock.elapsed() > 1800, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(finished.size(), 1);
+}
+
+void TestMediaPlayer::controlsShowInitialVolumeAndMute() {
+    MediaPlayerSettings settings;
+    settings.Volume = -600;
+    settings.Mute = true;
+    const auto player = makePlayer(settings);
+    QCOMPARE(player->Volume(), -600);
+    QVERIFY(player->Mute());
+    QSlider* volume = nullptr;
+    QToolButton* mute = nullptr;
+    for (QSlider* const slider : player->findChildren<QSlider*>()) {
+        if (slider->toolTip() == QStringLiteral("Volume")) {
+            volume = slider;
+        }
+    }
+    for (QToolButton* const button : player->findChildren<QToolButton*>()) {
+        if (button->isCheckable()) {
+            mute = button;
+        }
+    }
+    QVERIFY(volume && mute);
+    QCOMPARE(volume->value(), 79); // 100 * cbrt(10^-0.3)
+    QVERIFY(mute->isChecked());
+    // The slider drives the engine, and the engine reports back.
+    volume->setValue(50);
+    QTRY_COMPARE(player->Volume(), -1806); // 20 dB * 3 * log10(0.5)
+}
+
+void TestMediaPlayer::audioOnlyShowsTitle() {
+    const auto player = makePlayer();
+    player->Open(m_tone);
+    QTRY_COMPARE_WITH_TIMEOUT(player->message(), QStringLiteral("Evening Tone"), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 10000);
+}
+
+void TestMediaPlayer::laterFailureShownInPlayer() {
+    QFile whole(m_clip);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QString truncated = m_files.writeBytes(QStringLiteral("truncated.mp4"), whole.read(1500));
+    const auto player = makePlayer();
+    player->Open(truncated);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        player->message().startsWith(QStringLiteral("Cannot play truncated.mp4")), 10000);
+    QVERIFY(!player->isPlaying());
+    player->Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 15000);
+    QVERIFY(player->message().isEmpty());
+}
+
+void TestMediaPlayer::openReplacesPlayingFile() {
+    const auto player = makePlayer();
+    player->Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 1.0, 15000);
+    player->Open(m_short);
+    QCOMPARE(player->FileName(), m_short);
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(player->duration() - 1.0) < 0.2, 10000);
+    QVERIFY(player->position() < 1.0);
+}
+
+QTEST_MAIN(TestMediaPlayer)
+#include "tst_mediaplayer.moc"

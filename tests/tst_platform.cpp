@@ -1,0 +1,239 @@
+#include "ControlBar.h"
+#include "Doubles.h"
+#include "FileFilter.h"
+#include "Fixtures.h"
+#include "MediaProbe.h"
+#include "OpenFileDialog.h"
+#include "RuntimeError.h"
+#include "Twips.h"
+#include "VolumeScale.h"
+#include "WebBrowser.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <sys/stat.h>
+
+using namespace vyx;
+
+class TestPlatform : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void filterConversion_data();
+    void filterConversion();
+    void openDialogRemembersAndCancels();
+    void volumeScale_data();
+    void volumeScale();
+    void volumeRoundTrip();
+    void timeFormat_data();
+    void timeFormat();
+    void twipsConversion();
+    void addressText_data();
+    void addressText();
+    void mediaProbe_data();
+    void mediaProbe();
+    void errorDescriptionNamesSubject();
+
+private:
+    testing::Fixtures m_files;
+};
+
+void TestPlatform::filterConversion_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("all files") << QStringLiteral("All Files|*.*")
+                               << QStringList{QStringLiteral("All Files (*.*)")};
+    QTest::newRow("media then all")
+        << QStringLiteral("All Media Files|*.avi;*.mpeg;*.mp3|All Files|*.*")
+        << QStringList{QStringLiteral("All Media Files (*.avi *.mpeg *.mp3)"),
+                       QStringLiteral("All Files (*.*)")};
+    QTest::newRow("spaces around patterns")
+        << QStringLiteral("WebPages|*.htm; *.html |All Files|*.*")
+        << QStringList{QStringLiteral("WebPages (*.htm *.html)"),
+                       QStringLiteral("All Files (*.*)")};
+    QTest::newRow("empty") << QString() << QStringList{};
+    QTest::newRow("name without patterns")
+        << QStringLiteral("Anything") << QStringList{QStringLiteral("Anything (*)")};
+    QTest::newRow("empty patterns dropped")
+        << QStringLiteral("Some|;;*.a;;") << QStringList{QStringLiteral("Some (*.a)")};
+    QTest::newRow("patterns without name")
+        << QStringLiteral("|*.a") << QStringList{QStringLiteral("*.a (*.a)")};
+    QTest::newRow("stray bars") << QStringLiteral("||||") << QStringList{};
+    QTest::newRow("parentheses and inner space")
+        << QStringLiteral("Odd|*(1).a;my file.b")
+        << QStringList{QStringLiteral("Odd (*1.a my?file.b)")};
+}
+
+void TestPlatform::filterConversion() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    QCOMPARE(toNameFilters(filter), expected);
+}
+
+void TestPlatform::openDialogRemembersAndCancels() {
+    testing::ScriptedFileChooser chooser;
+    OpenFileDialog dialog(chooser);
+    dialog.setDialogTitle(QStringLiteral("Pick"));
+    dialog.setFilter(QStringLiteral("Media|*.mp3|All Files|*.*"));
+    chooser.choose(QStringLiteral("/music/a.mp3"));
+    dialog.ShowOpen();
+    QCOMPARE(dialog.FileName(), QStringLiteral("/music/a.mp3"));
+
+    chooser.cancel();
+    try {
+        dialog.ShowOpen();
+        QFAIL("cancel must throw");
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.code(), 32755);
+    }
+    QCOMPARE(dialog.FileName(), QStringLiteral("/music/a.mp3"));
+
+    QCOMPARE(chooser.requests.size(), 2);
+    QCOMPARE(chooser.requests.at(0).title, QStringLiteral("Pick"));
+    QCOMPARE(chooser.requests.at(0).initialPath, QString());
+    QCOMPARE(chooser.requests.at(0).selectedFilter, QStringLiteral("Media (*.mp3)"));
+    QCOMPARE(chooser.requests.at(1).initialPath, QStringLiteral("/music/a.mp3"));
+}
+
+void TestPlatform::volumeScale_data() {
+    QTest::addColumn<int>("hundredths");
+    QTest::addColumn<double>("percent");
+    QTest::newRow("full") << 0 << 100.0;
+    // -600 hundredths of a dB is a gain of 10^-0.3; libmpv cubes percent/100.
+    QTest::newRow("main window") << -600 << 100.0 * std::cbrt(std::pow(10.0, -0.3));
+    QTest::newRow("player window") << -640 << 100.0 * std::cbrt(std::pow(10.0, -0.32));
+    QTest::newRow("-20 dB") << -2000 << 100.0 * std::cbrt(0.1);
+    QTest::newRow("silent") << -10000 << 0.0;
+    QTest::newRow("below silent") << -20000 << 0.0;
+    QTest::newRow("above full is full") << 500 << 100.0;
+}
+
+void TestPlatform::volumeScale() {
+    QFETCH(int, hundredths);
+    QFETCH(double, percent);
+    QVERIFY(std::abs(volume::toMpvPercent(hundredths) - percent) < 1e-9);
+}
+
+void TestPlatform::volumeRoundTrip() {
+    for (int v = -9900; v <= 0; v += 37) {
+        QCOMPARE(volume::fromMpvPercent(volume::toMpvPercent(v)), v);
+    }
+    QCOMPARE(volume::fromMpvPercent(0.0), volume::kSilent);
+    QCOMPARE(volume::fromMpvPercent(-5.0), volume::kSilent);
+    QCOMPARE(volume::fromMpvPercent(150.0), 0);
+}
+
+void TestPlatform::timeFormat_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("zero") << 0.0 << QStringLiteral("0:00");
+    QTest::newRow("fraction") << 59.99 << QStringLiteral("0:59");
+    QTest::newRow("minute") << 65.0 << QStringLiteral("1:05");
+    QTest::newRow("hour") << 3723.0 << QStringLiteral("1:02:03");
+    QTest::newRow("negative") << -4.0 << QStringLiteral("0:00");
+    QTest::newRow("not a number") << std::nan("") << QStringLiteral("0:00");
+    QTest::newRow("infinite") << HUGE_VAL << QStringLiteral("0:00");
+}
+
+void TestPlatform::timeFormat() {
+    QFETCH(double, seconds);
+    QFETCH(QString, text);
+    QCOMPARE(ControlBar::formatTime(seconds), text);
+}
+
+void TestPlatform::twipsConversion() {
+    QCOMPARE(twips::toPixels(12000), 800);
+    QCOMPARE(twips::toPixels(4515), 301);
+    QCOMPARE(twips::toPixels(7), 0);
+    QCOMPARE(twips::toPixels(8), 1);
+    QCOMPARE(twips::toPixels(-8), -1);
+    QCOMPARE(twips::toPixels(6960, 180, 4815, 4335), QRect(464, 12, 321, 289));
+    QCOMPARE(twips::fromPixels(800), 12000.0);
+}
+
+void TestPlatform::addressText_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("address"); // empty: refused
+    QTest::newRow("web address") << QStringLiteral("http://www.quorvane.com/store.htm")
+                                 << QStringLiteral("http://www.quorvane.com/store.htm");
+    QTest::newRow("host name") << QStringLiteral("www.quorvane.com")
+                               << QStringLiteral("http://www.quorvane.com");
+    QTest::newRow("padded") << QStringLiteral("  https://a.example/  ")
+                            << QStringLiteral("https://a.example/");
+    QTest::newRow("local path") << QDir::tempPath()
+                                << QUrl::fromLocalFile(QDir::tempPath()).toString();
+    QTest::newRow("blank") << QStringLiteral("about:blank") << QStringLiteral("about:blank");
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("spaces") << QStringLiteral("   ") << QString();
+    QTest::newRow("script") << QStringLiteral("javascript:alert(1)") << QString();
+    QTest::newRow("mail program") << QStringLiteral("mailto:a@b.c") << QString();
+    QTest::newRow("other program") << QStringLiteral("steam://run/1") << QString();
+}
+
+void TestPlatform::addressText() {
+    QFETCH(QString, typed);
+    QFETCH(QString, address);
+    try {
+        const QUrl url = addressFromText(typed);
+        QVERIFY2(!address.isEmpty(), qPrintable(url.toString()));
+        QCOMPARE(url.toString(), address);
+    } catch (const RuntimeError& error) {
+        QVERIFY2(address.isEmpty(), qPrintable(error.description()));
+        QCOMPARE(error.code(), static_cast<int>(ErrorCode::NavigationRefused));
+    }
+}
+
+void TestPlatform::mediaProbe_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("code"); // 0: accepted
+
+    QByteArray noise(64 * 1024, '\0');
+    for (qsizetype i = 0; i < noise.size(); ++i) {
+        noise[i] = static_cast<char>((i * 7919 + 13) % 251);
+    }
+    const QString fifo = m_files.path(QStringLiteral("pipe.mp3"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    const QString dangling = m_files.path(QStringLiteral("dangling.mp4"));
+    QFile::link(m_files.path(QStringLiteral("gone.mp4")), dangling);
+
+    QTest::newRow("video") << m_files.videoClip(QStringLiteral("clip.mp4"), 1) << 0;
+    QTest::newRow("audio") << m_files.toneClip(QStringLiteral("tone.wav"), 1) << 0;
+    QTest::newRow("mp3 with odd name")
+        << m_files.toneClip(QStringLiteral("a 'q' \"ü\".mp3"), 1) << 0;
+    QTest::newRow("no name") << QString() << 52;
+    QTest::newRow("missing") << m_files.path(QStringLiteral("nothing.mp4")) << 53;
+    QTest::newRow("dangling link") << dangling << 53;
+    QTest::newRow("folder") << QDir::tempPath() << 75;
+    QTest::newRow("fifo") << fifo << 75;
+    QTest::newRow("zero bytes") << m_files.writeBytes(QStringLiteral("empty.mp4"), {}) << 321;
+    QTest::newRow("text named mp3")
+        << m_files.writeBytes(QStringLiteral("notes.mp3"), "just some words\n") << 321;
+    QTest::newRow("noise named avi")
+        << m_files.writeBytes(QStringLiteral("noise.avi"), noise) << 321;
+}
+
+void TestPlatform::mediaProbe() {
+    QFETCH(QString, path);
+    QFETCH(int, code);
+    try {
+        checkPlayable(path);
+        QCOMPARE(0, code);
+    } catch (const RuntimeError& error) {
+        QCOMPARE(error.code(), code);
+        if (!path.isEmpty()) {
+            QVERIFY2(error.description().contains(path), qPrintable(error.description()));
+        }
+    }
+}
+
+void TestPlatform::errorDescriptionNamesSubject() {
+    const RuntimeError error(ErrorCode::FileNotFound, QStringLiteral("/x.mp4"));
+    QCOMPARE(error.code(), 53);
+    QCOMPARE(error.description(), QStringLiteral("File not found: /x.mp4"));
+    QCOMPARE(RuntimeError(ErrorCode::DialogCancelled).description(), describe(32755));
+    QVERIFY(!describe(-1).isEmpty());
+}
+
+QTEST_MAIN(TestPlatform)
+#include "tst_platform.moc"
