@@ -118,7 +118,9 @@ void MediaPlayer::Open(const QString& path) {
     showPicture();
     m_controls->setMedia(true);
     m_controls->setTimes(0.0, 0.0);
-    m_core->setFlag("pause", !m_settings.AutoStart);
+    m_paused = !m_settings.AutoStart;
+    m_controls->setPlaying(isPlaying());
+    m_core->setFlag("pause", m_paused);
     m_core->command({QStringLiteral("loadfile"), path, QStringLiteral("replace")});
 }
 
