@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
 #include <QCoreApplication>
@@ -26,6 +27,19 @@ frmVyx& Application::showMainWindow() {
     }
     m_main->show();
     return *m_main;
+}
+
+frmMediaPlayer& Application::showPlayerWindow() {
+    if (m_player.isNull()) {
+        m_windows.removeAll(nullptr);
+        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser);
+    }
+    m_player->show();
+    return *m_player;
+}
+
+frmMediaPlayer* Application::playerWindow() const {
+    return m_player;
 }
 
 void Application::exitAll() {

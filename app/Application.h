@@ -10,6 +10,7 @@ namespace vyx {
 
 class FileChooser;
 class MessagePrompter;
+class frmMediaPlayer;
 class frmVyx;
 
 // Owns the program's windows. They are top-level windows without an owner, so Qt parenting
@@ -30,6 +31,11 @@ public:
     frmVyx& showMainWindow();
     [[nodiscard]] frmVyx* mainWindow() const;
 
+    // The one player window: made on first use, shown again afterwards, made afresh once
+    // it was closed. Modeless and without an owner.
+    frmMediaPlayer& showPlayerWindow();
+    [[nodiscard]] frmMediaPlayer* playerWindow() const;
+
     // Ends the program at once: every window goes and playback stops.
     void exitAll();
 
@@ -44,6 +50,7 @@ private:
     MessagePrompter& m_prompter;
     FileChooser& m_chooser;
     QPointer<frmVyx> m_main;
+    QPointer<frmMediaPlayer> m_player;
     QList<QPointer<QWidget>> m_windows;
 };
 

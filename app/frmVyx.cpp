@@ -1,9 +1,9 @@
 #include "frmVyx.h"
 
 #include "Application.h"
-#include "ErrorTrap.h"
 #include "MediaPlayer.h"
 #include "MenuBuilder.h"
+#include "PlayFileCommand.h"
 #include "Publisher.h"
 #include "Twips.h"
 
@@ -81,8 +81,9 @@ void frmVyx::Form_Load() {
 
 void frmVyx::createFileMenu() {
     MenuBuilder file(menuBar(), "mnuFile", tr("&File"), m_app.prompter());
-    file.item("mnuOpen", tr("&Open in separate window..."))
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    file.command(
+        "mnuOpen", tr("&Open in separate window..."), [this] { m_app.showPlayerWindow(); },
+        QKeySequence(Qt::CTRL | Qt::Key_W));
     file.command(
         "mnuPlay", tr("&Play..."), [this] { mnuPlay_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_P));
     file.separator("l1");
@@ -120,16 +121,7 @@ void frmVyx::createHelpMenu() {
 }
 
 void frmVyx::mnuPlay_Click() {
-    OpenFileDialog* dialog = nullptr;
-    runTrapped(TrapKind::FileCommand, m_app.prompter(),
-               {
-                   [&] { dialog = &m_opener; },
-                   [&] { dialog->setDialogTitle(QStringLiteral("Select A Media File To Play")); },
-                   [&] { dialog->setFilter(QStringLiteral("All Files|*.*")); },
-                   [&] { dialog->ShowOpen(); },
-                   [&] { m_mp->Open(dialog->FileName()); },
-                   [&] { dialog = nullptr; },
-               });
+    playChosenFile(m_app.prompter(), m_opener, *m_mp, QStringLiteral("All Files|*.*"));
 }
 
 } // namespace vyx

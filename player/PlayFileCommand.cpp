@@ -1,0 +1,23 @@
+#include "PlayFileCommand.h"
+
+#include "ErrorTrap.h"
+#include "MediaPlayer.h"
+#include "OpenFileDialog.h"
+
+namespace vyx {
+
+void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlayer& player,
+                    const QString& filter) {
+    OpenFileDialog* dialog = nullptr;
+    runTrapped(TrapKind::FileCommand, prompter,
+               {
+                   [&] { dialog = &opener; },
+                   [&] { dialog->setDialogTitle(QStringLiteral("Select A Media File To Play")); },
+                   [&] { dialog->setFilter(filter); },
+                   [&] { dialog->ShowOpen(); },
+                   [&] { player.Open(dialog->FileName()); },
+                   [&] { dialog = nullptr; },
+               });
+}
+
+} // namespace vyx

@@ -1,0 +1,121 @@
+#include "frmMediaPlayer.h"
+
+#include "MediaPlayer.h"
+#include "MenuBuilder.h"
+#include "PlayFileCommand.h"
+#include "PlayerLayout.h"
+#include "Twips.h"
+
+#include <QIcon>
+#include <QMenuBar>
+#include <QResizeEvent>
+
+namespace vyx {
+
+namespace {
+
+MediaPlayerSettings playerSettings() {
+    MediaPlayerSettings settings;
+    settings.AutoStart = true;
+    settings.AutoRewind = true;
+    settings.DisplaySize = DisplaySizeMode::Default;
+    settings.ShowControls = true;
+    settings.ShowPositionControls = true;
+    settings.ShowTracker = true;
+    settings.ShowAudioControls = true;
+    settings.EnableContextMenu = true;
+    settings.ClickToPlay = true;
+    settings.PlayCount = 1;
+    settings.Mute = false;
+    settings.Volume = -640;
+    return settings;
+}
+
+} // namespace
+
+QString frmMediaPlayer::mediaFilter() {
+    return QStringLiteral("All Media Files|*.avi;*.mpeg;*.mpg;*.mpe;*.mpa;*.m1v;*.mpv2;*.wmv;*.wmx;"
+                          "*.ivf;*.dat;*.asf;*.wav;*.mp3;*.mid;*.midi") +
+           QStringLiteral("|All Files|*.*");
+}
+
+frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser)
+    : QMainWindow(nullptr)
+    , m_prompter(prompter)
+    , m_mp(nullptr)
+    , m_opener(chooser) {
+    setObjectName(QStringLiteral("frmMediaPlayer"));
+    setWindowTitle(QStringLiteral("Media Player"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/mediaplayer.svg")));
+
+    auto* const client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+    m_mp = new MediaPlayer(playerSettings(), client);
+    m_mp->setObjectName(QStringLiteral("MP"));
+    m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
+
+    createMenus();
+    // The client area starts where it was designed on the screen.
+    setGeometry(QRect(QPoint(twips::toPixels(2295), twips::toPixels(2580)),
+                      twips::toPixels(9885, 9180) + QSize(0, menuBar()->sizeHint().height())));
+    Form_Load();
+}
+
+void frmMediaPlayer::Form_Load() {
+    // The outer size includes whatever frame the window manager has added so far.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = twips::toPixels(10000, 10000);
+    resize(outer.width() - frame.width(), height());
+    resize(width(), outer.height() - frame.height());
+}
+
+void frmMediaPlayer::createMenus() {
+    MenuBuilder file(menuBar(), "mnuFile", tr("&File"), m_prompter);
+    file.command(
+        "mnuOpen", tr("&Open..."), [this] { mnuOpen_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    file.separator("li1");
+    file.command(
+        "mnuClose", tr("&Close MediaPlayer"), [this] { close(); },
+        QKeySequence(Qt::ALT | Qt::Key_Backspace));
+
+    MenuBuilder online(menuBar(), "mnuOnline", tr("&Online"), m_prompter);
+    online.item("mnuProduct", tr("&Product Page"));
+    online.item("mnuHome", tr("Publisher &Home"));
+    online.item("mnuCatalog", tr("Publisher &Catalog"));
+    online.item("mnuStore", tr("Publisher &Store"));
+    online.item("mnuFeedback", tr("Support/&Feedback"));
+    online.separator("li4");
+    online.item("mnuNews", tr("Today's &News"));
+
+    MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
+    help.item("mnuAbout", tr("&About Vyx Player..."));
+}
+
+void frmMediaPlayer::mnuOpen_Click() {
+    playChosenFile(m_prompter, m_opener, *m_mp, mediaFilter());
+}
+
+void frmMediaPlayer::Form_Resize() {
+    if (isMinimized()) {
+        return;
+    }
+    const QWidget* const client = centralWidget();
+    const PlayerExtent extent = fitPlayer(static_cast<float>(twips::fromPixels(client->width())),
+                                          static_cast<float>(twips::fromPixels(client->height())),
+                                          static_cast<float>(twips::fromPixels(m_mp->x())),
+                                          static_cast<float>(twips::fromPixels(m_mp->y())));
+    m_mp->resize(twips::toPixels(extent.width, extent.height));
+}
+
+void frmMediaPlayer::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMediaPlayer::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    Form_Resize();
+}
+
+} // namespace vyx

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "OpenFileDialog.h"
+
+#include <QMainWindow>
+
+namespace vyx {
+
+class MediaPlayer;
+class MessagePrompter;
+
+// The separate, resizable player window with a player and an Open dialog of its own.
+class frmMediaPlayer final : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser);
+
+    [[nodiscard]] MediaPlayer& MP() const { return *m_mp; }
+    [[nodiscard]] const OpenFileDialog& Opener() const { return m_opener; }
+
+    // File > Open...: choose a media file and play it.
+    void mnuOpen_Click();
+    // Keeps the player fitted to the client area; nothing while minimised.
+    void Form_Resize();
+
+    static QString mediaFilter();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void Form_Load();
+    void createMenus();
+
+    MessagePrompter& m_prompter;
+    MediaPlayer* m_mp;
+    OpenFileDialog m_opener;
+};
+
+} // namespace vyx
