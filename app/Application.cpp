@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
@@ -7,9 +8,10 @@
 
 namespace vyx {
 
-Application::Application(MessagePrompter& prompter, FileChooser& chooser)
+Application::Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine)
     : m_prompter(prompter)
-    , m_chooser(chooser) {}
+    , m_chooser(chooser)
+    , m_engine(std::move(engine)) {}
 
 Application::~Application() {
     for (const QPointer<QWidget>& window : std::as_const(m_windows)) {
@@ -40,6 +42,21 @@ frmMediaPlayer& Application::showPlayerWindow() {
 
 frmMediaPlayer* Application::playerWindow() const {
     return m_player;
+}
+
+frmBrowser& Application::showBrowserWindow() {
+    if (m_browser.isNull()) {
+        m_windows.removeAll(nullptr);
+        m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine());
+        m_browser->Form_Load();
+    } else {
+        m_browser->show();
+    }
+    return *m_browser;
+}
+
+frmBrowser* Application::browserWindow() const {
+    return m_browser;
 }
 
 void Application::exitAll() {

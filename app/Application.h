@@ -4,12 +4,15 @@
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <utility>
 
 namespace vyx {
 
 class FileChooser;
 class MessagePrompter;
+class WebBrowserFactory;
+class frmBrowser;
 class frmMediaPlayer;
 class frmVyx;
 
@@ -19,7 +22,9 @@ class frmVyx;
 class Application final : public QObject {
     Q_OBJECT
 public:
-    Application(MessagePrompter& prompter, FileChooser& chooser);
+    // The web engine is asked for only when the first browser window is made.
+    using BrowserEngine = std::function<WebBrowserFactory&()>;
+    Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine);
     ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -36,6 +41,10 @@ public:
     frmMediaPlayer& showPlayerWindow();
     [[nodiscard]] frmMediaPlayer* playerWindow() const;
 
+    // The one browser window, on the same terms; made and loaded on first use.
+    frmBrowser& showBrowserWindow();
+    [[nodiscard]] frmBrowser* browserWindow() const;
+
     // Ends the program at once: every window goes and playback stops.
     void exitAll();
 
@@ -49,8 +58,10 @@ private:
 
     MessagePrompter& m_prompter;
     FileChooser& m_chooser;
+    BrowserEngine m_engine;
     QPointer<frmVyx> m_main;
     QPointer<frmMediaPlayer> m_player;
+    QPointer<frmBrowser> m_browser;
     QList<QPointer<QWidget>> m_windows;
 };
 

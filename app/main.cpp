@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "MessageBox.h"
 #include "OpenFileDialog.h"
+#include "WebBrowser.h"
 
 #include <QApplication>
 
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
 
     vyx::QtMessagePrompter prompter;
     vyx::QtFileChooser chooser;
-    vyx::Application app(prompter, chooser);
+    vyx::Application app(prompter, chooser, vyx::webEngineFactory);
     app.showMainWindow();
     return QApplication::exec();
 }

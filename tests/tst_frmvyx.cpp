@@ -1,8 +1,7 @@
-#include "Application.h"
-#include "Doubles.h"
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "Publisher.h"
+#include "Rig.h"
 #include "frmVyx.h"
 
 #include <QAction>
@@ -33,11 +32,10 @@ private:
 
     testing::Fixtures m_files;
     QString m_clip;
+    std::unique_ptr<testing::Rig> m_rig;
     testing::ScriptedPrompter* m_prompter = nullptr;
     testing::ScriptedFileChooser* m_chooser = nullptr;
-    std::unique_ptr<testing::ScriptedPrompter> m_prompterStore;
-    std::unique_ptr<testing::ScriptedFileChooser> m_chooserStore;
-    std::unique_ptr<Application> m_app;
+    Application* m_app = nullptr;
     frmVyx* m_window = nullptr;
 };
 
@@ -47,17 +45,16 @@ void TestFrmVyx::initTestCase() {
 }
 
 void TestFrmVyx::init() {
-    m_prompterStore = std::make_unique<testing::ScriptedPrompter>();
-    m_chooserStore = std::make_unique<testing::ScriptedFileChooser>();
-    m_prompter = m_prompterStore.get();
-    m_chooser = m_chooserStore.get();
-    m_app = std::make_unique<Application>(*m_prompter, *m_chooser);
+    m_rig = std::make_unique<testing::Rig>();
+    m_prompter = &m_rig->prompter;
+    m_chooser = &m_rig->chooser;
+    m_app = &m_rig->app;
     m_window = &m_app->showMainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void TestFrmVyx::cleanup() {
-    m_app.reset();
+    m_rig.reset();
     m_window = nullptr;
 }
 

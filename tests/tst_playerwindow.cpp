@@ -1,8 +1,7 @@
-#include "Application.h"
-#include "Doubles.h"
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "PlayerLayout.h"
+#include "Rig.h"
 #include "Twips.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
@@ -21,7 +20,7 @@ class TestPlayerWindow : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanup() { m_app.reset(); }
+    void cleanup() { m_rig.reset(); }
     void resizeRule_data();
     void resizeRule();
     void loadSizeAndFit();
@@ -44,9 +43,10 @@ private:
     testing::Fixtures m_files;
     QString m_clip;
     QString m_other;
-    std::unique_ptr<testing::ScriptedPrompter> m_prompter;
-    std::unique_ptr<testing::ScriptedFileChooser> m_chooser;
-    std::unique_ptr<Application> m_app;
+    std::unique_ptr<testing::Rig> m_rig;
+    testing::ScriptedPrompter* m_prompter = nullptr;
+    testing::ScriptedFileChooser* m_chooser = nullptr;
+    Application* m_app = nullptr;
 };
 
 void TestPlayerWindow::initTestCase() {
@@ -56,9 +56,10 @@ void TestPlayerWindow::initTestCase() {
 }
 
 void TestPlayerWindow::init() {
-    m_prompter = std::make_unique<testing::ScriptedPrompter>();
-    m_chooser = std::make_unique<testing::ScriptedFileChooser>();
-    m_app = std::make_unique<Application>(*m_prompter, *m_chooser);
+    m_rig = std::make_unique<testing::Rig>();
+    m_prompter = &m_rig->prompter;
+    m_chooser = &m_rig->chooser;
+    m_app = &m_rig->app;
 }
 
 QSize TestPlayerWindow::fitted(QSize client) {

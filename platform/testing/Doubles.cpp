@@ -74,4 +74,11 @@ void FakeWebBrowser::finishLoading(const QString& title) {
     Q_EMIT DownloadComplete();
 }
 
+WebBrowser* FakeBrowserFactory::createBrowser(const QUrl& /*home*/, const QUrl& /*search*/,
+                                              QWidget* parent) {
+    last = new FakeWebBrowser(parent);
+    ++made;
+    return last;
+}
+
 } // namespace vyx::testing

@@ -75,4 +75,12 @@ private:
     bool m_busy = false;
 };
 
+// Makes engine-free browsers and keeps the last one made.
+class FakeBrowserFactory final : public WebBrowserFactory {
+public:
+    WebBrowser* createBrowser(const QUrl& home, const QUrl& search, QWidget* parent) override;
+    FakeWebBrowser* last = nullptr;
+    int made = 0;
+};
+
 } // namespace vyx::testing

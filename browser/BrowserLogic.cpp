@@ -1,0 +1,42 @@
+#include "BrowserLogic.h"
+
+namespace vyx::browser {
+
+namespace {
+
+constexpr float kAddressLeft = 3600.0F;
+constexpr float kMargin = 20.0F;
+
+std::optional<float> ifValid(float size) {
+    return size >= 0.0F ? std::optional<float>(size) : std::nullopt;
+}
+
+} // namespace
+
+QString titlePrefix() {
+    return QStringLiteral("Vyx Surfer") + QString(23, u' ');
+}
+
+QString pageCaption(const QString& locationName) {
+    return titlePrefix() + locationName;
+}
+
+QString busyCaption() {
+    return titlePrefix() + QStringLiteral("Working...");
+}
+
+qsizetype indexOfExact(const QStringList& list, const QString& address) {
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i) == address) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+Layout layoutFor(float clientWidth, float clientHeight, float browserLeft, float browserTop) {
+    return {ifValid(clientWidth - kAddressLeft), ifValid(clientWidth - browserLeft - kMargin),
+            ifValid((clientHeight - kMargin) - browserTop)};
+}
+
+} // namespace vyx::browser

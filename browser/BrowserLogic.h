@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+// The browser window's arithmetic and list rules, kept apart from the window so that tests can
+// call them directly.
+namespace vyx::browser {
+
+// "Vyx Surfer" and 23 spaces: every caption the window shows starts with it.
+QString titlePrefix();
+QString pageCaption(const QString& locationName);
+QString busyCaption();
+
+// The first entry equal to the address, letter case included; -1 when there is none.
+qsizetype indexOfExact(const QStringList& list, const QString& address);
+
+// New sizes (twips) for the address box and the page area in a client area of the given size.
+// A size that would be negative is left out: the control keeps the size it has.
+struct Layout {
+    std::optional<float> addressWidth;
+    std::optional<float> browserWidth;
+    std::optional<float> browserHeight;
+};
+Layout layoutFor(float clientWidth, float clientHeight, float browserLeft, float browserTop);
+
+} // namespace vyx::browser

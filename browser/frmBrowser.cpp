@@ -1,0 +1,348 @@
+#include "frmBrowser.h"
+
+#include "BrowserLogic.h"
+#include "ErrorTrap.h"
+#include "MenuBuilder.h"
+#include "Publisher.h"
+#include "Twips.h"
+#include "WebBrowser.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QToolButton>
+#include <array>
+
+namespace vyx {
+
+namespace {
+
+constexpr double kClientWidth = 13335;
+constexpr double kClientHeight = 10125;
+constexpr double kToolbarHeight = 450;
+constexpr double kButtonWidth = 465;
+constexpr double kSeparatorWidth = 172;
+constexpr double kAddressLeft = 3600;
+constexpr int kTickMilliseconds = 250;
+
+struct ToolButton {
+    const char* key; // empty: a separator
+    const char* tip;
+    const char* image;
+};
+
+constexpr std::array kButtons{
+    ToolButton{"Back", "Backward", "b"},
+    ToolButton{"Forward", "Forward", "n"},
+    ToolButton{"", "", ""},
+    ToolButton{"Stop", "Stop", "s"},
+    ToolButton{"Refresh", "Refresh", "r"},
+    ToolButton{"", "", ""},
+    ToolButton{"Home", "Home", "h"},
+    ToolButton{"Search", "Search", "search"},
+    ToolButton{"Offline", "Browse Offline", "o"},
+};
+
+QString withoutFinalSlash(QString address) {
+    if (address.endsWith(u'/')) {
+        address.chop(1);
+    }
+    return address;
+}
+
+} // namespace
+
+frmBrowser::frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine)
+    : QMainWindow(nullptr)
+    , m_prompter(prompter)
+    , m_opener(chooser)
+    , m_client(new QWidget(this))
+    , m_web(nullptr)
+    , m_toolbar(new QWidget(m_client))
+    , m_address(new QComboBox(m_toolbar)) {
+    setObjectName(QStringLiteral("frmBrowser"));
+    setWindowTitle(browser::titlePrefix() + publisher::host());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/vyxsurfer.svg")));
+
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->setAutoFillBackground(true);
+    QPalette black = m_client->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    m_client->setPalette(black);
+    setCentralWidget(m_client);
+
+    m_web = engine.createBrowser(QUrl(publisher::baseAddress()),
+                                 QUrl(QStringLiteral("https://duckduckgo.com/")), m_client);
+    m_web->setObjectName(QStringLiteral("WebBrowser"));
+    m_web->setGeometry(twips::toPixels(0, 480, 13335, 9615));
+    connect(m_web, &WebBrowser::DownloadComplete, this, &frmBrowser::WebBrowser_DownloadComplete);
+
+    createToolBar();
+    createMenus();
+    setTabOrder(m_web, m_address);
+
+    m_timer.setInterval(kTickMilliseconds);
+    connect(&m_timer, &QTimer::timeout, this,
+            [this] { runGuarded(m_prompter, [this] { timTimer_Timer(); }); });
+
+    resize(twips::toPixels(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+}
+
+frmBrowser::~frmBrowser() = default;
+
+void frmBrowser::createToolBar() {
+    m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
+    m_toolbar->setAutoFillBackground(true);
+    m_toolbar->setPalette(palette());
+    m_toolbar->setGeometry(0, 0, twips::toPixels(kClientWidth), twips::toPixels(kToolbarHeight));
+
+    double left = 0;
+    for (const ToolButton& spec : kButtons) {
+        if (*spec.key == '\0') {
+            left += kSeparatorWidth;
+            continue;
+        }
+        auto* const button = new QToolButton(m_toolbar);
+        const QString key = QLatin1String(spec.key);
+        button->setObjectName(key);
+        button->setToolTip(QLatin1String(spec.tip));
+        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(spec.image))));
+        button->setIconSize(QSize(24, 24));
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setGeometry(twips::toPixels(left, 0, kButtonWidth, kToolbarHeight));
+        connect(button, &QToolButton::clicked, this, [this, key] { tbToolBar_ButtonClick(key); });
+        left += kButtonWidth;
+    }
+
+    m_address->setObjectName(QStringLiteral("cboAddress"));
+    m_address->setEditable(true);
+    // The list is the program's: typing never adds to it.
+    m_address->setInsertPolicy(QComboBox::NoInsert);
+    m_address->setGeometry(twips::toPixels(kAddressLeft, 120, 6555, 315));
+    m_address->lineEdit()->installEventFilter(this);
+    connect(m_address, &QComboBox::activated, this,
+            [this] { runGuarded(m_prompter, [this] { cboAddress_Click(); }); });
+}
+
+void frmBrowser::createMenus() {
+    MenuBuilder file(menuBar(), "mnuFile", tr("&File"), m_prompter);
+    file.command(
+        "mnuOpen", tr("&Open..."), [this] { mnuOpen_Click(); }, QKeySequence(Qt::CTRL | Qt::Key_O));
+    file.separator("l22");
+    file.command(
+        "mnuClose", tr("&Close Vyx Surfer"), [this] { close(); },
+        QKeySequence(Qt::ALT | Qt::Key_Backspace));
+
+    MenuBuilder edit(menuBar(), "mnuEdit", tr("&Edit"), m_prompter);
+    edit.command("mnuRefresh", tr("&Refresh"), [this] {
+        runResumeNext({[this] {
+            m_web->Refresh();
+        }});
+    });
+
+    MenuBuilder view(menuBar(), "mnuView", tr("&View"), m_prompter);
+    view.command("mnuHome", tr("&Home"),
+                 [this] {
+                     runResumeNext({[this] {
+                         m_web->GoHome();
+                     }});
+                 })
+        ->setVisible(false);
+    view.separator("l5")->setVisible(false);
+    view.item("mnuPrevious", tr("&Previous"));
+    view.item("mnuNext", tr("&Next"));
+
+    MenuBuilder(menuBar(), "mnuOnline", tr("&Online"), m_prompter);
+
+    MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
+    help.item("mnuAbout", tr("&About Vyx Player..."));
+}
+
+void frmBrowser::Form_Load() {
+    runResumeNext({
+        [this] { show(); },
+        [this] { m_toolbar->update(); },
+        [this] { Form_Resize(); },
+        [this] {
+            m_address->move(twips::toPixels(kAddressLeft), m_toolbar->y() + twips::toPixels(40));
+        },
+        [this] { m_startingAddress = withoutFinalSlash(publisher::baseAddress()); },
+        [this] {
+            if (!m_startingAddress.isEmpty()) {
+                m_address->setEditText(m_startingAddress);
+                m_address->addItem(m_address->currentText());
+            }
+        },
+    });
+}
+
+void frmBrowser::Form_Resize() {
+    if (isMinimized()) {
+        return;
+    }
+    // The toolbar is aligned to the top edge: it always spans the client area.
+    m_toolbar->resize(m_client->width(), m_toolbar->height());
+    const browser::Layout layout =
+        browser::layoutFor(static_cast<float>(twips::fromPixels(m_client->width())),
+                           static_cast<float>(twips::fromPixels(m_client->height())),
+                           static_cast<float>(twips::fromPixels(m_web->x())),
+                           static_cast<float>(twips::fromPixels(m_web->y())));
+    runResumeNext({
+        [&] {
+            if (layout.addressWidth) {
+                m_address->resize(twips::toPixels(*layout.addressWidth), m_address->height());
+            }
+        },
+        [&] {
+            if (layout.browserWidth) {
+                m_web->resize(twips::toPixels(*layout.browserWidth), m_web->height());
+            }
+        },
+        [&] {
+            if (layout.browserHeight) {
+                m_web->resize(m_web->width(), twips::toPixels(*layout.browserHeight));
+            }
+        },
+    });
+}
+
+void frmBrowser::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_address->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* const key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            cboAddress_KeyPress(13);
+            // The combo box's own Enter handling would pick a matching list entry, which would
+            // navigate a second time.
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+QStringList frmBrowser::addressList() const {
+    QStringList list;
+    for (int i = 0; i < m_address->count(); ++i) {
+        list.append(m_address->itemText(i));
+    }
+    return list;
+}
+
+void frmBrowser::cboAddress_Click() {
+    if (m_suppressAddressClick) {
+        return;
+    }
+    m_timer.start();
+    m_web->Navigate(m_address->currentText());
+}
+
+void frmBrowser::cboAddress_KeyPress(int keyAscii) {
+    if (keyAscii == 13) {
+        runResumeNext({[this] {
+            cboAddress_Click();
+        }});
+    }
+}
+
+void frmBrowser::NavigateTo(const QString& address) {
+    m_address->setEditText(address);
+    cboAddress_Click();
+    UpdateAddressHistory();
+}
+
+void frmBrowser::OpenSitePage(const QString& path) {
+    NavigateTo(publisher::baseAddress() + path);
+}
+
+void frmBrowser::UpdateAddressHistory() {
+    showPageCaption();
+    const QString location = m_web->LocationURL();
+    const qsizetype found = browser::indexOfExact(addressList(), location);
+    m_suppressAddressClick = true;
+    if (found >= 0) {
+        m_address->removeItem(static_cast<int>(found));
+    }
+    m_address->insertItem(0, location);
+    selectListEntry(0);
+    m_suppressAddressClick = false;
+}
+
+void frmBrowser::selectListEntry(int index) {
+    // Choosing an entry puts it into the box and counts as a click on the box.
+    m_address->setCurrentIndex(index);
+    m_address->setEditText(m_address->itemText(index));
+    cboAddress_Click();
+}
+
+void frmBrowser::showPageCaption() {
+    setWindowTitle(browser::pageCaption(m_web->LocationName()));
+}
+
+void frmBrowser::WebBrowser_DownloadComplete() {
+    runResumeNext({[this] {
+        showPageCaption();
+    }});
+}
+
+void frmBrowser::timTimer_Timer() {
+    if (m_web->Busy()) {
+        setWindowTitle(browser::busyCaption());
+        return;
+    }
+    m_timer.stop();
+    showPageCaption();
+}
+
+void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
+    runResumeNext({
+        [this] { m_timer.start(); },
+        [&] {
+            if (key == QLatin1String("Back")) {
+                m_web->GoBack();
+            } else if (key == QLatin1String("Forward")) {
+                m_web->GoForward();
+            } else if (key == QLatin1String("Refresh")) {
+                m_web->Refresh();
+            } else if (key == QLatin1String("Home")) {
+                m_web->GoHome();
+            } else if (key == QLatin1String("Search")) {
+                m_web->GoSearch();
+            } else if (key == QLatin1String("Stop")) {
+                runResumeNext({
+                    [this] { m_timer.stop(); },
+                    [this] { m_web->Stop(); },
+                    [this] { showPageCaption(); },
+                });
+            } else if (key == QLatin1String("Offline")) {
+                mnuOpen_Click();
+            }
+        },
+    });
+}
+
+void frmBrowser::mnuOpen_Click() {
+    OpenFileDialog* dialog = nullptr;
+    const int answer = runTrapped(
+        TrapKind::FileCommand, m_prompter,
+        {
+            [&] { dialog = &m_opener; },
+            [&] { dialog->setDialogTitle(QStringLiteral("Browse for offline web pages")); },
+            [&] { dialog->setFilter(QStringLiteral("WebPages|*.htm; *.html |All Files|*.*")); },
+            [&] { dialog->ShowOpen(); },
+            [&] { NavigateTo(dialog->FileName()); },
+            [&] { dialog = nullptr; },
+        });
+    if (answer != 0) {
+        m_errorResponse = answer;
+    }
+}
+
+} // namespace vyx

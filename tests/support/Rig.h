@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Application.h"
+#include "Doubles.h"
+
+namespace vyx::testing {
+
+// An Application whose prompts, dialogs and browsers are scripted doubles.
+struct Rig {
+    ScriptedPrompter prompter;
+    ScriptedFileChooser chooser;
+    FakeBrowserFactory engine;
+    Application app{prompter, chooser, [this]() -> WebBrowserFactory& {
+                        return engine;
+                    }};
+};
+
+} // namespace vyx::testing
