@@ -34,7 +34,7 @@ frmVyx& Application::showMainWindow() {
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
         m_windows.removeAll(nullptr);
-        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser);
+        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this);
     }
     m_player->show();
     return *m_player;

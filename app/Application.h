@@ -1,5 +1,8 @@
 #pragma once
 
+#include "BrowserHost.h"
+#include "frmBrowser.h"
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,14 +15,13 @@ namespace vyx {
 class FileChooser;
 class MessagePrompter;
 class WebBrowserFactory;
-class frmBrowser;
 class frmMediaPlayer;
 class frmVyx;
 
 // Owns the program's windows. They are top-level windows without an owner, so Qt parenting
 // cannot own them: each is made here, deletes itself when closed, and whatever is still open
 // when the Application goes is deleted with it.
-class Application final : public QObject {
+class Application final : public QObject, public BrowserHost {
     Q_OBJECT
 public:
     // The web engine is asked for only when the first browser window is made.
@@ -42,7 +44,7 @@ public:
     [[nodiscard]] frmMediaPlayer* playerWindow() const;
 
     // The one browser window, on the same terms; made and loaded on first use.
-    frmBrowser& showBrowserWindow();
+    frmBrowser& showBrowserWindow() override;
     [[nodiscard]] frmBrowser* browserWindow() const;
 
     // Ends the program at once: every window goes and playback stops.

@@ -1,6 +1,8 @@
 #include "frmVyx.h"
 
 #include "Application.h"
+#include "GoOnline.h"
+#include "LinkCatalogue.h"
 #include "MediaPlayer.h"
 #include "MenuBuilder.h"
 #include "PlayFileCommand.h"
@@ -92,27 +94,12 @@ void frmVyx::createFileMenu() {
 
 void frmVyx::createOnlineMenu() {
     MenuBuilder online(menuBar(), "mnuOnline", tr("&Online"), m_app.prompter());
-    online.item("mnuFree", tr("&Free Downloads Page"));
-    MenuBuilder trial = online.submenu("mnuTrial", tr("&Trial Downloads"));
-    trial.item("mnuTDA", tr("Tessaline &Database Application (11.1MB)"));
-    trial.item("mnuTP", tr("Tessaline &Professional Database (12.1MB)"));
-    trial.item("mnuTS", tr("Tessaline &Server"))->setEnabled(false);
-    trial.separator("l11");
-    trial.item("mnuCompress", tr("P&ixSqueeze (820KB)"));
-    trial.item("mnuDown", tr("Pe&llumDownloader (215KB)"));
-    trial.item("mnuCrawl", tr("PellumCra&wler (217KB)"));
-    trial.item("mnuDraw", tr("PellumD&raw (324KB)"));
-    trial.item("mnuMailer", tr("Pellum&Mailer (219KB)"));
-    trial.item("mnuBrowse", tr("Pellum&Browser (206KB)"));
-    trial.item("mnuSol", tr("PellumSolitair&e (539KB)"));
-    trial.separator("l12");
-    trial.item("mnuPlayer", tr("Vyx Player (348KB)"));
-    trial.item("mnuSurfer", tr("Vyx Surfer (116KB)"));
-    trial.item("mnuEditor", tr("Vyx Editor (216KB)"));
-    trial.item("mnuPB", tr("Vyx Phonebook (412KB)"));
-    online.separator("l2");
-    online.item("mnuHome", tr("Publisher &Home"));
-    online.item("mnuStore", tr("Publisher &Store"));
+    links::buildOnlineMenu(online, links::mainWindowItems(),
+                           [this](const QString& path) { GoOnline(path); });
+}
+
+void frmVyx::GoOnline(const QString& address) {
+    vyx::GoOnline(m_app, m_app.prompter(), address);
 }
 
 void frmVyx::createHelpMenu() {

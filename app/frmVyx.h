@@ -22,6 +22,9 @@ public:
     // File > Play...: choose a file and play it in the embedded player.
     void mnuPlay_Click();
 
+    // Opens a page of the publisher's site in the browser window.
+    void GoOnline(const QString& address);
+
     static QString caption();
 
 private:

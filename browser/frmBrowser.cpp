@@ -2,6 +2,7 @@
 
 #include "BrowserLogic.h"
 #include "ErrorTrap.h"
+#include "LinkCatalogue.h"
 #include "MenuBuilder.h"
 #include "Publisher.h"
 #include "Twips.h"
@@ -156,10 +157,16 @@ void frmBrowser::createMenus() {
     view.item("mnuPrevious", tr("&Previous"));
     view.item("mnuNext", tr("&Next"));
 
-    MenuBuilder(menuBar(), "mnuOnline", tr("&Online"), m_prompter);
+    createOnlineMenu();
 
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
     help.item("mnuAbout", tr("&About Vyx Player..."));
+}
+
+void frmBrowser::createOnlineMenu() {
+    MenuBuilder online(menuBar(), "mnuOnline", tr("&Online"), m_prompter);
+    links::buildOnlineMenu(online, links::browserWindowItems(),
+                           [this](const QString& path) { OpenSitePage(path); });
 }
 
 void frmBrowser::Form_Load() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BrowserHost.h"
 #include "OpenFileDialog.h"
 
 #include <QMainWindow>
@@ -16,7 +17,7 @@ class WebBrowserFactory;
 
 // "Vyx Surfer": the program's own browser window, with its toolbar, address box and list,
 // and the busy notice in its title.
-class frmBrowser final : public QMainWindow {
+class frmBrowser final : public QMainWindow, public LinkTarget {
     Q_OBJECT
 public:
     frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine);
@@ -29,7 +30,7 @@ public:
     void Form_Resize();
 
     // Other windows open addresses through these; failures reach the caller.
-    void NavigateTo(const QString& address);
+    void NavigateTo(const QString& address) override;
     void OpenSitePage(const QString& path);
     void UpdateAddressHistory();
 
@@ -55,6 +56,7 @@ protected:
 private:
     void createToolBar();
     void createMenus();
+    void createOnlineMenu();
     void showPageCaption();
     void selectListEntry(int index);
 

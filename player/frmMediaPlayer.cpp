@@ -1,5 +1,7 @@
 #include "frmMediaPlayer.h"
 
+#include "GoOnline.h"
+#include "LinkCatalogue.h"
 #include "MediaPlayer.h"
 #include "MenuBuilder.h"
 #include "PlayFileCommand.h"
@@ -39,9 +41,11 @@ QString frmMediaPlayer::mediaFilter() {
            QStringLiteral("|All Files|*.*");
 }
 
-frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser)
+frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
+                               BrowserHost& browsers)
     : QMainWindow(nullptr)
     , m_prompter(prompter)
+    , m_browsers(browsers)
     , m_mp(nullptr)
     , m_opener(chooser) {
     setObjectName(QStringLiteral("frmMediaPlayer"));
@@ -80,13 +84,8 @@ void frmMediaPlayer::createMenus() {
         QKeySequence(Qt::ALT | Qt::Key_Backspace));
 
     MenuBuilder online(menuBar(), "mnuOnline", tr("&Online"), m_prompter);
-    online.item("mnuProduct", tr("&Product Page"));
-    online.item("mnuHome", tr("Publisher &Home"));
-    online.item("mnuCatalog", tr("Publisher &Catalog"));
-    online.item("mnuStore", tr("Publisher &Store"));
-    online.item("mnuFeedback", tr("Support/&Feedback"));
-    online.separator("li4");
-    online.item("mnuNews", tr("Today's &News"));
+    links::buildOnlineMenu(online, links::playerWindowItems(),
+                           [this](const QString& path) { GoOnline(path); });
 
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
     help.item("mnuAbout", tr("&About Vyx Player..."));
@@ -94,6 +93,10 @@ void frmMediaPlayer::createMenus() {
 
 void frmMediaPlayer::mnuOpen_Click() {
     playChosenFile(m_prompter, m_opener, *m_mp, mediaFilter());
+}
+
+void frmMediaPlayer::GoOnline(const QString& address) {
+    vyx::GoOnline(m_browsers, m_prompter, address);
 }
 
 void frmMediaPlayer::Form_Resize() {

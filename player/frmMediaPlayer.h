@@ -6,6 +6,7 @@
 
 namespace vyx {
 
+class BrowserHost;
 class MediaPlayer;
 class MessagePrompter;
 
@@ -13,7 +14,7 @@ class MessagePrompter;
 class frmMediaPlayer final : public QMainWindow {
     Q_OBJECT
 public:
-    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser);
+    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser, BrowserHost& browsers);
 
     [[nodiscard]] MediaPlayer& MP() const { return *m_mp; }
     [[nodiscard]] const OpenFileDialog& Opener() const { return m_opener; }
@@ -22,6 +23,8 @@ public:
     void mnuOpen_Click();
     // Keeps the player fitted to the client area; nothing while minimised.
     void Form_Resize();
+    // Opens a page of the publisher's site in the browser window.
+    void GoOnline(const QString& address);
 
     static QString mediaFilter();
 
@@ -34,6 +37,7 @@ private:
     void createMenus();
 
     MessagePrompter& m_prompter;
+    BrowserHost& m_browsers;
     MediaPlayer* m_mp;
     OpenFileDialog m_opener;
 };
