@@ -9,6 +9,7 @@
 #include "WebBrowser.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -97,7 +98,10 @@ frmBrowser::~frmBrowser() = default;
 void frmBrowser::createToolBar() {
     m_toolbar->setObjectName(QStringLiteral("tbToolBar"));
     m_toolbar->setAutoFillBackground(true);
-    m_toolbar->setPalette(palette());
+    // The client area is black; the strip keeps the usual button-face colour.
+    QPalette face = m_toolbar->palette();
+    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+    m_toolbar->setPalette(face);
     m_toolbar->setGeometry(0, 0, twips::toPixels(kClientWidth), twips::toPixels(kToolbarHeight));
 
     double left = 0;
