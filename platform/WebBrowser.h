@@ -3,6 +3,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <QtPlugin>
+#include <functional>
 
 namespace vyx {
 
@@ -24,6 +25,11 @@ public:
     [[nodiscard]] virtual bool Busy() const = 0;
     [[nodiscard]] virtual QString LocationName() const = 0;
     [[nodiscard]] virtual QString LocationURL() const = 0;
+
+    // Asked where a download should go, given the suggested path; an empty answer cancels it.
+    // Nothing is written before it has answered.
+    using SaveLocation = std::function<QString(const QString& suggested)>;
+    virtual void setSaveLocation(SaveLocation choose) = 0;
 
 Q_SIGNALS:
     // Each time a download of the current navigation ends, whether it succeeded or not.

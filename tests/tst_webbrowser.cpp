@@ -1,8 +1,15 @@
+#include "Application.h"
+#include "BrowserLogic.h"
+#include "Doubles.h"
 #include "Fixtures.h"
+#include "LoopbackServer.h"
 #include "RuntimeError.h"
 #include "WebBrowser.h"
+#include "frmBrowser.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -21,12 +28,32 @@ private Q_SLOTS:
     void backAndForward();
     void refusedText_data();
     void refusedText();
+    void popupsOpenNothing();
+    void webPagesCannotReadFiles();
+    void permissionsRefused();
+    void download_data();
+    void download();
+    void windowShowsPageTitle();
+    void windowBackWithoutHistoryIsIgnored();
+    void windowStopWhileLoading();
 
 private:
     WebBrowser& browser();
     QString page(const QString& name, const QString& title);
 
+    // Loads a page and waits until its script has set the title to something else.
+    QString titleAfterScript(const QString& path, const QString& script);
+
+    // The browser window on the real engine.
+    struct Window {
+        testing::ScriptedPrompter prompter;
+        testing::ScriptedFileChooser chooser;
+        Application app{prompter, chooser, webEngineFactory};
+        frmBrowser& browser() { return app.showBrowserWindow(); }
+    };
+
     testing::Fixtures m_files;
+    testing::LoopbackServer m_server;
     std::unique_ptr<WebBrowser> m_browser;
 };
 
@@ -114,6 +141,130 @@ void TestWebBrowser::refusedText() {
         QCOMPARE(error.code(), static_cast<int>(ErrorCode::NavigationRefused));
     }
     QVERIFY(!browser().Busy());
+}
+
+QString TestWebBrowser::titleAfterScript(const QString& path, const QString& script) {
+    m_server.page(path, QStringLiteral("waiting"),
+                  QStringLiteral("<script>%1</script>").arg(script));
+    WebBrowser& web = browser();
+    web.Navigate(m_server.url(path).toString());
+    const bool changed = QTest::qWaitFor(
+        [&] {
+            return !web.Busy() && web.LocationName() != QLatin1String("waiting") &&
+                   !web.LocationName().startsWith(QLatin1String("http"));
+        },
+        20000);
+    return changed ? web.LocationName() : QStringLiteral("(timed out)");
+}
+
+void TestWebBrowser::popupsOpenNothing() {
+    m_server.page(QStringLiteral("/other"), QStringLiteral("Other"));
+    browser();
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    const QString title = titleAfterScript(
+        QStringLiteral("/popup"),
+        QStringLiteral(
+            "var w = window.open('/other'); document.title = w ? 'opened' : 'refused';"));
+    QCOMPARE(title, QStringLiteral("refused"));
+    QTest::qWait(300);
+    QCOMPARE(m_server.requests(QStringLiteral("/other")), 0);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+void TestWebBrowser::webPagesCannotReadFiles() {
+    const QString secret = m_files.writeBytes(QStringLiteral("secret.txt"), "secret");
+    const QString title = titleAfterScript(
+        QStringLiteral("/reader"),
+        QStringLiteral("fetch('%1').then(r => r.text()).then(t => document.title = 'read ' + t)"
+                       ".catch(() => document.title = 'blocked');")
+            .arg(QUrl::fromLocalFile(secret).toString()));
+    QCOMPARE(title, QStringLiteral("blocked"));
+}
+
+void TestWebBrowser::permissionsRefused() {
+    const QString title = titleAfterScript(
+        QStringLiteral("/ask"),
+        QStringLiteral("Notification.requestPermission().then(p => document.title = p);"));
+    QCOMPARE(title, QStringLiteral("denied"));
+}
+
+void TestWebBrowser::download_data() {
+    QTest::addColumn<bool>("accept");
+    QTest::addColumn<bool>("sendLength");
+    QTest::addColumn<int>("size");
+    QTest::newRow("saved") << true << true << 200000;
+    QTest::newRow("no size given") << true << false << 50000;
+    QTest::newRow("empty file") << true << true << 0;
+    QTest::newRow("declined") << false << true << 1000;
+}
+
+void TestWebBrowser::download() {
+    QFETCH(bool, accept);
+    QFETCH(bool, sendLength);
+    QFETCH(int, size);
+    const QString name = QStringLiteral("setup-%1.exe")
+                             .arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'-'));
+    const QByteArray body(size, 'v');
+    m_server.route(u'/' + name,
+                   {"Content-Type: application/octet-stream\r\nContent-Disposition: attachment\r\n",
+                    body, sendLength, 0});
+    const QString target = m_files.path(QStringLiteral("saved-") + name);
+    QString suggested;
+    WebBrowser& web = browser();
+    web.setSaveLocation([&](const QString& offered) {
+        suggested = offered;
+        return accept ? target : QString();
+    });
+    web.Navigate(m_server.url(u'/' + name).toString());
+    QTRY_VERIFY_WITH_TIMEOUT(!suggested.isEmpty(), 20000);
+    QVERIFY2(suggested.endsWith(name), qPrintable(suggested));
+    if (accept) {
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(target).exists() && QFileInfo(target).size() == size,
+                                 20000);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), body);
+    } else {
+        QTest::qWait(500);
+        QVERIFY(!QFileInfo::exists(target));
+        QVERIFY(!QFileInfo::exists(suggested));
+    }
+}
+
+void TestWebBrowser::windowShowsPageTitle() {
+    m_server.page(QStringLiteral("/titled"), QStringLiteral("A Titled Page"));
+    Window window;
+    frmBrowser& browser = window.browser();
+    browser.NavigateTo(m_server.url(QStringLiteral("/titled")).toString());
+    QCOMPARE(browser.addressList().constFirst(),
+             m_server.url(QStringLiteral("/titled")).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(browser.windowTitle(),
+                              browser::pageCaption(QStringLiteral("A Titled Page")), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!browser.timTimer().isActive(), 5000);
+    QCOMPARE(browser.addressList().size(), 2);
+}
+
+void TestWebBrowser::windowBackWithoutHistoryIsIgnored() {
+    Window window;
+    frmBrowser& browser = window.browser();
+    browser.tbToolBar_ButtonClick(QStringLiteral("Back"));
+    QVERIFY(browser.timTimer().isActive());
+    QTRY_VERIFY_WITH_TIMEOUT(!browser.timTimer().isActive(), 5000);
+    QVERIFY(window.prompter.shown.isEmpty());
+}
+
+void TestWebBrowser::windowStopWhileLoading() {
+    m_server.route(QStringLiteral("/slow"),
+                   {"Content-Type: text/html\r\n", "<title>Slow</title>", true, 3000});
+    Window window;
+    frmBrowser& browser = window.browser();
+    browser.NavigateTo(m_server.url(QStringLiteral("/slow")).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(browser.windowTitle(), browser::busyCaption(), 5000);
+    browser.tbToolBar_ButtonClick(QStringLiteral("Stop"));
+    QVERIFY(!browser.timTimer().isActive());
+    QVERIFY(browser.windowTitle() != browser::busyCaption());
+    QTest::qWait(600);
+    QVERIFY(browser.windowTitle() != browser::busyCaption());
 }
 
 int main(int argc, char** argv) {

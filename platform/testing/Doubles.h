@@ -62,6 +62,7 @@ public:
     [[nodiscard]] bool Busy() const override { return m_busy; }
     [[nodiscard]] QString LocationName() const override;
     [[nodiscard]] QString LocationURL() const override;
+    void setSaveLocation(SaveLocation /*choose*/) override {}
 
     // The page arrives: no longer busy, DownloadComplete is raised.
     void finishLoading(const QString& title = {});

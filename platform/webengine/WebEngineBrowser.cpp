@@ -1,5 +1,6 @@
 #include "WebEngineBrowser.h"
 
+#include "DownloadProgress.h"
 #include "RuntimeError.h"
 
 #include <QFileDialog>
@@ -31,7 +32,10 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     , m_home(home)
     , m_search(search)
     , m_view(new QWebEngineView(this))
-    , m_profile(new QWebEngineProfile(this)) {
+    , m_profile(new QWebEngineProfile(this))
+    , m_saveLocation([this](const QString& suggested) {
+        return QFileDialog::getSaveFileName(this, tr("Save Download As"), suggested);
+    }) {
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -58,6 +62,12 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     });
     connect(m_profile, &QWebEngineProfile::downloadRequested, this,
             &WebEngineBrowser::onDownloadRequested);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int /*code*/) {
+                if (status != QWebEnginePage::NormalTerminationStatus) {
+                    onPageCrashed(m_view->url());
+                }
+            });
 }
 
 void WebEngineBrowser::open(const QUrl& url) {
@@ -116,9 +126,8 @@ QString WebEngineBrowser::LocationURL() const {
 
 void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) {
     // Nothing is written before the user has said where.
-    const QString target = QFileDialog::getSaveFileName(
-        this, tr("Save Download As"),
-        QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
+    const QString target =
+        m_saveLocation(QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
     if (target.isEmpty()) {
         download->cancel();
         return;
@@ -127,6 +136,18 @@ void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) 
     download->setDownloadDirectory(info.absolutePath());
     download->setDownloadFileName(info.fileName());
     download->accept();
+    new DownloadProgress(download, this);
+}
+
+void WebEngineBrowser::onPageCrashed(const QUrl& address) {
+    // The page's process is gone; offer the same page again rather than a blank area.
+    const QString link = address.toString(QUrl::FullyEncoded).toHtmlEscaped();
+    m_view->setHtml(
+        tr("<html><head><title>The page stopped working</title></head><body style='font-family:"
+           "sans-serif;margin:3em'><h2>The page stopped working</h2><p><a href='%1'>Reload %2</a>"
+           "</p></body></html>")
+            .arg(link, address.toString().toHtmlEscaped()),
+        QUrl(QStringLiteral("about:blank")));
 }
 
 } // namespace vyx

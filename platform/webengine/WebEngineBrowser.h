@@ -25,10 +25,12 @@ public:
     [[nodiscard]] bool Busy() const override { return m_busy; }
     [[nodiscard]] QString LocationName() const override;
     [[nodiscard]] QString LocationURL() const override;
+    void setSaveLocation(SaveLocation choose) override { m_saveLocation = std::move(choose); }
 
 private:
     void open(const QUrl& url);
     void onDownloadRequested(QWebEngineDownloadRequest* download);
+    void onPageCrashed(const QUrl& address);
 
     QUrl m_home;
     QUrl m_search;
@@ -36,6 +38,7 @@ private:
     // order they were made.
     QWebEngineView* m_view;
     QWebEngineProfile* m_profile;
+    SaveLocation m_saveLocation;
     QUrl m_requested;
     bool m_busy = false;
 };

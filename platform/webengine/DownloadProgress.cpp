@@ -1,0 +1,77 @@
+#include "DownloadProgress.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QWebEngineDownloadRequest>
+
+namespace vyx {
+
+DownloadProgress::DownloadProgress(QWebEngineDownloadRequest* download, QWidget* parent)
+    : QProgressDialog(parent)
+    , m_download(download) {
+    setWindowTitle(tr("Downloading %1").arg(download->downloadFileName()));
+    setWindowModality(Qt::NonModal);
+    setAutoClose(false);
+    setAutoReset(false);
+    setMinimumDuration(0);
+    setAttribute(Qt::WA_DeleteOnClose);
+    connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, this,
+            &DownloadProgress::update);
+    connect(download, &QWebEngineDownloadRequest::totalBytesChanged, this,
+            &DownloadProgress::update);
+    connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
+            &DownloadProgress::finish);
+    connect(this, &QProgressDialog::canceled, download, [download] {
+        if (!download->isFinished()) {
+            download->cancel();
+        }
+    });
+    update();
+    show();
+}
+
+QString DownloadProgress::describe(qint64 received, qint64 total) {
+    const QLocale locale;
+    const QString got = locale.formattedDataSize(std::max<qint64>(received, 0));
+    return total > 0 ? tr("%1 of %2").arg(got, locale.formattedDataSize(total)) : got;
+}
+
+void DownloadProgress::update() {
+    const qint64 total = m_download->totalBytes();
+    const qint64 received = m_download->receivedBytes();
+    // An unknown size shows a busy bar rather than a wrong percentage.
+    if (total > 0) {
+        setRange(0, 1000);
+        setValue(static_cast<int>(1000 * std::min(received, total) / total));
+    } else {
+        setRange(0, 0);
+    }
+    setLabelText(tr("%1\n%2").arg(m_download->downloadFileName(), describe(received, total)));
+}
+
+void DownloadProgress::finish() {
+    if (!m_download->isFinished()) {
+        return;
+    }
+    setRange(0, 1);
+    setValue(1);
+    switch (m_download->state()) {
+    case QWebEngineDownloadRequest::DownloadCompleted:
+        setLabelText(tr("Saved %1")
+                         .arg(QDir(m_download->downloadDirectory())
+                                  .filePath(m_download->downloadFileName())));
+        break;
+    case QWebEngineDownloadRequest::DownloadCancelled:
+        setLabelText(tr("The download of %1 was cancelled.").arg(m_download->downloadFileName()));
+        break;
+    default:
+        setLabelText(tr("The download of %1 failed: %2")
+                         .arg(m_download->downloadFileName(), m_download->interruptReasonString()));
+        break;
+    }
+    setCancelButtonText(tr("Close"));
+    disconnect(this, &QProgressDialog::canceled, nullptr, nullptr);
+    connect(this, &QProgressDialog::canceled, this, &QWidget::close);
+}
+
+} // namespace vyx
