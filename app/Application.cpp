@@ -1,5 +1,7 @@
 #include "Application.h"
 
+#include "SystemInfoRegistry.h"
+#include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
@@ -34,7 +36,7 @@ frmVyx& Application::showMainWindow() {
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
         m_windows.removeAll(nullptr);
-        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this);
+        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
     }
     m_player->show();
     return *m_player;
@@ -47,7 +49,7 @@ frmMediaPlayer* Application::playerWindow() const {
 frmBrowser& Application::showBrowserWindow() {
     if (m_browser.isNull()) {
         m_windows.removeAll(nullptr);
-        m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine());
+        m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine(), *this);
         m_browser->Form_Load();
     } else {
         m_browser->show();
@@ -57,6 +59,16 @@ frmBrowser& Application::showBrowserWindow() {
 
 frmBrowser* Application::browserWindow() const {
     return m_browser;
+}
+
+void Application::openAboutBox() {
+    if (!m_registry) {
+        m_registry = std::make_unique<registry::SystemInfoRegistry>();
+    }
+    m_windows.removeAll(nullptr);
+    makeWindow<frmAbout>(m_prompter, *this,
+                         SysInfoServices{*m_registry, isOrdinaryFile, startDetached, m_prompter})
+        ->show();
 }
 
 void Application::exitAll() {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "AboutHost.h"
 #include "BrowserHost.h"
+#include "Registry.h"
 #include "frmBrowser.h"
 
 #include <QList>
@@ -8,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace vyx {
@@ -21,7 +24,7 @@ class frmVyx;
 // Owns the program's windows. They are top-level windows without an owner, so Qt parenting
 // cannot own them: each is made here, deletes itself when closed, and whatever is still open
 // when the Application goes is deleted with it.
-class Application final : public QObject, public BrowserHost {
+class Application final : public QObject, public BrowserHost, public AboutHost {
     Q_OBJECT
 public:
     // The web engine is asked for only when the first browser window is made.
@@ -47,6 +50,9 @@ public:
     frmBrowser& showBrowserWindow() override;
     [[nodiscard]] frmBrowser* browserWindow() const;
 
+    // A new About box each time, kept by nobody but itself.
+    void openAboutBox() override;
+
     // Ends the program at once: every window goes and playback stops.
     void exitAll();
 
@@ -65,6 +71,7 @@ private:
     QPointer<frmMediaPlayer> m_player;
     QPointer<frmBrowser> m_browser;
     QList<QPointer<QWidget>> m_windows;
+    std::unique_ptr<registry::Registry> m_registry;
 };
 
 } // namespace vyx

@@ -104,7 +104,7 @@ void frmVyx::GoOnline(const QString& address) {
 
 void frmVyx::createHelpMenu() {
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_app.prompter());
-    help.item("mnuAbout", tr("&About Vyx Player..."));
+    help.command("mnuAbout", tr("&About Vyx Player..."), [this] { m_app.openAboutBox(); });
 }
 
 void frmVyx::mnuPlay_Click() {

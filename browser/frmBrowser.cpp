@@ -1,5 +1,6 @@
 #include "frmBrowser.h"
 
+#include "AboutHost.h"
 #include "BrowserLogic.h"
 #include "ErrorTrap.h"
 #include "LinkCatalogue.h"
@@ -57,9 +58,11 @@ QString withoutFinalSlash(QString address) {
 
 } // namespace
 
-frmBrowser::frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine)
+frmBrowser::frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine,
+                       AboutHost& about)
     : QMainWindow(nullptr)
     , m_prompter(prompter)
+    , m_about(about)
     , m_opener(chooser)
     , m_client(new QWidget(this))
     , m_web(nullptr)
@@ -164,7 +167,7 @@ void frmBrowser::createMenus() {
     createOnlineMenu();
 
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
-    help.item("mnuAbout", tr("&About Vyx Player..."));
+    help.command("mnuAbout", tr("&About Vyx Player..."), [this] { m_about.openAboutBox(); });
 }
 
 void frmBrowser::createOnlineMenu() {

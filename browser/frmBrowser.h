@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace vyx {
 
+class AboutHost;
 class MessagePrompter;
 class WebBrowser;
 class WebBrowserFactory;
@@ -20,7 +21,8 @@ class WebBrowserFactory;
 class frmBrowser final : public QMainWindow, public LinkTarget {
     Q_OBJECT
 public:
-    frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine);
+    frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrowserFactory& engine,
+               AboutHost& about);
     ~frmBrowser() override;
     frmBrowser(const frmBrowser&) = delete;
     frmBrowser& operator=(const frmBrowser&) = delete;
@@ -61,6 +63,7 @@ private:
     void selectListEntry(int index);
 
     MessagePrompter& m_prompter;
+    AboutHost& m_about;
     OpenFileDialog m_opener;
     QTimer m_timer;
     QWidget* m_client;

@@ -1,6 +1,7 @@
 #include "ErrorTrap.h"
 
-#include <QCoreApplication>
+#include "AppInfo.h"
+
 #include <exception>
 #include <optional>
 
@@ -81,7 +82,7 @@ void runGuarded(MessagePrompter& prompter, const Step& handler) noexcept {
         prompter.MsgBox(QStringLiteral("Run-time error '%1':\n\n%2")
                             .arg(failure->code())
                             .arg(failure->description()),
-                        msgbox::Critical, QCoreApplication::applicationName());
+                        msgbox::Critical, QString::fromLatin1(app::kTitle));
     } catch (...) {
         // The box itself failed (out of memory): there is nobody left to tell.
     }

@@ -1,5 +1,7 @@
 #include "frmMediaPlayer.h"
 
+#include "AboutHost.h"
+#include "ErrorTrap.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
 #include "MediaPlayer.h"
@@ -42,10 +44,11 @@ QString frmMediaPlayer::mediaFilter() {
 }
 
 frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
-                               BrowserHost& browsers)
+                               BrowserHost& browsers, AboutHost& about)
     : QMainWindow(nullptr)
     , m_prompter(prompter)
     , m_browsers(browsers)
+    , m_about(about)
     , m_mp(nullptr)
     , m_opener(chooser) {
     setObjectName(QStringLiteral("frmMediaPlayer"));
@@ -88,7 +91,11 @@ void frmMediaPlayer::createMenus() {
                            [this](const QString& path) { GoOnline(path); });
 
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_prompter);
-    help.item("mnuAbout", tr("&About Vyx Player..."));
+    help.command("mnuAbout", tr("&About Vyx Player..."), [this] {
+        runResumeNext({[this] {
+            m_about.openAboutBox();
+        }});
+    });
 }
 
 void frmMediaPlayer::mnuOpen_Click() {

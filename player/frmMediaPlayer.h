@@ -6,6 +6,7 @@
 
 namespace vyx {
 
+class AboutHost;
 class BrowserHost;
 class MediaPlayer;
 class MessagePrompter;
@@ -14,7 +15,8 @@ class MessagePrompter;
 class frmMediaPlayer final : public QMainWindow {
     Q_OBJECT
 public:
-    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser, BrowserHost& browsers);
+    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser, BrowserHost& browsers,
+                   AboutHost& about);
 
     [[nodiscard]] MediaPlayer& MP() const { return *m_mp; }
     [[nodiscard]] const OpenFileDialog& Opener() const { return m_opener; }
@@ -38,6 +40,7 @@ private:
 
     MessagePrompter& m_prompter;
     BrowserHost& m_browsers;
+    AboutHost& m_about;
     MediaPlayer* m_mp;
     OpenFileDialog m_opener;
 };
