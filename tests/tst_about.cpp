@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <map>
@@ -97,6 +98,7 @@ private Q_SLOTS:
     void startSysInfo_data();
     void startSysInfo();
     void standInFindsProgram();
+    void startsRealProgram();
     void boxTexts();
     void boxGeometryAndFocus();
     void keysCloseOrPress();
@@ -260,6 +262,28 @@ void TestAbout::standInFindsProgram() {
     QCOMPARE(QString::fromStdString(folder),
              QFileInfo(QString::fromStdString(value)).absolutePath());
     QVERIFY(!GetKeyValue(found, kLocalMachine, "SOFTWARE\\Other", "PATH", value, fakeEnvironment));
+}
+
+void TestAbout::startsRealProgram() {
+    SystemInfoRegistry registry;
+    std::string path;
+    if (!GetKeyValue(registry, kLocalMachine, kPathKey, "PATH", path, fakeEnvironment)) {
+        QSKIP("no system-information program on this machine");
+    }
+    const QString name = QFileInfo(QString::fromStdString(path)).fileName();
+    testing::ScriptedPrompter prompter;
+    StartSysInfo({registry, isOrdinaryFile, startDetached, prompter});
+    QVERIFY(prompter.shown.isEmpty());
+    const auto running = [&] {
+        QProcess pgrep;
+        pgrep.start(QStringLiteral("pgrep"), {QStringLiteral("-x"), name.left(15)});
+        pgrep.waitForFinished();
+        return pgrep.exitCode() == 0;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(running(), 10000);
+    QProcess::execute(QStringLiteral("pkill"),
+                      {QStringLiteral("-KILL"), QStringLiteral("-x"), name.left(15)});
+    QTRY_VERIFY(!running());
 }
 
 void TestAbout::boxTexts() {
