@@ -108,16 +108,16 @@ void frmBrowser::createToolBar() {
     m_toolbar->setGeometry(0, 0, twips::toPixels(kClientWidth), twips::toPixels(kToolbarHeight));
 
     double left = 0;
-    for (const ToolButton& spec : kButtons) {
-        if (*spec.key == '\0') {
+    for (const ToolButton& entry : kButtons) {
+        if (*entry.key == '\0') {
             left += kSeparatorWidth;
             continue;
         }
         auto* const button = new QToolButton(m_toolbar);
-        const QString key = QLatin1String(spec.key);
+        const QString key = QLatin1String(entry.key);
         button->setObjectName(key);
-        button->setToolTip(QLatin1String(spec.tip));
-        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(spec.image))));
+        button->setToolTip(QLatin1String(entry.tip));
+        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.image))));
         button->setIconSize(QSize(24, 24));
         button->setAutoRaise(true);
         button->setFocusPolicy(Qt::NoFocus);
