@@ -56,7 +56,13 @@ frmVyx::frmVyx(Application& app)
     auto* const client = new QLabel(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    client->setPixmap(QPixmap(QStringLiteral(":/main-background.jpg")));
+    // The artwork is drawn unscaled: on a screen of twice the pixel density, from the copy
+    // rendered at twice the size.
+    const bool dense = devicePixelRatioF() > 1.5;
+    QPixmap background(dense ? QStringLiteral(":/main-background@2x.jpg")
+                             : QStringLiteral(":/main-background.jpg"));
+    background.setDevicePixelRatio(dense ? 2.0 : 1.0);
+    client->setPixmap(background);
     client->setAutoFillBackground(true);
     QPalette white = client->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -67,6 +73,7 @@ frmVyx::frmVyx(Application& app)
     m_mp = new MediaPlayer(playerSettings(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
+    connect(m_mp, &MediaPlayer::fileDropped, this, &frmVyx::playFile);
 
     createFileMenu();
     createOnlineMenu();
@@ -105,6 +112,10 @@ void frmVyx::GoOnline(const QString& address) {
 void frmVyx::createHelpMenu() {
     MenuBuilder help(menuBar(), "mnuHelp", tr("&Help"), m_app.prompter());
     help.command("mnuAbout", tr("&About Vyx Player..."), [this] { m_app.openAboutBox(); });
+}
+
+void frmVyx::playFile(const QString& path) {
+    vyx::playFile(m_app.prompter(), *m_mp, path);
 }
 
 void frmVyx::mnuPlay_Click() {

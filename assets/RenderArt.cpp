@@ -18,8 +18,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot read %s\n", qPrintable(args.at(1)));
         return 1;
     }
-    QImage image(args.at(3).toInt(), args.at(4).toInt(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    // Icons keep their transparency; the JPEG artwork is drawn on white.
+    const bool transparent = args.at(2).endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    QImage image(args.at(3).toInt(), args.at(4).toInt(),
+                 transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    image.fill(transparent ? Qt::transparent : Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     renderer.render(&painter);

@@ -36,6 +36,8 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     , m_time(new QLabel(this))
     , m_mute(makeButton(this, QStyle::SP_MediaVolume, tr("Mute")))
     , m_volume(new QSlider(Qt::Horizontal, this)) {
+    // Drawn over whatever lies behind the player (the main window's picture, a full screen).
+    setAutoFillBackground(true);
     auto* const layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(1);

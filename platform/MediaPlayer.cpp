@@ -8,12 +8,19 @@
 #include "VolumeScale.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 #include <mpv/client.h>
 
@@ -27,6 +34,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
                                  settings.ShowTracker, settings.ShowAudioControls},
                                 this)) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAcceptDrops(true);
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -59,10 +68,18 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
         m_noPictureReason = reason;
         showMessage(reason);
     });
-    connect(m_surface, &VideoSurface::clicked, this, [this] {
+    m_clickTimer.setSingleShot(true);
+    m_clickTimer.setInterval(QApplication::doubleClickInterval());
+    connect(&m_clickTimer, &QTimer::timeout, this, [this] {
         if (m_settings.ClickToPlay && m_loaded) {
             togglePlay();
         }
+    });
+    connect(m_surface, &VideoSurface::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
+    connect(m_surface, &VideoSurface::clicked, &m_clickTimer, qOverload<>(&QTimer::start));
+    connect(m_surface, &VideoSurface::doubleClicked, this, [this] {
+        m_clickTimer.stop();
+        setFullScreen(!m_fullScreen);
     });
 
     m_core->setOption("loop-file", m_settings.PlayCount <= 0
@@ -200,6 +217,124 @@ void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
     m_core->setString("keepaspect", fit ? QStringLiteral("no") : QStringLiteral("yes"));
     m_core->setString("video-unscaled",
                       fit ? QStringLiteral("no") : QStringLiteral("downscale-big"));
+}
+
+void MediaPlayer::keyPressEvent(QKeyEvent* event) {
+    constexpr double kSeekSeconds = 5.0;
+    constexpr double kVolumeStep = 5.0;
+    switch (event->key()) {
+    case Qt::Key_Space:
+        togglePlay();
+        break;
+    case Qt::Key_Left:
+        seek(m_position - kSeekSeconds);
+        break;
+    case Qt::Key_Right:
+        seek(m_position + kSeekSeconds);
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (m_core) {
+            const double step = event->key() == Qt::Key_Up ? kVolumeStep : -kVolumeStep;
+            m_volumePercent = std::clamp(m_volumePercent + step, 0.0, 100.0);
+            m_core->setDouble("volume", m_volumePercent);
+            m_controls->setVolumePercent(m_volumePercent);
+        }
+        break;
+    case Qt::Key_M:
+        setMute(!m_muted);
+        break;
+    case Qt::Key_F:
+        setFullScreen(!m_fullScreen);
+        break;
+    case Qt::Key_Escape:
+        if (!m_fullScreen) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        setFullScreen(false);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void MediaPlayer::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (std::any_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); })) {
+        event->acceptProposedAction();
+    }
+}
+
+void MediaPlayer::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const auto first =
+        std::find_if(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+    if (first == urls.end()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // The window's handling may open a modal box: not inside the drop itself.
+    QMetaObject::invokeMethod(
+        this, [this, path = first->toLocalFile()] { Q_EMIT fileDropped(path); },
+        Qt::QueuedConnection);
+}
+
+void MediaPlayer::setFullScreen(bool on) {
+    QWidget* const top = window();
+    if (on == m_fullScreen || top == this || parentWidget() == nullptr) {
+        return;
+    }
+    auto* const main = qobject_cast<QMainWindow*>(top);
+    QWidget* const parent = parentWidget();
+    if (on) {
+        m_restore = {top->geometry(),
+                     top->minimumSize(),
+                     top->maximumSize(),
+                     parent->minimumSize(),
+                     parent->maximumSize(),
+                     geometry(),
+                     main != nullptr && main->menuBar()->isVisible()};
+        m_fullScreen = true;
+        // Windows of a fixed size must be free to take the screen's size, larger or smaller;
+        // a minimum of zero would fall back to the picture's size hint.
+        for (QWidget* const widget : {top, parent}) {
+            widget->setMinimumSize(1, 1);
+            widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        }
+        if (main != nullptr) {
+            main->menuBar()->hide();
+        }
+        parent->installEventFilter(this);
+        raise();
+        top->showFullScreen();
+        // Without a window manager nobody else would make the window cover the screen.
+        top->setGeometry(top->screen()->geometry());
+        setGeometry(parent->rect());
+    } else {
+        m_fullScreen = false;
+        parent->removeEventFilter(this);
+        top->showNormal();
+        if (main != nullptr && m_restore.menuBar) {
+            main->menuBar()->show();
+        }
+        parent->setMinimumSize(m_restore.parentMinimum);
+        parent->setMaximumSize(m_restore.parentMaximum);
+        top->setMinimumSize(m_restore.windowMinimum);
+        top->setMaximumSize(m_restore.windowMaximum);
+        top->setGeometry(m_restore.window);
+        setGeometry(m_restore.geometry);
+    }
+    setFocus();
+}
+
+bool MediaPlayer::eventFilter(QObject* watched, QEvent* event) {
+    if (m_fullScreen && watched == parentWidget() && event->type() == QEvent::Resize) {
+        setGeometry(parentWidget()->rect());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <atomic>
 #include <memory>
@@ -68,13 +69,23 @@ public:
     void setVolume(int hundredthsOfDecibel);
     void setDisplaySize(DisplaySizeMode size);
 
+    // The player fills its whole window, and the window the screen; the control bar stays.
+    void setFullScreen(bool on);
+    [[nodiscard]] bool isFullScreen() const { return m_fullScreen; }
+
 Q_SIGNALS:
     void playingChanged(bool playing);
     void positionChanged(double seconds);
     void finished();
+    // A file was dropped on the player; the window decides what to do with it.
+    void fileDropped(const QString& path);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     static void wakeup(void* context);
@@ -103,6 +114,18 @@ private:
     bool m_atEnd = false;
     bool m_audioOnly = false;
     std::atomic<bool> m_drainQueued{false};
+    // A click toggles playback only once it is clear that it is not the start of a double click.
+    QTimer m_clickTimer;
+    bool m_fullScreen = false;
+    struct Restore {
+        QRect window;
+        QSize windowMinimum;
+        QSize windowMaximum;
+        QSize parentMinimum;
+        QSize parentMaximum;
+        QRect geometry;
+        bool menuBar = false;
+    } m_restore;
 };
 
 } // namespace vyx

@@ -92,11 +92,30 @@ void VideoSurface::paintGL() {
     mpv_render_context_render(m_render, params.data());
 }
 
+void VideoSurface::mousePressEvent(QMouseEvent* event) {
+    // Each press starts afresh; a double click is only known once its second press came.
+    m_inDoubleClick = false;
+    Q_EMIT pressed();
+    QOpenGLWidget::mousePressEvent(event);
+}
+
 void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        Q_EMIT clicked();
+    if (event->button() == Qt::LeftButton) {
+        if (m_inDoubleClick) {
+            m_inDoubleClick = false;
+        } else if (rect().contains(event->position().toPoint())) {
+            Q_EMIT clicked();
+        }
     }
     QOpenGLWidget::mouseReleaseEvent(event);
+}
+
+void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_inDoubleClick = true;
+        Q_EMIT doubleClicked();
+    }
+    QOpenGLWidget::mouseDoubleClickEvent(event);
 }
 
 } // namespace vyx

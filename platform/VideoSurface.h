@@ -20,12 +20,17 @@ public:
 
 Q_SIGNALS:
     void rendererFailed(const QString& reason);
+    void pressed();
+    // A single click; the release that ends a double click is not one.
     void clicked();
+    void doubleClicked();
 
 protected:
     void initializeGL() override;
     void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     static void onUpdate(void* context);
@@ -33,6 +38,7 @@ private:
 
     std::shared_ptr<MpvCore> m_core;
     mpv_render_context* m_render = nullptr;
+    bool m_inDoubleClick = false;
 };
 
 } // namespace vyx

@@ -38,7 +38,7 @@ QUrl addressFromText(const QString& text) {
 // both sides agree on one WebBrowser class.
 WebBrowserFactory& webEngineFactory() {
     const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList folders{appDir, appDir + QStringLiteral("/../lib/vyxplayer")};
+    const QStringList folders{appDir, appDir + QStringLiteral("/" VYX_PLUGIN_FROM_BINDIR)};
     QString reasons;
     for (const QString& folder : folders) {
         // QPluginLoader instances share one loaded library, which Qt keeps until exit.

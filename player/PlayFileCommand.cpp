@@ -20,4 +20,10 @@ void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlay
                });
 }
 
+void playFile(MessagePrompter& prompter, MediaPlayer& player, const QString& path) {
+    runTrapped(TrapKind::FileCommand, prompter, {[&] {
+                   player.Open(path);
+               }});
+}
+
 } // namespace vyx

@@ -13,4 +13,8 @@ class OpenFileDialog;
 void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlayer& player,
                     const QString& filter);
 
+// Plays a file named by the user some other way (dropped, given on the command line), with the
+// same handling of a refused file.
+void playFile(MessagePrompter& prompter, MediaPlayer& player, const QString& path);
+
 } // namespace vyx

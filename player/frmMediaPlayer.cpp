@@ -61,6 +61,8 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     m_mp = new MediaPlayer(playerSettings(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
+    connect(m_mp, &MediaPlayer::fileDropped, this,
+            [this](const QString& path) { playFile(m_prompter, *m_mp, path); });
 
     createMenus();
     // The client area starts where it was designed on the screen.
@@ -107,7 +109,8 @@ void frmMediaPlayer::GoOnline(const QString& address) {
 }
 
 void frmMediaPlayer::Form_Resize() {
-    if (isMinimized()) {
+    // A full-screen player fills the window by itself.
+    if (isMinimized() || m_mp->isFullScreen()) {
         return;
     }
     const QWidget* const client = centralWidget();

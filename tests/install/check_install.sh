@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, validates the desktop integration files and starts the
+# installed player on a file the way a file manager's "Open with" would (%U: a file:// URL).
+# Usage: check_install.sh BUILD_DIR WORK_DIR
+set -euo pipefail
+build=$1
+work=$2
+rm -rf "$work" && mkdir -p "$work"
+prefix="$work/prefix"
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+failed=0
+check() { if "$@"; then echo "PASS $*"; else echo "FAIL $*"; failed=$((failed + 1)); fi; }
+check test -x "$prefix/bin/vyxplayer"
+check test -f "$prefix/share/applications/vyxplayer.desktop"
+check test -f "$prefix/share/icons/hicolor/scalable/apps/vyxplayer.svg"
+for size in 16 22 24 32 48 64 128 256; do
+  check test -s "$prefix/share/icons/hicolor/${size}x${size}/apps/vyxplayer.png"
+done
+check test -n "$(find "$prefix" -name vyxwebengine.so)"
+check desktop-file-validate "$prefix/share/applications/vyxplayer.desktop"
+check appstreamcli validate --no-net "$prefix/share/metainfo/io.github.vyxplayer.metainfo.xml"
+check grep -q '^Exec=vyxplayer %U$' "$prefix/share/applications/vyxplayer.desktop"
+for type in video/x-msvideo video/mpeg audio/mpeg video/x-ms-wmv application/vnd.ms-asf audio/x-wav audio/midi; do
+  check grep -q "^MimeType=.*$type;" "$prefix/share/applications/vyxplayer.desktop"
+done
+check test "$("$prefix/bin/vyxplayer" --version)" = "Vyx Player 1.2.0"
+
+# A clip whose name needs percent-encoding, opened as the desktop file's %U would pass it.
+clip="$work/my clip é.mp4"
+ffmpeg -loglevel error -y -f lavfi -i testsrc=size=160x120:rate=25 -t 3 -pix_fmt yuv420p "$clip"
+url=$(python3 -c 'import pathlib,sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$clip")
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/vyxplayer.desktop")
+command=${exec_line/\%U/$url}
+PATH="$prefix/bin:$PATH" $command >"$work/player.log" 2>&1 &
+pid=$!
+for _ in $(seq 100); do
+  xdotool search --onlyvisible --name "^Vyx Player" >/dev/null 2>&1 && break
+  sleep 0.1
+done
+check xdotool search --onlyvisible --name "^Vyx Player"
+sleep 1
+# A refused file would have raised a box titled "ERROR: ..."; a played one raises none.
+check test -z "$(xdotool search --onlyvisible --name '^ERROR' 2>/dev/null)"
+check kill -0 "$pid"
+kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+
+[ "$failed" -eq 0 ]

@@ -1,0 +1,227 @@
+#include "CommandLine.h"
+#include "Fixtures.h"
+#include "MediaPlayer.h"
+#include "Rig.h"
+#include "frmMediaPlayer.h"
+#include "frmVyx.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QOpenGLWidget>
+#include <QScreen>
+#include <QTest>
+#include <memory>
+
+using namespace vyx;
+
+Q_DECLARE_METATYPE(vyx::CommandLine::Action)
+
+class TestNative : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init() { m_rig = std::make_unique<testing::Rig>(); }
+    void cleanup() { m_rig.reset(); }
+    void arguments_data();
+    void arguments();
+    void commandLineFilePlays();
+    void missingFileIsRefusedClearly();
+    void dropPlaysFirstFile_data();
+    void dropPlaysFirstFile();
+    void keysOnPlayingClip();
+    void doubleClickDoesNotToggle();
+    void fullScreenAndBack_data();
+    void fullScreenAndBack();
+    void hiDpiKeepsGeometry();
+
+private:
+    testing::Fixtures m_files;
+    QString m_clip;
+    QString m_other;
+    std::unique_ptr<testing::Rig> m_rig;
+};
+
+void TestNative::initTestCase() {
+    m_clip = m_files.videoClip(QStringLiteral("clip with spaces é.mp4"), 12);
+    m_other = m_files.videoClip(QStringLiteral("other.mkv"), 3, QStringLiteral("160x120"));
+    QVERIFY(!m_clip.isEmpty() && !m_other.isEmpty());
+}
+
+void TestNative::arguments_data() {
+    using A = CommandLine::Action;
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<A>("action");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("nothing") << QStringList{} << A::Run << QString();
+    QTest::newRow("plain path") << QStringList{"/media/a b.mp3"} << A::Run << "/media/a b.mp3";
+    QTest::newRow("relative path") << QStringList{"clip.avi"} << A::Run << "clip.avi";
+    QTest::newRow("file URL with escapes") << QStringList{"file:///home/u/My%20Clip%20%C3%A9.mp4"}
+                                           << A::Run << "/home/u/My Clip é.mp4";
+    QTest::newRow("several files: the first")
+        << QStringList{"/a.mp4", "/b.mp4"} << A::Run << "/a.mp4";
+    QTest::newRow("version") << QStringList{"--version"} << A::Version << QString();
+    QTest::newRow("help after a file") << QStringList{"/a.mp4", "--help"} << A::Help << QString();
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << A::Error << QString();
+    QTest::newRow("dash file after --") << QStringList{"--", "-odd.mp4"} << A::Run << "-odd.mp4";
+    QTest::newRow("web address") << QStringList{"http://example.com/a.mp4"} << A::Error
+                                 << QString();
+    QTest::newRow("remote file URL")
+        << QStringList{"file://server/share/a.mp4"} << A::Error << QString();
+    QTest::newRow("missing file is still handed on")
+        << QStringList{"/nowhere/x.mp4"} << A::Run << "/nowhere/x.mp4";
+}
+
+void TestNative::arguments() {
+    QFETCH(QStringList, args);
+    QFETCH(CommandLine::Action, action);
+    QFETCH(QString, file);
+    const CommandLine command = parseCommandLine(args);
+    QCOMPARE(command.action, action);
+    QCOMPARE(command.file, file);
+    QCOMPARE(command.message.isEmpty(), action != CommandLine::Action::Error);
+    QCOMPARE(versionText(), QStringLiteral("Vyx Player 1.2.0\n"));
+}
+
+void TestNative::commandLineFilePlays() {
+    frmVyx& main = m_rig->app.showMainWindow();
+    main.playFile(parseCommandLine({QUrl::fromLocalFile(m_clip).toString()}).file);
+    QCOMPARE(main.MP().FileName(), m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(main.MP().position() > 0.3, 15000);
+    QVERIFY(m_rig->prompter.shown.isEmpty());
+}
+
+void TestNative::missingFileIsRefusedClearly() {
+    frmVyx& main = m_rig->app.showMainWindow();
+    const QString missing = m_files.path(QStringLiteral("gone.mp4"));
+    main.playFile(missing);
+    QCOMPARE(m_rig->prompter.shown.size(), 1);
+    QCOMPARE(m_rig->prompter.shown.at(0).prompt, QStringLiteral("53 File not found: ") + missing);
+    QVERIFY(main.MP().FileName().isEmpty());
+}
+
+void TestNative::dropPlaysFirstFile_data() {
+    QTest::addColumn<bool>("inPlayerWindow");
+    QTest::newRow("main window") << false;
+    QTest::newRow("player window") << true;
+}
+
+void TestNative::dropPlaysFirstFile() {
+    QFETCH(bool, inPlayerWindow);
+    MediaPlayer& player =
+        inPlayerWindow ? m_rig->app.showPlayerWindow().MP() : m_rig->app.showMainWindow().MP();
+    QVERIFY(QTest::qWaitForWindowExposed(player.window()));
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.com/x.mp4")), QUrl::fromLocalFile(m_other),
+                  QUrl::fromLocalFile(m_clip)});
+    const QPoint centre = player.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&player, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&player, &drop);
+    QTRY_COMPARE(player.FileName(), m_other);
+    QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying() && player.position() > 0.2, 15000);
+
+    QMimeData web;
+    web.setUrls({QUrl(QStringLiteral("https://example.com/x.mp4"))});
+    QDragEnterEvent refused(centre, Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&player, &refused);
+    QVERIFY(!refused.isAccepted());
+}
+
+void TestNative::keysOnPlayingClip() {
+    frmMediaPlayer& window = m_rig->app.showPlayerWindow();
+    MediaPlayer& player = window.MP();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    player.Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying() && player.position() > 0.3, 15000);
+    player.setFocus();
+
+    QTest::keyClick(&player, Qt::Key_Space);
+    QTRY_VERIFY(!player.isPlaying());
+    const double paused = player.position();
+    QTest::keyClick(&player, Qt::Key_Right);
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(player.position() - (paused + 5)) < 0.3, 5000);
+    QTest::keyClick(&player, Qt::Key_Left);
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(player.position() - paused) < 0.3, 5000);
+    QTest::keyClick(&player, Qt::Key_Space);
+    QTRY_VERIFY(player.isPlaying());
+
+    const int volume = player.Volume();
+    QTest::keyClick(&player, Qt::Key_Down);
+    QTRY_VERIFY(player.Volume() < volume);
+    QTest::keyClick(&player, Qt::Key_Up);
+    QTRY_COMPARE(player.Volume(), volume);
+    QTest::keyClick(&player, Qt::Key_M);
+    QTRY_VERIFY(player.Mute());
+    QTest::keyClick(&player, Qt::Key_M);
+    QTRY_VERIFY(!player.Mute());
+}
+
+void TestNative::doubleClickDoesNotToggle() {
+    frmMediaPlayer& window = m_rig->app.showPlayerWindow();
+    MediaPlayer& player = window.MP();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    player.Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 15000);
+    QWidget* const surface = player.findChild<QOpenGLWidget*>();
+    QVERIFY(surface != nullptr);
+    QTest::mouseDClick(surface, Qt::LeftButton);
+    QTRY_VERIFY(player.isFullScreen());
+    QTest::qWait(QApplication::doubleClickInterval() + 200);
+    QVERIFY(player.isPlaying());
+    QTest::keyClick(&player, Qt::Key_Escape);
+    QVERIFY(!player.isFullScreen());
+
+    // One click toggles, once it is clear that it was a single one.
+    QTest::mouseClick(surface, Qt::LeftButton);
+    QVERIFY(player.isPlaying());
+    QTRY_VERIFY_WITH_TIMEOUT(!player.isPlaying(), QApplication::doubleClickInterval() + 2000);
+}
+
+void TestNative::fullScreenAndBack_data() {
+    QTest::addColumn<bool>("inPlayerWindow");
+    QTest::newRow("main window") << false;
+    QTest::newRow("player window") << true;
+}
+
+void TestNative::fullScreenAndBack() {
+    QFETCH(bool, inPlayerWindow);
+    QMainWindow* const window = inPlayerWindow
+                                    ? static_cast<QMainWindow*>(&m_rig->app.showPlayerWindow())
+                                    : static_cast<QMainWindow*>(&m_rig->app.showMainWindow());
+    MediaPlayer& player = *window->findChild<MediaPlayer*>(QStringLiteral("MP"));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QRect before = player.geometry();
+    const QRect windowBefore = window->geometry();
+    player.setFocus();
+    QTest::keyClick(&player, Qt::Key_F);
+    QVERIFY(player.isFullScreen());
+    QTRY_COMPARE(window->size(), window->screen()->geometry().size());
+    QTRY_COMPARE(player.size(), window->size());
+    QVERIFY(!window->menuBar()->isVisible());
+    QTest::keyClick(&player, Qt::Key_Escape);
+    QVERIFY(!player.isFullScreen());
+    QTRY_COMPARE(window->geometry(), windowBefore);
+    QTRY_COMPARE(player.geometry(), before);
+    QVERIFY(window->menuBar()->isVisible());
+}
+
+void TestNative::hiDpiKeepsGeometry() {
+    frmVyx& main = m_rig->app.showMainWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const qreal ratio = main.devicePixelRatioF();
+    QCOMPARE(main.centralWidget()->size(), QSize(800, 301));
+    QCOMPARE(main.MP().geometry(), QRect(464, 12, 321, 289));
+    const QPixmap background = static_cast<QLabel*>(main.centralWidget())->pixmap();
+    QCOMPARE(background.deviceIndependentSize().toSize(), QSize(800, 300));
+    QCOMPARE(background.devicePixelRatio(), ratio > 1.5 ? 2.0 : 1.0);
+    if (ratio > 1.5) {
+        QCOMPARE(background.size(), QSize(1600, 600));
+    }
+}
+
+QTEST_MAIN(TestNative)
+#include "tst_native.moc"
