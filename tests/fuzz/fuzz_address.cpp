@@ -1,0 +1,36 @@
+// Typed addresses and the address list: text to address, and the list kept as the browser
+// keeps it (found entries move to the top, nothing twice).
+#include "BrowserLogic.h"
+#include "RuntimeError.h"
+#include "WebBrowser.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    try {
+        const QUrl url = vyx::addressFromText(text);
+        const QString scheme = url.scheme();
+        if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+                               scheme != QLatin1String("file") && scheme != QLatin1String("about") &&
+                               scheme != QLatin1String("data"))) {
+            std::abort();
+        }
+    } catch (const vyx::RuntimeError& error) {
+        if (error.code() != static_cast<int>(vyx::ErrorCode::NavigationRefused)) {
+            std::abort();
+        }
+    }
+    QStringList list;
+    for (const QString& address : text.split(u'\n')) {
+        const qsizetype found = vyx::browser::indexOfExact(list, address);
+        if (found >= 0) {
+            list.removeAt(found);
+        }
+        list.insert(0, address);
+        if (list.count(address) != 1 || list.constFirst() != address) {
+            std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+// Command-line arguments, separated by zero bytes.
+#include "CommandLine.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    QStringList arguments;
+    for (const QByteArray& argument : QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0')) {
+        arguments << QString::fromLocal8Bit(argument);
+    }
+    const vyx::CommandLine command = vyx::parseCommandLine(arguments);
+    using Action = vyx::CommandLine::Action;
+    if ((command.action == Action::Error) == command.message.isEmpty() ||
+        (command.action != Action::Run && !command.file.isEmpty())) {
+        std::abort();
+    }
+    return 0;
+}
