@@ -127,6 +127,7 @@ void MediaPlayer::Open(const QString& path) {
     checkPlayable(path);
     m_fileName = path;
     m_loaded = true;
+    ++m_expectedEntry;
     m_atEnd = false;
     m_audioOnly = false;
     m_title.clear();
@@ -388,16 +389,30 @@ void MediaPlayer::drainEvents() {
     while (const mpv_event* event = m_core->nextEvent()) {
         switch (event->event_id) {
         case MPV_EVENT_PROPERTY_CHANGE:
-        case MPV_EVENT_GET_PROPERTY_REPLY:
             handlePropertyChange(*static_cast<const mpv_event_property*>(event->data));
             break;
+        case MPV_EVENT_GET_PROPERTY_REPLY:
+            if (static_cast<std::int64_t>(event->reply_userdata) == m_currentEntry) {
+                handlePropertyChange(*static_cast<const mpv_event_property*>(event->data));
+            }
+            break;
+        case MPV_EVENT_START_FILE: {
+            const auto id =
+                static_cast<const mpv_event_start_file*>(event->data)->playlist_entry_id;
+            if (id >= m_expectedEntry) {
+                m_currentEntry = id;
+            }
+            break;
+        }
         case MPV_EVENT_FILE_LOADED:
-            m_core->request("media-title", MPV_FORMAT_STRING);
-            m_core->request("vid", MPV_FORMAT_STRING);
+            m_core->request("media-title", MPV_FORMAT_STRING,
+                            static_cast<std::uint64_t>(m_currentEntry));
+            m_core->request("vid", MPV_FORMAT_STRING, static_cast<std::uint64_t>(m_currentEntry));
             break;
         case MPV_EVENT_END_FILE: {
             const auto* const end = static_cast<const mpv_event_end_file*>(event->data);
-            if (end->reason == MPV_END_FILE_REASON_ERROR) {
+            if (end->reason == MPV_END_FILE_REASON_ERROR &&
+                end->playlist_entry_id == m_currentEntry && m_currentEntry >= m_expectedEntry) {
                 m_loaded = false;
                 m_controls->setMedia(false);
                 m_controls->setPlaying(false);

@@ -113,6 +113,10 @@ private:
     bool m_loaded = false;
     bool m_atEnd = false;
     bool m_audioOnly = false;
+    // libmpv numbers the files it is given in order. Events about a file that an Open has since
+    // replaced must not touch the new one.
+    std::int64_t m_expectedEntry = 0;
+    std::int64_t m_currentEntry = 0;
     std::atomic<bool> m_drainQueued{false};
     // A click toggles playback only once it is clear that it is not the start of a double click.
     QTimer m_clickTimer;

@@ -80,8 +80,8 @@ void MpvCore::observe(const char* name, int format) {
     mpv_observe_property(m_handle.get(), 0, name, static_cast<mpv_format>(format));
 }
 
-void MpvCore::request(const char* name, int format) {
-    mpv_get_property_async(m_handle.get(), 0, name, static_cast<mpv_format>(format));
+void MpvCore::request(const char* name, int format, std::uint64_t tag) {
+    mpv_get_property_async(m_handle.get(), tag, name, static_cast<mpv_format>(format));
 }
 
 void MpvCore::setWakeup(void (*callback)(void*), void* context) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 
@@ -32,8 +33,8 @@ public:
     void setString(const char* name, const QString& value);
     void command(std::initializer_list<QString> args);
     void observe(const char* name, int format);
-    // The answer arrives as a property reply event.
-    void request(const char* name, int format);
+    // The answer arrives as a property reply event carrying the tag.
+    void request(const char* name, int format, std::uint64_t tag);
 
     // Called on libmpv's thread whenever events wait; the callback must only schedule work.
     void setWakeup(void (*callback)(void*), void* context);

@@ -26,6 +26,8 @@ VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
 }
 
 VideoSurface::~VideoSurface() {
+    // QOpenGLWidget's own destructor destroys the context, when this object is no longer one.
+    disconnect(m_contextGone);
     releaseRenderer();
 }
 
@@ -58,8 +60,8 @@ void VideoSurface::initializeGL() {
     }
     mpv_render_context_set_update_callback(m_render, &VideoSurface::onUpdate, this);
     // The GL context goes with the top-level window; should it be made again, start afresh.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &VideoSurface::releaseRenderer,
-            Qt::DirectConnection);
+    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
+                            &VideoSurface::releaseRenderer, Qt::DirectConnection);
 }
 
 void VideoSurface::onUpdate(void* context) {

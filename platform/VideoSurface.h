@@ -38,6 +38,7 @@ private:
 
     std::shared_ptr<MpvCore> m_core;
     mpv_render_context* m_render = nullptr;
+    QMetaObject::Connection m_contextGone;
     bool m_inDoubleClick = false;
 };
 

@@ -7,13 +7,15 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         const QUrl url = vyx::addressFromText(text);
         const QString scheme = url.scheme();
-        if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
-                               scheme != QLatin1String("file") && scheme != QLatin1String("about") &&
-                               scheme != QLatin1String("data"))) {
+        if (!url.isValid() ||
+            (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+             scheme != QLatin1String("file") && scheme != QLatin1String("about") &&
+             scheme != QLatin1String("data"))) {
             std::abort();
         }
     } catch (const vyx::RuntimeError& error) {

@@ -5,7 +5,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QStringList arguments;
-    for (const QByteArray& argument : QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)).split('\0')) {
+    for (const QByteArray& argument :
+         QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
+             .split('\0')) {
         arguments << QString::fromLocal8Bit(argument);
     }
     const vyx::CommandLine command = vyx::parseCommandLine(arguments);

@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString filter = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString filter =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     for (const QString& entry : vyx::toNameFilters(filter)) {
         // Every entry is "name (patterns)" with a pattern list Qt can read back.
         const qsizetype open = entry.lastIndexOf(QLatin1String(" ("));

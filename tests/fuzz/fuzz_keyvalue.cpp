@@ -43,14 +43,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     OneValue registry;
     registry.type = data[0] % 8;
-    registry.reported = static_cast<std::uint32_t>(data[1]) * 8 + data[2] % 8; // up to 2047: past the buffer too
+    registry.reported =
+        static_cast<std::uint32_t>(data[1]) * 8 + data[2] % 8; // up to 2047: past the buffer too
     registry.bytes.assign(reinterpret_cast<const char*>(data + 3), size - 3);
     std::string value = "before";
     const bool read = vyx::GetKeyValue(registry, vyx::registry::kLocalMachine, "K", "V", value,
                                        [](const std::string& name) -> std::optional<std::string> {
-                                           return name == "A" ? std::optional<std::string>("expanded") : std::nullopt;
+                                           return name == "A"
+                                                      ? std::optional<std::string>("expanded")
+                                                      : std::nullopt;
                                        });
-    if (registry.closed != registry.opened || (!read && !value.empty()) || value.size() > 1024 * 8) {
+    if (registry.closed != registry.opened || (!read && !value.empty()) ||
+        value.size() > 1024 * 8) {
         std::abort();
     }
     return 0;

@@ -1,0 +1,192 @@
+#include "Fixtures.h"
+#include "MediaPlayer.h"
+#include "RuntimeError.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <sys/stat.h>
+
+using namespace vyx;
+
+// Every kind of broken, odd or hostile file the player may be handed. Each must be refused at
+// once, or play, or end, or show why it cannot play, within a few seconds; never crash or hang.
+// The same player then still plays a good file.
+class TestMalformed : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void input_data();
+    void input();
+
+private:
+    QString good(const QString& name, const QStringList& args);
+    QString truncated(const QString& source, const QString& name, qint64 size);
+    QString bytes(const QString& name, const QByteArray& data) {
+        return m_files.writeBytes(name, data);
+    }
+
+    testing::Fixtures m_files;
+    std::unique_ptr<MediaPlayer> m_player;
+    QString m_mp4;
+    QString m_mkv;
+    QString m_good;
+    int m_tried = 0;
+};
+
+QString TestMalformed::good(const QString& name, const QStringList& args) {
+    QStringList all{QStringLiteral("-f"), QStringLiteral("lavfi"),
+                    QStringLiteral("-i"), QStringLiteral("testsrc=size=160x120:rate=25"),
+                    QStringLiteral("-f"), QStringLiteral("lavfi"),
+                    QStringLiteral("-i"), QStringLiteral("sine=frequency=500"),
+                    QStringLiteral("-t"), QStringLiteral("1.5")};
+    return m_files.ffmpeg(name, all + args);
+}
+
+QString TestMalformed::truncated(const QString& source, const QString& name, qint64 size) {
+    QFile file(source);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return bytes(name, file.read(size < 0 ? file.size() / 2 : size));
+}
+
+void TestMalformed::initTestCase() {
+    m_mp4 = m_files.videoClip(QStringLiteral("source.mp4"), 2);
+    m_mkv = m_files.videoClip(QStringLiteral("source.mkv"), 2);
+    m_good = m_files.videoClip(QStringLiteral("good.mp4"), 3);
+    QVERIFY(!m_mp4.isEmpty() && !m_mkv.isEmpty() && !m_good.isEmpty());
+    m_player = std::make_unique<MediaPlayer>(MediaPlayerSettings{}, nullptr);
+    m_player->resize(320, 260);
+    m_player->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_player.get()));
+}
+
+void TestMalformed::cleanupTestCase() {
+    qInfo("malformed inputs tried: %d", m_tried);
+    m_player.reset();
+}
+
+void TestMalformed::input_data() {
+    QTest::addColumn<QString>("path");
+    QRandomGenerator random(20261208);
+    const auto noise = [&](int size) {
+        QByteArray data(size, '\0');
+        for (char& byte : data) {
+            byte = static_cast<char>(random.bounded(256));
+        }
+        return data;
+    };
+
+    for (const char* name : {"zero.mp4", "zero.mp3", "zero.avi", "zero.mkv"}) {
+        QTest::newRow(name) << bytes(QLatin1String(name), {});
+    }
+    for (const qint64 size : {100, 1000, 5000, 20000, -1}) {
+        QTest::addRow("truncated mp4 %lld", size)
+            << truncated(m_mp4, QStringLiteral("cut%1.mp4").arg(size), size);
+    }
+    for (const qint64 size : {100, 1000, 5000, -1}) {
+        QTest::addRow("truncated mkv %lld", size)
+            << truncated(m_mkv, QStringLiteral("cut%1.mkv").arg(size), size);
+    }
+    for (const char* name :
+         {"noise.mp4", "noise.mp3", "noise.avi", "noise.mkv", "noise.wav", "noise.ogg"}) {
+        QTest::newRow(name) << bytes(QLatin1String(name), noise(64 * 1024));
+    }
+    for (const char* name : {"words.mp3", "words.mp4", "words.avi", "words.wav"}) {
+        QTest::newRow(name) << bytes(QLatin1String(name), "This is not a recording, just text.\n");
+    }
+    // Headers that promise absurd pictures and sounds.
+    QTest::newRow("huge y4m") << bytes(QStringLiteral("huge.y4m"),
+                                       "YUV4MPEG2 W100000 H100000 F25:1 Ip A1:1 C420jpeg\nFRAME\n" +
+                                           noise(4096));
+    QByteArray wav("RIFF\xff\xff\xff\x7fWAVEfmt "
+                   "\x10\0\0\0\x01\0\xff\xff\xff\xff\xff\x7f\xff\xff\xff\x7f\xff\xff\x10\0data\xff"
+                   "\xff\xff\x7f",
+                   44);
+    QTest::newRow("absurd wav") << bytes(QStringLiteral("absurd.wav"), wav + noise(2048));
+    QTest::newRow("avi header, noise") << bytes(
+        QStringLiteral("header.avi"), QByteArray("RIFF\0\0\x10\0AVI LIST", 16) + noise(8192));
+    QByteArray flipped;
+    {
+        QFile file(m_mp4);
+        if (file.open(QIODevice::ReadOnly)) {
+            flipped = file.readAll();
+        }
+    }
+    for (qsizetype i = flipped.size() / 3; i < flipped.size() / 3 + 2000 && i < flipped.size();
+         ++i) {
+        flipped[i] = static_cast<char>(~flipped[i]);
+    }
+    QTest::newRow("mp4 with damaged middle") << bytes(QStringLiteral("damaged.mp4"), flipped);
+    if (flipped.size() > 64) {
+        flipped[40] = '\xff';
+        flipped[41] = '\xff';
+    }
+    QTest::newRow("mp4 with damaged box size") << bytes(QStringLiteral("badbox.mp4"), flipped);
+
+    const QString folder = m_files.path(QStringLiteral("folder.mp4"));
+    QDir().mkpath(folder);
+    QTest::newRow("folder") << folder;
+    const QString fifo = m_files.path(QStringLiteral("fifo.mp3"));
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QTest::newRow("fifo") << fifo;
+    const QString dangling = m_files.path(QStringLiteral("dangling.mp4"));
+    QFile::link(m_files.path(QStringLiteral("nothing-there.mp4")), dangling);
+    QTest::newRow("dangling link") << dangling;
+    const QString link = m_files.path(QStringLiteral("link.mp4"));
+    QFile::link(m_good, link);
+    QTest::newRow("link to a clip") << link;
+    QTest::newRow("no name") << QString();
+    QTest::newRow("missing") << m_files.path(QStringLiteral("missing.mp4"));
+
+    QTest::newRow("spaces") << good(QStringLiteral("a clip with spaces.mp4"), {});
+    QTest::newRow("quotes") << good(QStringLiteral("it's \"quoted\".mkv"), {});
+    QTest::newRow("non-ASCII") << good(QStringLiteral("vidéo ünïcödé 映像.webm"), {});
+    QTest::newRow("leading dash") << good(QStringLiteral("-dash.mp4"), {});
+    QTest::newRow("wav") << m_files.toneClip(QStringLiteral("tone.wav"), 1);
+    QTest::newRow("mp3") << m_files.toneClip(QStringLiteral("tone.mp3"), 1);
+    QTest::newRow("ogg") << m_files.toneClip(QStringLiteral("tone.ogg"), 1);
+    QTest::newRow("flac") << m_files.toneClip(QStringLiteral("tone.flac"), 1);
+    QTest::newRow("avi") << good(QStringLiteral("clip.avi"), {});
+    QTest::newRow("mpg") << good(QStringLiteral("clip.mpg"), {});
+    QTest::newRow("mkv") << good(QStringLiteral("clip.mkv"), {});
+    QTest::newRow("mp4 named mp3")
+        << good(QStringLiteral("video.mp3"), {QStringLiteral("-f"), QStringLiteral("mp4")});
+}
+
+void TestMalformed::input() {
+    QFETCH(QString, path);
+    ++m_tried;
+    MediaPlayer& player = *m_player;
+    QSignalSpy finished(&player, &MediaPlayer::finished);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        player.Open(path);
+    } catch (const RuntimeError& error) {
+        QVERIFY2(clock.elapsed() < 1000, "a refusal must come at once");
+        QVERIFY(!error.description().isEmpty());
+    }
+    // Refused, playing, ended or explained: one of them within the time bound.
+    const bool settled = QTest::qWaitFor(
+        [&] {
+            return player.FileName() != path || !player.message().isEmpty() ||
+                   !finished.isEmpty() || (player.isPlaying() && player.position() > 0.1);
+        },
+        8000);
+    QVERIFY2(settled, qPrintable(QStringLiteral("no outcome for %1").arg(path)));
+
+    player.Open(m_good);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        player.isPlaying() && player.position() > 0.2 && player.message().isEmpty(), 10000);
+}
+
+QTEST_MAIN(TestMalformed)
+#include "tst_malformed.moc"
