@@ -5,6 +5,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config
+  # fuzzing: clang with libFuzzer
+  clang libfuzzer-14-dev
   # libraries
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-webengine-dev libmpv-dev
   # run time: software GL, fonts, the icon engine for SVG icons

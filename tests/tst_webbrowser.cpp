@@ -8,8 +8,10 @@
 #include "frmBrowser.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -33,6 +35,9 @@ private Q_SLOTS:
     void permissionsRefused();
     void download_data();
     void download();
+    void unknownSchemeStartsNoProgram();
+    void downloadToUnwritablePlace();
+    void windowClosedWhileLoading();
     void windowShowsPageTitle();
     void windowBackWithoutHistoryIsIgnored();
     void windowStopWhileLoading();
@@ -229,6 +234,63 @@ void TestWebBrowser::download() {
         QVERIFY(!QFileInfo::exists(target));
         QVERIFY(!QFileInfo::exists(suggested));
     }
+}
+
+// Receives what would otherwise be handed to another program.
+class ExternalOpener final : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+void TestWebBrowser::unknownSchemeStartsNoProgram() {
+    ExternalOpener opener;
+    QDesktopServices::setUrlHandler(QStringLiteral("vyxtest"), &opener, "open");
+    const QString title =
+        titleAfterScript(QStringLiteral("/scheme"),
+                         QStringLiteral("location.href = 'vyxtest://launch/something'; "
+                                        "setTimeout(() => document.title = 'stayed', 500);"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("vyxtest"));
+    QCOMPARE(title, QStringLiteral("stayed"));
+    QVERIFY(opener.opened.isEmpty());
+}
+
+void TestWebBrowser::downloadToUnwritablePlace() {
+    m_server.route(QStringLiteral("/tool.exe"),
+                   {"Content-Type: application/octet-stream\r\n", QByteArray(5000, 'x'), true, 0});
+    // The engine makes missing folders itself; a folder that cannot be made is one below a file.
+    // (Permissions would not stop the tests, which run as root.)
+    const QString blocker = m_files.writeBytes(QStringLiteral("blocker"), "a file, not a folder");
+    const QString target = blocker + QStringLiteral("/sub/tool.exe");
+    bool asked = false;
+    WebBrowser& web = browser();
+    web.setSaveLocation([&](const QString&) {
+        asked = true;
+        return target;
+    });
+    web.Navigate(m_server.url(QStringLiteral("/tool.exe")).toString());
+    QTRY_VERIFY_WITH_TIMEOUT(asked, 20000);
+    QTest::qWait(1000);
+    QVERIFY(!QFileInfo::exists(target));
+    // The browser goes on working.
+    m_server.page(QStringLiteral("/after"), QStringLiteral("After"));
+    web.Navigate(m_server.url(QStringLiteral("/after")).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("After"), 20000);
+}
+
+void TestWebBrowser::windowClosedWhileLoading() {
+    m_server.route(QStringLiteral("/slower"),
+                   {"Content-Type: text/html\r\n", "<title>Late</title>", true, 2000});
+    Window window;
+    QPointer<frmBrowser> browser = &window.browser();
+    browser->NavigateTo(m_server.url(QStringLiteral("/slower")).toString());
+    QVERIFY(browser->webBrowser().Busy());
+    browser->close();
+    QTRY_VERIFY(browser.isNull());
+    QTest::qWait(2500); // the answer arrives for a window that is gone
+    QVERIFY(window.prompter.shown.isEmpty());
 }
 
 void TestWebBrowser::windowShowsPageTitle() {
