@@ -22,7 +22,7 @@ QUrl addressFromText(const QString& text) {
     if (typed.isEmpty()) {
         throw RuntimeError(ErrorCode::NavigationRefused, QStringLiteral("(empty address)"));
     }
-    const QUrl url = QUrl::fromUserInput(typed, QDir::currentPath(), QUrl::DefaultResolution);
+    QUrl url = QUrl::fromUserInput(typed, QDir::currentPath(), QUrl::DefaultResolution);
     if (!url.isValid() || url.scheme().isEmpty()) {
         throw RuntimeError(ErrorCode::NavigationRefused, typed);
     }
