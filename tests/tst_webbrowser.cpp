@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -37,6 +39,7 @@ private Q_SLOTS:
     void download();
     void unknownSchemeStartsNoProgram();
     void downloadToUnwritablePlace();
+    void downloadCancelledHalfWay();
     void windowClosedWhileLoading();
     void windowShowsPageTitle();
     void windowBackWithoutHistoryIsIgnored();
@@ -278,6 +281,31 @@ void TestWebBrowser::downloadToUnwritablePlace() {
     m_server.page(QStringLiteral("/after"), QStringLiteral("After"));
     web.Navigate(m_server.url(QStringLiteral("/after")).toString());
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("After"), 20000);
+}
+
+void TestWebBrowser::downloadCancelledHalfWay() {
+    m_server.route(QStringLiteral("/big.exe"), {"Content-Type: application/octet-stream\r\n",
+                                                QByteArray(2000000, 'b'), true, 0, 400});
+    const QString target = m_files.path(QStringLiteral("big.exe"));
+    WebBrowser& web = browser();
+    web.setSaveLocation([&](const QString&) { return target; });
+    web.Navigate(m_server.url(QStringLiteral("/big.exe")).toString());
+    QProgressDialog* progress = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((progress = web.findChild<QProgressDialog*>()) != nullptr, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(progress->labelText().contains(QStringLiteral(" of ")), 10000);
+    // As the user does it: the dialog's Cancel button.
+    const auto button = [&] {
+        return progress->findChild<QPushButton*>();
+    };
+    button()->click();
+    QTRY_VERIFY2_WITH_TIMEOUT(progress->labelText().contains(QStringLiteral("cancelled")),
+                              qPrintable(progress->labelText()), 10000);
+    QTest::qWait(500);
+    QVERIFY(!QFileInfo::exists(target) || QFileInfo(target).size() < 2000000);
+    QVERIFY(progress->isVisible());
+    QCOMPARE(button()->text(), QStringLiteral("Close"));
+    button()->click();
+    QTRY_VERIFY(web.findChild<QProgressDialog*>() == nullptr);
 }
 
 void TestWebBrowser::windowClosedWhileLoading() {

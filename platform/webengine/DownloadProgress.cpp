@@ -70,6 +70,8 @@ void DownloadProgress::finish() {
         break;
     }
     setCancelButtonText(tr("Close"));
+    // A cancel click has hidden the dialog; it stays to say how the download ended.
+    show();
     disconnect(this, &QProgressDialog::canceled, nullptr, nullptr);
     connect(this, &QProgressDialog::canceled, this, &QWidget::close);
 }

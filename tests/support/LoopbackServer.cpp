@@ -45,11 +45,27 @@ void LoopbackServer::serve(QTcpSocket* socket) {
     if (response.sendLength) {
         reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
     }
-    reply += "Connection: close\r\n\r\n" + response.body;
-    QTimer::singleShot(response.delayMs, socket, [socket, reply] {
-        socket->write(reply);
-        socket->disconnectFromHost();
-    });
+    reply += "Connection: close\r\n\r\n";
+    if (response.pieceDelayMs <= 0) {
+        reply += response.body;
+        QTimer::singleShot(response.delayMs, socket, [socket, reply] {
+            socket->write(reply);
+            socket->disconnectFromHost();
+        });
+        return;
+    }
+    socket->write(reply);
+    const qsizetype piece = response.body.size() / 10 + 1;
+    for (int i = 0; i <= 10; ++i) {
+        QTimer::singleShot(response.delayMs + i * response.pieceDelayMs, socket,
+                           [socket, response, piece, i] {
+                               if (i == 10) {
+                                   socket->disconnectFromHost();
+                               } else {
+                                   socket->write(response.body.mid(i * piece, piece));
+                               }
+                           });
+    }
 }
 
 } // namespace vyx::testing

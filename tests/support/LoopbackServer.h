@@ -16,6 +16,8 @@ public:
         QByteArray body;
         bool sendLength = true;
         int delayMs = 0;
+        // When set, the body goes out in ten pieces this far apart.
+        int pieceDelayMs = 0;
     };
 
     LoopbackServer();
