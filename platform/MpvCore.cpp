@@ -22,7 +22,13 @@ MpvCore::MpvCore() {
     }
     // The picture is drawn by our own surface through the render API.
     setOption("vo", QStringLiteral("libmpv"));
-    // A machine without a sound device still shows the picture and keeps the clock.
+    // The sound systems of Linux desktops, in libmpv's own order. SDL's output is left out: on a
+    // machine without sound its start-up can wait for ever on D-Bus, inside libmpv's core, and
+    // then the player cannot even be closed. Without any of these, the picture still plays
+    // against a silent output that keeps the clock.
+    if (mpv_set_option_string(m_handle.get(), "ao", "pipewire,pulse,alsa,jack") < 0) {
+        setOption("ao", QStringLiteral("pulse,alsa,jack"));
+    }
     setOption("audio-fallback-to-null", QStringLiteral("yes"));
     // At the end the last frame stays and the player decides what happens next.
     setOption("keep-open", QStringLiteral("always"));
