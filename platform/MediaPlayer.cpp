@@ -105,7 +105,7 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     connect(m_controls, &ControlBar::seekRequested, this, &MediaPlayer::seek);
     connect(m_controls, &ControlBar::muteRequested, this, &MediaPlayer::setMute);
     connect(m_controls, &ControlBar::volumeRequested, this, [this](double percent) {
-        m_core->setDouble("volume", percent);
+        setVolumePercent(percent);
         if (m_muted && percent > 0) {
             setMute(false);
         }
@@ -204,7 +204,11 @@ void MediaPlayer::setVolume(int hundredthsOfDecibel) {
     if (!m_core) {
         return;
     }
-    m_volumePercent = volume::toMpvPercent(hundredthsOfDecibel);
+    setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));
+}
+
+void MediaPlayer::setVolumePercent(double percent) {
+    m_volumePercent = std::clamp(percent, 0.0, 100.0);
     m_core->setDouble("volume", m_volumePercent);
     m_controls->setVolumePercent(m_volumePercent);
 }
@@ -236,10 +240,8 @@ void MediaPlayer::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (m_core) {
-            const double step = event->key() == Qt::Key_Up ? kVolumeStep : -kVolumeStep;
-            m_volumePercent = std::clamp(m_volumePercent + step, 0.0, 100.0);
-            m_core->setDouble("volume", m_volumePercent);
-            m_controls->setVolumePercent(m_volumePercent);
+            setVolumePercent(m_volumePercent +
+                             (event->key() == Qt::Key_Up ? kVolumeStep : -kVolumeStep));
         }
         break;
     case Qt::Key_M:

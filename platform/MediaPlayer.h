@@ -95,6 +95,8 @@ private:
     void showMessage(const QString& text);
     void showPicture();
     void showTitle();
+    // libmpv's volume in percent, to the engine and the control bar alike.
+    void setVolumePercent(double percent);
 
     MediaPlayerSettings m_settings;
     std::shared_ptr<MpvCore> m_core;
