@@ -35,7 +35,6 @@ frmVyx& Application::showMainWindow() {
 
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
-        m_windows.removeAll(nullptr);
         m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
     }
     m_player->show();
@@ -48,7 +47,6 @@ frmMediaPlayer* Application::playerWindow() const {
 
 frmBrowser& Application::showBrowserWindow() {
     if (m_browser.isNull()) {
-        m_windows.removeAll(nullptr);
         m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine(), *this);
         m_browser->Form_Load();
     } else {
@@ -65,7 +63,6 @@ void Application::openAboutBox() {
     if (!m_registry) {
         m_registry = std::make_unique<registry::SystemInfoRegistry>();
     }
-    m_windows.removeAll(nullptr);
     makeWindow<frmAbout>(m_prompter, *this,
                          SysInfoServices{*m_registry, isOrdinaryFile, startDetached, m_prompter})
         ->show();
@@ -82,7 +79,6 @@ void Application::exitAll() {
             window->deleteLater();
         }
     }
-    m_windows.removeAll(nullptr);
     QCoreApplication::quit();
 }
 

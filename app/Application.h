@@ -60,6 +60,8 @@ private:
     template <class Window, class... Args> Window* makeWindow(Args&&... args) {
         auto* const window = new Window(std::forward<Args>(args)...);
         window->setAttribute(Qt::WA_DeleteOnClose);
+        // Windows closed since are gone from the list here, so that it never grows unbounded.
+        m_windows.removeAll(nullptr);
         m_windows.append(window);
         return window;
     }

@@ -292,7 +292,6 @@ void frmBrowser::UpdateAddressHistory() {
 void frmBrowser::selectListEntry(int index) {
     // Choosing an entry puts it into the box and counts as a click on the box.
     m_address->setCurrentIndex(index);
-    m_address->setEditText(m_address->itemText(index));
     cboAddress_Click();
 }
 
