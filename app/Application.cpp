@@ -1,6 +1,7 @@
 #include "Application.h"
 
 #include "SystemInfoRegistry.h"
+#include "Timing.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
@@ -47,6 +48,7 @@ frmMediaPlayer* Application::playerWindow() const {
 
 frmBrowser& Application::showBrowserWindow() {
     if (m_browser.isNull()) {
+        logTiming("browser-show");
         m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine(), *this);
         m_browser->Form_Load();
     } else {

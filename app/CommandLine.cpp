@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 
 #include <QUrl>
+#include <iterator>
 
 namespace vyx {
 
@@ -30,25 +31,42 @@ QString localFile(const QString& argument, QString* problem) {
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
+    const auto only = [](CommandLine::Action action, const QString& message = {}) {
+        CommandLine answer;
+        answer.action = action;
+        answer.message = message;
+        return answer;
+    };
+    const auto failure = [&only](const QString& message) {
+        return only(CommandLine::Action::Error, message);
+    };
     CommandLine result;
     bool optionsEnded = false;
-    for (const QString& argument : arguments) {
-        if (!optionsEnded && argument == QLatin1String("--")) {
+    for (auto it = arguments.begin(); it != arguments.end(); ++it) {
+        const QString& argument = *it;
+        const bool option = !optionsEnded && argument.startsWith(u'-') && argument.size() > 1;
+        if (option && argument == QLatin1String("--")) {
             optionsEnded = true;
-        } else if (!optionsEnded &&
+        } else if (option &&
                    (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            return {CommandLine::Action::Help, {}, {}};
-        } else if (!optionsEnded &&
+            return only(CommandLine::Action::Help);
+        } else if (option &&
                    (argument == QLatin1String("--version") || argument == QLatin1String("-v"))) {
-            return {CommandLine::Action::Version, {}, {}};
-        } else if (!optionsEnded && argument.startsWith(u'-') && argument.size() > 1) {
-            return {
-                CommandLine::Action::Error, {}, QStringLiteral("unknown option %1").arg(argument)};
+            return only(CommandLine::Action::Version);
+        } else if (option && argument == QLatin1String("--separate-window")) {
+            result.separateWindow = true;
+        } else if (option && argument == QLatin1String("--browse")) {
+            if (std::next(it) == arguments.end() || std::next(it)->trimmed().isEmpty()) {
+                return failure(QStringLiteral("--browse needs an address"));
+            }
+            result.browse = (++it)->trimmed();
+        } else if (option) {
+            return failure(QStringLiteral("unknown option %1").arg(argument));
         } else if (result.file.isEmpty() && !argument.isEmpty()) {
             QString problem;
             result.file = localFile(argument, &problem);
             if (!problem.isEmpty()) {
-                return {CommandLine::Action::Error, {}, problem};
+                return failure(problem);
             }
         }
     }
@@ -56,10 +74,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QString helpText() {
-    return QStringLiteral("Usage: vyxplayer [FILE]\n"
-                          "Plays FILE (a path or a file:// address) in the main window.\n\n"
-                          "  -h, --help     show this help and exit\n"
-                          "  -v, --version  show the version and exit\n");
+    return QStringLiteral(
+        "Usage: vyxplayer [OPTION]... [FILE]\n"
+        "Plays FILE (a path or a file:// address) in the main window.\n\n"
+        "      --separate-window  play FILE in the separate, resizable player window\n"
+        "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well\n"
+        "  -h, --help             show this help and exit\n"
+        "  -v, --version          show the version and exit\n\n"
+        "With QT_LOGGING_RULES=\"vyx.timing.info=true\" the moments a user waits for (first\n"
+        "frame, browser address, page loaded) are written to standard error.\n");
 }
 
 QString versionText() {

@@ -9,12 +9,15 @@ namespace vyx {
 struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    QString file;    // the file to play at start, as a local path; empty for none
-    QString message; // for Error: what was wrong
+    QString file;                // the file to play at start, as a local path; empty for none
+    QString message;             // for Error: what was wrong
+    bool separateWindow = false; // play in the separate, resizable player window
+    QString browse;              // an address to open in the browser at start; empty for none
 };
 
 // The arguments after the program name. A file may be a path or a file:// URL (percent-encoded
-// names are decoded); of several files the first is played.
+// names are decoded); of several files the first is played. --separate-window plays it in the
+// resizable player window; --browse ADDRESS opens the browser there as well.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 QString helpText();

@@ -2,13 +2,18 @@
 #include "CommandLine.h"
 #include "MessageBox.h"
 #include "OpenFileDialog.h"
+#include "PlayFileCommand.h"
+#include "QuitSignals.h"
+#include "Timing.h"
 #include "WebBrowser.h"
+#include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
 #include <QApplication>
 #include <cstdio>
 
 int main(int argc, char** argv) {
+    vyx::logTiming("start");
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -30,9 +35,9 @@ int main(int argc, char** argv) {
         break;
     }
 
-    // The web engine, loaded later with the first browser, shares GL contexts with the widgets;
-    // Qt only allows that to be set up before the application object exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // No GL context is shared with the web engine (Qt::AA_ShareOpenGLContexts): asking for one
+    // loads the GL driver at start, some 50 MiB with a software one, for a browser that may
+    // never be opened. The engine then composes its pages without the GPU.
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));
@@ -42,9 +47,20 @@ int main(int argc, char** argv) {
     vyx::QtMessagePrompter prompter;
     vyx::QtFileChooser chooser;
     vyx::Application app(prompter, chooser, vyx::webEngineFactory);
+    const vyx::QuitSignals signals([&app] {
+        app.exitAll();
+        QCoreApplication::quit();
+    });
     vyx::frmVyx& main = app.showMainWindow();
     if (!command.file.isEmpty()) {
-        main.playFile(command.file);
+        if (command.separateWindow) {
+            vyx::playFile(prompter, app.showPlayerWindow().MP(), command.file);
+        } else {
+            main.playFile(command.file);
+        }
+    }
+    if (!command.browse.isEmpty()) {
+        app.showBrowserWindow().NavigateTo(command.browse);
     }
     return QApplication::exec();
 }

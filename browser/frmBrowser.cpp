@@ -6,6 +6,7 @@
 #include "LinkCatalogue.h"
 #include "MenuBuilder.h"
 #include "Publisher.h"
+#include "Timing.h"
 #include "Twips.h"
 #include "WebBrowser.h"
 
@@ -189,6 +190,7 @@ void frmBrowser::Form_Load() {
             if (!m_startingAddress.isEmpty()) {
                 m_address->setEditText(m_startingAddress);
                 m_address->addItem(m_address->currentText());
+                logTiming("browser-address", m_startingAddress);
             }
         },
     });
@@ -267,6 +269,7 @@ void frmBrowser::cboAddress_KeyPress(int keyAscii) {
 }
 
 void frmBrowser::NavigateTo(const QString& address) {
+    logTiming("navigate", address);
     m_address->setEditText(address);
     cboAddress_Click();
     UpdateAddressHistory();
@@ -300,6 +303,7 @@ void frmBrowser::showPageCaption() {
 }
 
 void frmBrowser::WebBrowser_DownloadComplete() {
+    logTiming("download-complete", m_web->LocationURL());
     runResumeNext({[this] {
         showPageCaption();
     }});

@@ -4,6 +4,7 @@
 #include "MediaProbe.h"
 #include "MpvCore.h"
 #include "RuntimeError.h"
+#include "Timing.h"
 #include "VideoSurface.h"
 #include "VolumeScale.h"
 
@@ -64,9 +65,15 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     m_surface = new VideoSurface(m_core, m_screen);
     m_screen->addWidget(m_surface);
     m_screen->setCurrentWidget(m_surface);
-    connect(m_surface, &VideoSurface::rendererFailed, this, [this](const QString& reason) {
-        m_noPictureReason = reason;
-        showMessage(reason);
+    if (!m_surface->hasRenderer()) {
+        m_noPictureReason = tr("No picture: the media engine cannot draw here.");
+        showMessage(m_noPictureReason);
+    }
+    connect(m_surface, &VideoSurface::framePainted, this, [this] {
+        if (m_firstFramePending) {
+            m_firstFramePending = false;
+            logTiming("first-frame", m_fileName);
+        }
     });
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
@@ -95,6 +102,10 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     m_core->observe("time-pos", MPV_FORMAT_DOUBLE);
     m_core->observe("duration", MPV_FORMAT_DOUBLE);
     m_core->observe("eof-reached", MPV_FORMAT_FLAG);
+    if (timingLog().isInfoEnabled()) {
+        m_core->observe("frame-drop-count", MPV_FORMAT_INT64);
+        m_core->observe("decoder-frame-drop-count", MPV_FORMAT_INT64);
+    }
 
     m_core->setWakeup(&MediaPlayer::wakeup, this);
 
@@ -118,6 +129,12 @@ MediaPlayer::~MediaPlayer() {
     if (m_core) {
         m_core->setWakeup(nullptr, nullptr);
     }
+    if (!m_fileName.isEmpty()) {
+        logTiming("dropped-frames", QStringLiteral("output=%1 decoder=%2 %3")
+                                        .arg(m_droppedByOutput)
+                                        .arg(m_droppedByDecoder)
+                                        .arg(m_fileName));
+    }
 }
 
 void MediaPlayer::Open(const QString& path) {
@@ -126,6 +143,8 @@ void MediaPlayer::Open(const QString& path) {
     }
     checkPlayable(path);
     m_fileName = path;
+    logTiming("open", path);
+    m_firstFramePending = true;
     m_loaded = true;
     ++m_expectedEntry;
     m_atEnd = false;
@@ -474,6 +493,9 @@ void MediaPlayer::handlePropertyChange(const mpv_event_property& property) {
                 showTitle();
             }
         }
+    } else if (property.format == MPV_FORMAT_INT64) {
+        const auto value = *static_cast<const std::int64_t*>(property.data);
+        (is("frame-drop-count") ? m_droppedByOutput : m_droppedByDecoder) = value;
     } else if (is("time-pos")) {
         m_position = 0.0;
         m_controls->setTimes(0.0, m_duration);

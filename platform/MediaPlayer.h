@@ -115,6 +115,10 @@ private:
     bool m_loaded = false;
     bool m_atEnd = false;
     bool m_audioOnly = false;
+    bool m_firstFramePending = false;
+    // Pictures the engine left out, kept for the timing log.
+    std::int64_t m_droppedByOutput = 0;
+    std::int64_t m_droppedByDecoder = 0;
     // libmpv numbers the files it is given in order. Events about a file that an Open has since
     // replaced must not touch the new one.
     std::int64_t m_expectedEntry = 0;

@@ -38,7 +38,8 @@ MpvCore::MpvCore() {
     setOption("osc", QStringLiteral("no"));
     setOption("terminal", QStringLiteral("no"));
     setOption("config", QStringLiteral("no"));
-    setOption("hwdec", QStringLiteral("auto-safe"));
+    // The picture is drawn in software, so hardware decoding copies each frame back.
+    setOption("hwdec", QStringLiteral("auto-copy-safe"));
     if (mpv_initialize(m_handle.get()) < 0) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }

@@ -1,67 +1,47 @@
 #include "VideoSurface.h"
 
 #include "MpvCore.h"
+#include "Timing.h"
 
 #include <QMouseEvent>
-#include <QOpenGLContext>
+#include <QPainter>
 #include <array>
-#include <mpv/render_gl.h>
+#include <mpv/render.h>
 #include <utility>
 
 namespace vyx {
 
 namespace {
 
-void* procAddress(void* /*context*/, const char* name) {
-    QOpenGLContext* const gl = QOpenGLContext::currentContext();
-    return gl == nullptr ? nullptr : reinterpret_cast<void*>(gl->getProcAddress(name));
-}
+// The byte order of Qt's RGB32 pixels in memory, in the engine's naming.
+constexpr const char* kPixelFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : "0rgb";
 
 } // namespace
 
 VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
-    : QOpenGLWidget(parent)
+    : QWidget(parent)
     , m_core(std::move(core)) {
     setMinimumSize(1, 1);
-}
-
-VideoSurface::~VideoSurface() {
-    // QOpenGLWidget's own destructor destroys the context, when this object is no longer one.
-    disconnect(m_contextGone);
-    releaseRenderer();
-}
-
-void VideoSurface::releaseRenderer() {
-    if (m_render == nullptr) {
-        return;
-    }
-    // The render context holds GL objects of this widget's context: free them while current.
-    makeCurrent();
-    mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
-    mpv_render_context_free(m_render);
-    m_render = nullptr;
-    doneCurrent();
-}
-
-void VideoSurface::initializeGL() {
-    mpv_opengl_init_params glInit{&procAddress, nullptr};
+    // Every pixel is painted each time: nothing need be cleared underneath first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     int advanced = 1;
     std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_OPENGL)},
-        mpv_render_param{MPV_RENDER_PARAM_OPENGL_INIT_PARAMS, &glInit},
+        mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
         mpv_render_param{MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
         mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (context() == nullptr || !context()->isValid() ||
-        mpv_render_context_create(&m_render, m_core->handle(), params.data()) < 0) {
+    if (mpv_render_context_create(&m_render, m_core->handle(), params.data()) < 0) {
         m_render = nullptr;
-        Q_EMIT rendererFailed(tr("No picture: OpenGL is not available on this display."));
         return;
     }
     mpv_render_context_set_update_callback(m_render, &VideoSurface::onUpdate, this);
-    // The GL context goes with the top-level window; should it be made again, start afresh.
-    m_contextGone = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this,
-                            &VideoSurface::releaseRenderer, Qt::DirectConnection);
+}
+
+VideoSurface::~VideoSurface() {
+    if (m_render != nullptr) {
+        mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
+        mpv_render_context_free(m_render);
+    }
 }
 
 void VideoSurface::onUpdate(void* context) {
@@ -78,27 +58,54 @@ void VideoSurface::onUpdate(void* context) {
         Qt::QueuedConnection);
 }
 
-void VideoSurface::paintGL() {
-    if (m_render == nullptr) {
+void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    m_frame.resize((QSizeF(size()) * ratio).toSize());
+    if (m_render == nullptr || m_frame.size().isEmpty()) {
+        painter.fillRect(rect(), Qt::black);
         return;
     }
-    const qreal ratio = devicePixelRatioF();
-    mpv_opengl_fbo fbo{static_cast<int>(defaultFramebufferObject()),
-                       static_cast<int>(width() * ratio), static_cast<int>(height() * ratio), 0};
-    int flipY = 1;
+    mpv_render_frame_info next{};
+    std::array query{mpv_render_param{MPV_RENDER_PARAM_NEXT_FRAME_INFO, &next}};
+    const bool newFrame = mpv_render_context_get_info(m_render, query[0]) >= 0 &&
+                          (next.flags & MPV_RENDER_FRAME_INFO_PRESENT) != 0;
+
+    std::array<int, 2> pixels{m_frame.size().width(), m_frame.size().height()};
+    std::size_t stride = m_frame.stride();
+    // The GUI thread must never wait for a frame's due time: the core asks for a paint when a
+    // frame is due.
+    int block = 0;
     std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_OPENGL_FBO, &fbo},
-        mpv_render_param{MPV_RENDER_PARAM_FLIP_Y, &flipY},
+        mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, pixels.data()},
+        mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kPixelFormat)},
+        mpv_render_param{MPV_RENDER_PARAM_SW_STRIDE, &stride},
+        mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, m_frame.data()},
+        mpv_render_param{MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    mpv_render_context_render(m_render, params.data());
+    if (mpv_render_context_render(m_render, params.data()) < 0) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    QImage picture = m_frame.image();
+    picture.setDevicePixelRatio(ratio);
+    painter.drawImage(QPoint(0, 0), picture);
+    if (newFrame) {
+        Q_EMIT framePainted();
+    }
+}
+
+void VideoSurface::resizeEvent(QResizeEvent* event) {
+    logTiming("video-area", QStringLiteral("%1x%2").arg(width()).arg(height()));
+    QWidget::resizeEvent(event);
 }
 
 void VideoSurface::mousePressEvent(QMouseEvent* event) {
     // Each press starts afresh; a double click is only known once its second press came.
     m_inDoubleClick = false;
     Q_EMIT pressed();
-    QOpenGLWidget::mousePressEvent(event);
+    QWidget::mousePressEvent(event);
 }
 
 void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
@@ -109,7 +116,7 @@ void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
             Q_EMIT clicked();
         }
     }
-    QOpenGLWidget::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -117,7 +124,7 @@ void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event) {
         m_inDoubleClick = true;
         Q_EMIT doubleClicked();
     }
-    QOpenGLWidget::mouseDoubleClickEvent(event);
+    QWidget::mouseDoubleClickEvent(event);
 }
 
 } // namespace vyx

@@ -1,6 +1,8 @@
 #pragma once
 
-#include <QOpenGLWidget>
+#include "FrameBuffer.h"
+
+#include <QWidget>
 #include <memory>
 
 struct mpv_render_context;
@@ -9,8 +11,10 @@ namespace vyx {
 
 class MpvCore;
 
-// Draws the core's picture into the widget through libmpv's OpenGL render API.
-class VideoSurface final : public QOpenGLWidget {
+// Draws the core's picture into the widget through libmpv's software render API. The core
+// scales and converts each frame straight into a buffer of the widget's size, which is painted
+// like any other widget: no GL context, no composition of the window, no GL driver loaded.
+class VideoSurface final : public QWidget {
     Q_OBJECT
 public:
     VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent);
@@ -18,27 +22,30 @@ public:
     VideoSurface(const VideoSurface&) = delete;
     VideoSurface& operator=(const VideoSurface&) = delete;
 
+    // False when the core could not give a renderer; the player then says so instead.
+    [[nodiscard]] bool hasRenderer() const { return m_render != nullptr; }
+
 Q_SIGNALS:
-    void rendererFailed(const QString& reason);
     void pressed();
     // A single click; the release that ends a double click is not one.
     void clicked();
     void doubleClicked();
+    // A frame of the file was drawn; the first after each load is what the user waits for.
+    void framePainted();
 
 protected:
-    void initializeGL() override;
-    void paintGL() override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     static void onUpdate(void* context);
-    void releaseRenderer();
 
     std::shared_ptr<MpvCore> m_core;
     mpv_render_context* m_render = nullptr;
-    QMetaObject::Connection m_contextGone;
+    FrameBuffer m_frame;
     bool m_inDoubleClick = false;
 };
 

@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QOpenGLWidget>
+#include "VideoSurface.h"
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -166,7 +166,7 @@ void TestNative::doubleClickDoesNotToggle() {
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     player.Open(m_clip);
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 15000);
-    QWidget* const surface = player.findChild<QOpenGLWidget*>();
+    QWidget* const surface = player.findChild<VideoSurface*>();
     QVERIFY(surface != nullptr);
     QTest::mouseDClick(surface, Qt::LeftButton);
     QTRY_VERIFY(player.isFullScreen());

@@ -3,7 +3,9 @@
 #include "DownloadProgress.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QOpenGLContext>
 #include <QVBoxLayout>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
@@ -11,6 +13,13 @@
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+QT_BEGIN_NAMESPACE
+// QtGui's own way to name the context that every GL context of the process shares with, which
+// the web engine needs (declared in qopenglcontext_p.h, exported since Qt 5.4). The public way,
+// Qt::AA_ShareOpenGLContexts before the application starts, would load the GL driver at start.
+Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
+QT_END_NAMESPACE
 
 namespace vyx {
 
@@ -148,6 +157,18 @@ void WebEngineBrowser::onPageCrashed(const QUrl& address) {
            "</p></body></html>")
             .arg(link, address.toString().toHtmlEscaped()),
         QUrl(QStringLiteral("about:blank")));
+}
+
+WebEnginePlugin::WebEnginePlugin() {
+    // Made once, when the first browser loads the engine; it lives as long as the application.
+    if (QOpenGLContext::globalShareContext() != nullptr) {
+        return;
+    }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    auto* const shared = new QOpenGLContext(QCoreApplication::instance());
+    shared->setFormat(QSurfaceFormat::defaultFormat());
+    shared->create();
+    qt_gl_set_global_share_context(shared);
 }
 
 } // namespace vyx

@@ -48,6 +48,7 @@ class WebEnginePlugin final : public QObject, public WebBrowserFactory {
     Q_PLUGIN_METADATA(IID VyxWebBrowserFactory_iid)
     Q_INTERFACES(vyx::WebBrowserFactory)
 public:
+    WebEnginePlugin();
     WebBrowser* createBrowser(const QUrl& home, const QUrl& search, QWidget* parent) override {
         return new WebEngineBrowser(home, search, parent);
     }
