@@ -54,32 +54,52 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     m_message->setPalette(dark);
     m_screen->addWidget(m_message);
 
-    try {
-        m_core = std::make_shared<MpvCore>();
-    } catch (const RuntimeError& error) {
-        showMessage(error.description());
-        m_controls->setEnabled(false);
-        return;
-    }
-
-    m_surface = new VideoSurface(m_core, m_screen);
-    m_screen->addWidget(m_surface);
-    m_screen->setCurrentWidget(m_surface);
-    if (!m_surface->hasRenderer()) {
-        m_noPictureReason = tr("No picture: the media engine cannot draw here.");
-        showMessage(m_noPictureReason);
-    }
-    connect(m_surface, &VideoSurface::framePainted, this, [this] {
-        if (m_firstFramePending) {
-            m_firstFramePending = false;
-            logTiming("first-frame", m_fileName);
-        }
-    });
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, [this] {
         if (m_settings.ClickToPlay && m_loaded) {
             togglePlay();
+        }
+    });
+    connect(m_controls, &ControlBar::playPauseRequested, this, &MediaPlayer::togglePlay);
+    connect(m_controls, &ControlBar::stopRequested, this, &MediaPlayer::stop);
+    connect(m_controls, &ControlBar::skipRequested, this,
+            [this](double seconds) { seek(m_position + seconds); });
+    connect(m_controls, &ControlBar::seekRequested, this, &MediaPlayer::seek);
+    connect(m_controls, &ControlBar::muteRequested, this, &MediaPlayer::setMute);
+    connect(m_controls, &ControlBar::volumeRequested, this, [this](double percent) {
+        setVolumePercent(percent);
+        if (m_muted && percent > 0) {
+            setMute(false);
+        }
+    });
+    // Until the first file the engine is not needed; the settings wait for it.
+    setVolume(m_settings.Volume);
+    setMute(m_settings.Mute);
+}
+
+bool MediaPlayer::startEngine() {
+    if (m_core || m_engineFailed) {
+        return !m_engineFailed;
+    }
+    try {
+        m_core = std::make_shared<MpvCore>();
+    } catch (const RuntimeError& error) {
+        m_engineFailed = true;
+        showMessage(error.description());
+        m_controls->setEnabled(false);
+        return false;
+    }
+
+    m_surface = new VideoSurface(m_core, m_screen);
+    m_screen->addWidget(m_surface);
+    if (!m_surface->hasRenderer()) {
+        m_noPictureReason = tr("No picture: the media engine cannot draw here.");
+    }
+    connect(m_surface, &VideoSurface::framePainted, this, [this] {
+        if (m_firstFramePending) {
+            m_firstFramePending = false;
+            logTiming("first-frame", m_fileName);
         }
     });
     connect(m_surface, &VideoSurface::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
@@ -93,8 +113,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
                                        ? QStringLiteral("inf")
                                        : QString::number(m_settings.PlayCount - 1));
     setDisplaySize(m_settings.DisplaySize);
-    setVolume(m_settings.Volume);
-    setMute(m_settings.Mute);
+    setVolumePercent(m_volumePercent);
+    setMute(m_muted);
 
     m_core->observe("pause", MPV_FORMAT_FLAG);
     m_core->observe("mute", MPV_FORMAT_FLAG);
@@ -106,21 +126,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
         m_core->observe("frame-drop-count", MPV_FORMAT_INT64);
         m_core->observe("decoder-frame-drop-count", MPV_FORMAT_INT64);
     }
-
     m_core->setWakeup(&MediaPlayer::wakeup, this);
-
-    connect(m_controls, &ControlBar::playPauseRequested, this, &MediaPlayer::togglePlay);
-    connect(m_controls, &ControlBar::stopRequested, this, &MediaPlayer::stop);
-    connect(m_controls, &ControlBar::skipRequested, this,
-            [this](double seconds) { seek(m_position + seconds); });
-    connect(m_controls, &ControlBar::seekRequested, this, &MediaPlayer::seek);
-    connect(m_controls, &ControlBar::muteRequested, this, &MediaPlayer::setMute);
-    connect(m_controls, &ControlBar::volumeRequested, this, [this](double percent) {
-        setVolumePercent(percent);
-        if (m_muted && percent > 0) {
-            setMute(false);
-        }
-    });
+    return true;
 }
 
 MediaPlayer::~MediaPlayer() {
@@ -138,7 +145,7 @@ MediaPlayer::~MediaPlayer() {
 }
 
 void MediaPlayer::Open(const QString& path) {
-    if (!m_core) {
+    if (!startEngine()) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable, path);
     }
     checkPlayable(path);
@@ -211,32 +218,30 @@ void MediaPlayer::seek(double seconds) {
 }
 
 void MediaPlayer::setMute(bool muted) {
-    if (!m_core) {
-        return;
-    }
     m_muted = muted;
-    m_core->setFlag("mute", muted);
     m_controls->setMuted(muted);
+    if (m_core) {
+        m_core->setFlag("mute", muted);
+    }
 }
 
 void MediaPlayer::setVolume(int hundredthsOfDecibel) {
-    if (!m_core) {
-        return;
-    }
     setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));
 }
 
 void MediaPlayer::setVolumePercent(double percent) {
     m_volumePercent = std::clamp(percent, 0.0, 100.0);
-    m_core->setDouble("volume", m_volumePercent);
     m_controls->setVolumePercent(m_volumePercent);
+    if (m_core) {
+        m_core->setDouble("volume", m_volumePercent);
+    }
 }
 
 void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
+    m_settings.DisplaySize = size;
     if (!m_core) {
         return;
     }
-    m_settings.DisplaySize = size;
     const bool fit = size == DisplaySizeMode::FitToSize;
     m_core->setString("keepaspect", fit ? QStringLiteral("no") : QStringLiteral("yes"));
     m_core->setString("video-unscaled",
@@ -258,10 +263,8 @@ void MediaPlayer::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:
-        if (m_core) {
-            setVolumePercent(m_volumePercent +
-                             (event->key() == Qt::Key_Up ? kVolumeStep : -kVolumeStep));
-        }
+        setVolumePercent(m_volumePercent +
+                         (event->key() == Qt::Key_Up ? kVolumeStep : -kVolumeStep));
         break;
     case Qt::Key_M:
         setMute(!m_muted);
@@ -360,7 +363,7 @@ bool MediaPlayer::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
-    if (!m_settings.EnableContextMenu || !m_core) {
+    if (!m_settings.EnableContextMenu || m_engineFailed) {
         QWidget::contextMenuEvent(event);
         return;
     }
@@ -437,9 +440,9 @@ void MediaPlayer::drainEvents() {
                 m_loaded = false;
                 m_controls->setMedia(false);
                 m_controls->setPlaying(false);
-                showMessage(tr("Cannot play %1:\n%2")
-                                .arg(QFileInfo(m_fileName).fileName(),
-                                     QString::fromUtf8(mpv_error_string(end->error))));
+                showMessage(
+                    tr("Cannot play %1:\n%2")
+                        .arg(QFileInfo(m_fileName).fileName(), m_core->errorText(end->error)));
             }
             break;
         }
@@ -503,8 +506,8 @@ void MediaPlayer::handlePropertyChange(const mpv_event_property& property) {
 }
 
 void MediaPlayer::handleEndOfFile() {
+    m_core->setFlag("pause", true);
     if (m_settings.AutoRewind) {
-        m_core->setFlag("pause", true);
         m_core->command({QStringLiteral("seek"), QStringLiteral("0"), QStringLiteral("absolute")});
     }
     Q_EMIT finished();

@@ -88,6 +88,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Starts the engine on first need; false (and the reason shown) when it cannot start.
+    bool startEngine();
     static void wakeup(void* context);
     void drainEvents();
     void handlePropertyChange(const mpv_event_property& property);
@@ -116,6 +118,7 @@ private:
     bool m_atEnd = false;
     bool m_audioOnly = false;
     bool m_firstFramePending = false;
+    bool m_engineFailed = false;
     // Pictures the engine left out, kept for the timing log.
     std::int64_t m_droppedByOutput = 0;
     std::int64_t m_droppedByDecoder = 0;

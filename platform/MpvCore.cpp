@@ -3,20 +3,16 @@
 #include "RuntimeError.h"
 
 #include <clocale>
-#include <mpv/client.h>
 #include <vector>
 
 namespace vyx {
 
-void MpvCore::Destroy::operator()(mpv_handle* handle) const {
-    mpv_terminate_destroy(handle);
-}
-
-MpvCore::MpvCore() {
+MpvCore::MpvCore()
+    : m_handle(nullptr, Destroy{m_api.terminateDestroy}) {
     // libmpv parses numbers with the C library and refuses to start under a locale whose
     // decimal separator is a comma; Qt sets the user's locale when the application starts.
     std::setlocale(LC_NUMERIC, "C");
-    m_handle.reset(mpv_create());
+    m_handle.reset(m_api.create());
     if (!m_handle) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
@@ -26,21 +22,25 @@ MpvCore::MpvCore() {
     // machine without sound its start-up can wait for ever on D-Bus, inside libmpv's core, and
     // then the player cannot even be closed. Without any of these, the picture still plays
     // against a silent output that keeps the clock.
-    if (mpv_set_option_string(m_handle.get(), "ao", "pipewire,pulse,alsa,jack") < 0) {
+    if (m_api.setOptionString(m_handle.get(), "ao", "pipewire,pulse,alsa,jack") < 0) {
         setOption("ao", QStringLiteral("pulse,alsa,jack"));
     }
     setOption("audio-fallback-to-null", QStringLiteral("yes"));
     // At the end the last frame stays and the player decides what happens next.
     setOption("keep-open", QStringLiteral("always"));
+    // Left to itself the core pauses there, and if that comes while the last sound is still
+    // being played out, the end is never reported (a file whose picture ends at once did that).
+    setOption("keep-open-pause", QStringLiteral("no"));
     setOption("idle", QStringLiteral("yes"));
     setOption("input-default-bindings", QStringLiteral("no"));
     setOption("input-vo-keyboard", QStringLiteral("no"));
     setOption("osc", QStringLiteral("no"));
     setOption("terminal", QStringLiteral("no"));
     setOption("config", QStringLiteral("no"));
-    // The picture is drawn in software, so hardware decoding copies each frame back.
-    setOption("hwdec", QStringLiteral("auto-copy-safe"));
-    if (mpv_initialize(m_handle.get()) < 0) {
+    // The picture is drawn in software: hardware decoding would have to copy every frame
+    // back and probe the drivers for every file, which costs more than it saves here.
+    setOption("hwdec", QStringLiteral("no"));
+    if (m_api.initialize(m_handle.get()) < 0) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
 }
@@ -50,22 +50,22 @@ MpvCore::~MpvCore() {
 }
 
 void MpvCore::setOption(const char* name, const QString& value) {
-    mpv_set_option_string(m_handle.get(), name, value.toUtf8().constData());
+    m_api.setOptionString(m_handle.get(), name, value.toUtf8().constData());
 }
 
 void MpvCore::setFlag(const char* name, bool value) {
     int flag = value ? 1 : 0;
-    mpv_set_property_async(m_handle.get(), 0, name, MPV_FORMAT_FLAG, &flag);
+    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_FLAG, &flag);
 }
 
 void MpvCore::setDouble(const char* name, double value) {
-    mpv_set_property_async(m_handle.get(), 0, name, MPV_FORMAT_DOUBLE, &value);
+    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_DOUBLE, &value);
 }
 
 void MpvCore::setString(const char* name, const QString& value) {
     const QByteArray utf8 = value.toUtf8();
     const char* text = utf8.constData();
-    mpv_set_property_async(m_handle.get(), 0, name, MPV_FORMAT_STRING, &text);
+    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_STRING, &text);
 }
 
 void MpvCore::command(std::initializer_list<QString> args) {
@@ -80,23 +80,27 @@ void MpvCore::command(std::initializer_list<QString> args) {
         argv.push_back(arg.constData());
     }
     argv.push_back(nullptr);
-    mpv_command_async(m_handle.get(), 0, argv.data());
+    m_api.commandAsync(m_handle.get(), 0, argv.data());
 }
 
 void MpvCore::observe(const char* name, int format) {
-    mpv_observe_property(m_handle.get(), 0, name, static_cast<mpv_format>(format));
+    m_api.observeProperty(m_handle.get(), 0, name, static_cast<mpv_format>(format));
 }
 
 void MpvCore::request(const char* name, int format, std::uint64_t tag) {
-    mpv_get_property_async(m_handle.get(), tag, name, static_cast<mpv_format>(format));
+    m_api.getPropertyAsync(m_handle.get(), tag, name, static_cast<mpv_format>(format));
 }
 
 void MpvCore::setWakeup(void (*callback)(void*), void* context) {
-    mpv_set_wakeup_callback(m_handle.get(), callback, context);
+    m_api.setWakeupCallback(m_handle.get(), callback, context);
+}
+
+QString MpvCore::errorText(int error) const {
+    return QString::fromUtf8(m_api.errorString(error));
 }
 
 const mpv_event* MpvCore::nextEvent() {
-    const mpv_event* event = mpv_wait_event(m_handle.get(), 0);
+    const mpv_event* event = m_api.waitEvent(m_handle.get(), 0);
     return event->event_id == MPV_EVENT_NONE ? nullptr : event;
 }
 

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "MpvLibrary.h"
+
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
-
-struct mpv_handle;
-struct mpv_event;
 
 namespace vyx {
 
@@ -21,6 +20,8 @@ public:
     MpvCore& operator=(const MpvCore&) = delete;
 
     [[nodiscard]] mpv_handle* handle() const { return m_handle.get(); }
+    [[nodiscard]] const MpvLibrary& api() const { return m_api; }
+    [[nodiscard]] QString errorText(int error) const;
 
     // Options, set before the core starts.
     void setOption(const char* name, const QString& value);
@@ -43,8 +44,10 @@ public:
 
 private:
     struct Destroy {
-        void operator()(mpv_handle* handle) const;
+        decltype(&mpv_terminate_destroy) terminate;
+        void operator()(mpv_handle* handle) const { terminate(handle); }
     };
+    MpvLibrary m_api;
     std::unique_ptr<mpv_handle, Destroy> m_handle;
 };
 

@@ -6,7 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
-#include <mpv/render.h>
 #include <utility>
 
 namespace vyx {
@@ -30,17 +29,17 @@ VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
         mpv_render_param{MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
         mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_create(&m_render, m_core->handle(), params.data()) < 0) {
+    if (m_core->api().renderCreate(&m_render, m_core->handle(), params.data()) < 0) {
         m_render = nullptr;
         return;
     }
-    mpv_render_context_set_update_callback(m_render, &VideoSurface::onUpdate, this);
+    m_core->api().renderSetUpdateCallback(m_render, &VideoSurface::onUpdate, this);
 }
 
 VideoSurface::~VideoSurface() {
     if (m_render != nullptr) {
-        mpv_render_context_set_update_callback(m_render, nullptr, nullptr);
-        mpv_render_context_free(m_render);
+        m_core->api().renderSetUpdateCallback(m_render, nullptr, nullptr);
+        m_core->api().renderFree(m_render);
     }
 }
 
@@ -51,7 +50,7 @@ void VideoSurface::onUpdate(void* context) {
         self,
         [self] {
             if (self->m_render != nullptr &&
-                (mpv_render_context_update(self->m_render) & MPV_RENDER_UPDATE_FRAME) != 0) {
+                (self->m_core->api().renderUpdate(self->m_render) & MPV_RENDER_UPDATE_FRAME) != 0) {
                 self->update();
             }
         },
@@ -68,7 +67,7 @@ void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
     }
     mpv_render_frame_info next{};
     std::array query{mpv_render_param{MPV_RENDER_PARAM_NEXT_FRAME_INFO, &next}};
-    const bool newFrame = mpv_render_context_get_info(m_render, query[0]) >= 0 &&
+    const bool newFrame = m_core->api().renderGetInfo(m_render, query[0]) >= 0 &&
                           (next.flags & MPV_RENDER_FRAME_INFO_PRESENT) != 0;
 
     std::array<int, 2> pixels{m_frame.size().width(), m_frame.size().height()};
@@ -84,7 +83,7 @@ void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
         mpv_render_param{MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (mpv_render_context_render(m_render, params.data()) < 0) {
+    if (m_core->api().renderRender(m_render, params.data()) < 0) {
         painter.fillRect(rect(), Qt::black);
         return;
     }

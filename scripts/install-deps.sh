@@ -15,6 +15,8 @@ packages=(
   xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
   # tests: a system-information program to start, and the Windows build of the registry reader
   hardinfo g++-mingw-w64-x86-64-posix wine64
+  # benchmarks: the players Vyx Player is measured against, and the script that measures
+  python3 mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output
 )
 
 missing=()

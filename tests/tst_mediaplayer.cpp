@@ -1,6 +1,7 @@
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "RuntimeError.h"
+#include "VideoSurface.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,6 +19,8 @@ class TestMediaPlayer : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void playsAndAdvances();
+    void pictureIsDrawn_data();
+    void pictureIsDrawn();
     void refusalKeepsCurrentFile_data();
     void refusalKeepsCurrentFile();
     void endOfFile_data();
@@ -62,6 +65,42 @@ void TestMediaPlayer::playsAndAdvances() {
     QVERIFY(player->isPlaying());
     QVERIFY(std::abs(player->duration() - 4.0) < 0.2);
     QVERIFY(player->message().isEmpty());
+}
+
+void TestMediaPlayer::pictureIsDrawn_data() {
+    QTest::addColumn<DisplaySizeMode>("mode");
+    QTest::addColumn<bool>("barsAboveAndBelow");
+    // A 16:9 picture in a squarer player: kept in shape it leaves bars, stretched it fills.
+    QTest::newRow("own shape") << DisplaySizeMode::Default << true;
+    QTest::newRow("fit to player") << DisplaySizeMode::FitToSize << false;
+}
+
+void TestMediaPlayer::pictureIsDrawn() {
+    QFETCH(DisplaySizeMode, mode);
+    QFETCH(bool, barsAboveAndBelow);
+    const QString red =
+        m_files.ffmpeg(QStringLiteral("red.mp4"),
+                       {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                        QStringLiteral("color=c=red:size=1920x1080:rate=25"), QStringLiteral("-t"),
+                        QStringLiteral("3"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                        QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                        QStringLiteral("-preset"), QStringLiteral("ultrafast")});
+    QVERIFY(!red.isEmpty());
+    MediaPlayerSettings settings;
+    settings.DisplaySize = mode;
+    const auto player = makePlayer(settings);
+    player->Open(red);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.5, 15000);
+    auto* const surface = player->findChild<VideoSurface*>();
+    QVERIFY(surface != nullptr);
+    QVERIFY(surface->hasRenderer());
+    const auto isRed = [](QRgb pixel) {
+        return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+    };
+    const QImage frame = surface->grab().toImage();
+    QVERIFY(isRed(frame.pixel(frame.width() / 2, frame.height() / 2)));
+    QVERIFY(isRed(frame.pixel(2, frame.height() / 2)));
+    QCOMPARE(isRed(frame.pixel(frame.width() / 2, 2)), !barsAboveAndBelow);
 }
 
 void TestMediaPlayer::refusalKeepsCurrentFile_data() {

@@ -1,16 +1,18 @@
 #include "CommandLine.h"
 #include "Fixtures.h"
 #include "MediaPlayer.h"
+#include "QuitSignals.h"
 #include "Rig.h"
+#include "VideoSurface.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include "VideoSurface.h"
 #include <QScreen>
 #include <QTest>
+#include <csignal>
 #include <memory>
 
 using namespace vyx;
@@ -26,6 +28,9 @@ private Q_SLOTS:
     void cleanup() { m_rig.reset(); }
     void arguments_data();
     void arguments();
+    void windowArguments_data();
+    void windowArguments();
+    void quitSignalQuitsInOrder();
     void commandLineFilePlays();
     void missingFileIsRefusedClearly();
     void dropPlaysFirstFile_data();
@@ -82,6 +87,54 @@ void TestNative::arguments() {
     QCOMPARE(command.file, file);
     QCOMPARE(command.message.isEmpty(), action != CommandLine::Action::Error);
     QCOMPARE(versionText(), QStringLiteral("Vyx Player 1.2.0\n"));
+}
+
+void TestNative::windowArguments_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("separate");
+    QTest::addColumn<QString>("browse");
+    QTest::newRow("separate window")
+        << QStringList{"--separate-window", "/a.mp4"} << true << "/a.mp4" << true << QString();
+    QTest::newRow("separate window after the file")
+        << QStringList{"/a.mp4", "--separate-window"} << true << "/a.mp4" << true << QString();
+    QTest::newRow("browse") << QStringList{"--browse", "file:///tmp/p.html"} << true << QString()
+                            << false << "file:///tmp/p.html";
+    QTest::newRow("browse and play") << QStringList{"--browse", " example.com ", "/a.mp4"} << true
+                                     << "/a.mp4" << false << "example.com";
+    QTest::newRow("browse without an address")
+        << QStringList{"--browse"} << false << QString() << false << QString();
+    QTest::newRow("browse with a blank address")
+        << QStringList{"--browse", "  "} << false << QString() << false << QString();
+    QTest::newRow("after -- it is a file")
+        << QStringList{"--", "--browse"} << true << "--browse" << false << QString();
+}
+
+void TestNative::windowArguments() {
+    QFETCH(QStringList, args);
+    QFETCH(bool, valid);
+    QFETCH(QString, file);
+    QFETCH(bool, separate);
+    QFETCH(QString, browse);
+    const CommandLine command = parseCommandLine(args);
+    QCOMPARE(command.action, valid ? CommandLine::Action::Run : CommandLine::Action::Error);
+    QCOMPARE(command.file, file);
+    QCOMPARE(command.separateWindow, separate);
+    QCOMPARE(command.browse, browse);
+}
+
+void TestNative::quitSignalQuitsInOrder() {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        int quits = 0;
+        const QuitSignals quit([&quits] { ++quits; });
+        std::raise(signal);
+        std::raise(signal);
+        QTRY_VERIFY(quits > 0);
+        QTest::qWait(50);
+        // Two signals before the loop looked come out as one quit, on the GUI thread.
+        QCOMPARE(quits, 1);
+    }
 }
 
 void TestNative::commandLineFilePlays() {

@@ -2,6 +2,7 @@
 #include "Doubles.h"
 #include "FileFilter.h"
 #include "Fixtures.h"
+#include "FrameBuffer.h"
 #include "MediaProbe.h"
 #include "OpenFileDialog.h"
 #include "RuntimeError.h"
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <cstdint>
+#include <cstring>
 #include <sys/stat.h>
 
 using namespace vyx;
@@ -29,6 +32,9 @@ private Q_SLOTS:
     void timeFormat_data();
     void timeFormat();
     void twipsConversion();
+    void frameStride_data();
+    void frameStride();
+    void frameBufferIsAligned();
     void addressText_data();
     void addressText();
     void mediaProbe_data();
@@ -140,6 +146,43 @@ void TestPlatform::timeFormat() {
     QFETCH(double, seconds);
     QFETCH(QString, text);
     QCOMPARE(ControlBar::formatTime(seconds), text);
+}
+
+void TestPlatform::frameStride_data() {
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("stride");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("negative") << -5 << 0;
+    QTest::newRow("one pixel") << 1 << 64;
+    QTest::newRow("exactly a line") << 16 << 64;
+    QTest::newRow("one over") << 17 << 128;
+    QTest::newRow("640") << 640 << 2560;
+    QTest::newRow("odd width") << 641 << 2624;
+}
+
+void TestPlatform::frameStride() {
+    QFETCH(int, width);
+    QFETCH(int, stride);
+    QCOMPARE(vyx::frameStride(width), static_cast<std::size_t>(stride));
+}
+
+void TestPlatform::frameBufferIsAligned() {
+    FrameBuffer buffer;
+    QVERIFY(buffer.image().isNull());
+    for (const QSize size : {QSize(3, 2), QSize(1281, 721), QSize(1281, 721), QSize(0, 5)}) {
+        buffer.resize(size);
+        if (size.isEmpty()) {
+            QVERIFY(buffer.data() == nullptr);
+            QVERIFY(buffer.image().isNull());
+            continue;
+        }
+        QCOMPARE(reinterpret_cast<std::uintptr_t>(buffer.data()) % 64, std::uintptr_t{0});
+        const QImage image = buffer.image();
+        QCOMPARE(image.size(), size);
+        QCOMPARE(static_cast<std::size_t>(image.bytesPerLine()), buffer.stride());
+        // The engine may write up to the end of the last line's padding.
+        std::memset(buffer.data(), 0x7f, buffer.stride() * static_cast<std::size_t>(size.height()));
+    }
 }
 
 void TestPlatform::twipsConversion() {

@@ -1,0 +1,685 @@
+#!/usr/bin/env python3
+"""Measures Vyx Player side by side with mpv (and VLC where it applies) under one virtual X
+server with software GL, alternating the programs run by run, and writes the medians and
+ratios to a Markdown and a CSV table.
+
+Every figure is read with public tools: xdotool to see a window appear, /proc for CPU time and
+memory maps, /usr/bin/time -v for peak memory, mpv's own log and IPC socket, and Vyx Player's
+timing log (QT_LOGGING_RULES="vyx.timing.info=true")."""
+
+import argparse
+import csv
+import json
+import os
+import platform
+import pwd
+import re
+import shutil
+import signal
+import socket
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from dataclasses import dataclass, field
+from pathlib import Path
+
+CLIPS = {"1080p": "1920x1080", "720p": "1280x720"}
+AREAS = [(640, 360), (1280, 720)]
+PLAY_SECONDS = 8.0
+# The sound outputs Vyx Player asks for, given to mpv too so that both sides do the same work.
+MPV_AUDIO = ["--ao=pipewire,pulse,alsa,jack", "--audio-fallback-to-null=yes"]
+MPV_OUTPUTS = {
+    "x11": ["--vo=x11"],
+    "gpu": ["--vo=gpu", "--gpu-sw"],
+}
+TICK = os.sysconf("SC_CLK_TCK")
+
+
+class BenchError(RuntimeError):
+    pass
+
+
+def log(message):
+    print(f"[bench] {message}", file=sys.stderr, flush=True)
+
+
+# ----- machine and media ---------------------------------------------------------------------
+
+
+def make_clip(folder, name, size, seconds):
+    path = folder / f"{name}.mp4"
+    if not path.exists():
+        subprocess.run(
+            ["ffmpeg", "-v", "error", "-y",
+             "-f", "lavfi", "-i", f"testsrc2=size={size}:rate=30:duration={seconds}",
+             "-f", "lavfi", "-i", f"sine=frequency=440:sample_rate=48000:duration={seconds}",
+             "-c:v", "libx264", "-preset", "veryfast", "-pix_fmt", "yuv420p", "-g", "60",
+             "-c:a", "aac", "-b:a", "128k", "-shortest", str(path)],
+            check=True)
+    return path
+
+
+def make_page(folder):
+    page = folder / "page.html"
+    page.write_text("<!DOCTYPE html><html><head><title>Local page</title></head>"
+                    "<body><h1>A local page</h1><p>" + "Text. " * 400 + "</p></body></html>")
+    return page
+
+
+class VirtualDisplay:
+    """One Xvfb for the whole run; -ac lets VLC, run as another user, draw on it too."""
+
+    def __init__(self):
+        for number in range(140, 200):
+            if not Path(f"/tmp/.X11-unix/X{number}").exists() and \
+               not Path(f"/tmp/.X{number}-lock").exists():
+                self.name = f":{number}"
+                break
+        else:
+            raise BenchError("no free X display number")
+        self.process = subprocess.Popen(
+            ["Xvfb", self.name, "-screen", "0", "1600x1200x24", "-ac", "-nolisten", "tcp"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        while not Path(f"/tmp/.X11-unix/X{self.name[1:]}").exists():
+            if time.monotonic() > deadline or self.process.poll() is not None:
+                raise BenchError("Xvfb did not start")
+            time.sleep(0.05)
+
+    def close(self):
+        self.process.terminate()
+        self.process.wait(10)
+
+
+# ----- watching a program ----------------------------------------------------------------------
+
+
+def child_pid(parent, timeout=10.0):
+    """The program started by /usr/bin/time (or by a user switch)."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            children = Path(f"/proc/{parent}/task/{parent}/children").read_text().split()
+        except FileNotFoundError:
+            children = []
+        if children:
+            pid = int(children[0])
+            # A runuser or env in between: follow it down to the program itself.
+            grand = Path(f"/proc/{pid}/task/{pid}/children")
+            try:
+                comm = Path(f"/proc/{pid}/comm").read_text().strip()
+            except FileNotFoundError:
+                comm = ""
+            if comm in ("setpriv", "env") and grand.exists():
+                time.sleep(0.002)
+                continue
+            return pid
+        time.sleep(0.001)
+    raise BenchError(f"process {parent} started nothing")
+
+
+def cpu_seconds(pid):
+    fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / TICK
+
+
+def has_library(pid, name):
+    try:
+        return name in Path(f"/proc/{pid}/maps").read_text()
+    except FileNotFoundError:
+        return False
+
+
+def visible_window(pid, env, name=None):
+    # VLC names no process on its windows (_NET_WM_PID): it is found by its title instead.
+    which = ["--name", name] if name else ["--pid", str(pid)]
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", *which],
+                            capture_output=True, text=True, env=env)
+    ids = result.stdout.split()
+    return ids[0] if ids else None
+
+
+def wait_window(pid, env, start, timeout=20.0, name=None):
+    """Seconds from start until a window of pid is mapped, polled every few milliseconds."""
+    deadline = start + timeout
+    while time.monotonic() < deadline:
+        window = visible_window(pid, env, name)
+        if window:
+            return time.monotonic() - start, window
+        time.sleep(0.003)
+    raise BenchError(f"no window from process {pid}")
+
+
+@dataclass
+class Run:
+    """A program started under /usr/bin/time -v, its stderr kept in a file."""
+    argv: list
+    env: dict
+    folder: Path
+    user: str = ""
+    start: float = 0.0
+    pid: int = 0
+    process: subprocess.Popen = None
+    time_file: Path = None
+    err_file: Path = None
+    peak_kib: int = 0
+
+    def __post_init__(self):
+        fd, name = tempfile.mkstemp(dir=self.folder, suffix=".time")
+        os.close(fd)
+        self.time_file = Path(name)
+        fd, name = tempfile.mkstemp(dir=self.folder, suffix=".err")
+        os.close(fd)
+        self.err_file = Path(name)
+        command = ["/usr/bin/time", "-v", "-o", str(self.time_file)]
+        if self.user:
+            entry = pwd.getpwnam(self.user)
+            command += ["setpriv", f"--reuid={entry.pw_uid}", f"--regid={entry.pw_gid}",
+                        "--clear-groups"]
+        command += self.argv
+        with open(self.err_file, "wb") as err:
+            self.start = time.monotonic()
+            self.process = subprocess.Popen(command, env=self.env, stdout=subprocess.DEVNULL,
+                                            stderr=err)
+        self.pid = child_pid(self.process.pid)
+
+    def stderr(self):
+        return self.err_file.read_text(errors="replace")
+
+    def stop(self, timeout=20.0):
+        if self.process.poll() is None:
+            try:
+                os.kill(self.pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+            try:
+                self.process.wait(timeout)
+            except subprocess.TimeoutExpired:
+                os.kill(self.pid, signal.SIGKILL)
+                self.process.wait(timeout)
+        match = re.search(r"Maximum resident set size \(kbytes\): (\d+)",
+                          self.time_file.read_text())
+        self.peak_kib = int(match.group(1)) if match else 0
+        return self.peak_kib
+
+
+class TimingLog:
+    """Vyx Player's timing lines: '<microseconds> <event> <detail>' after the category."""
+    LINE = re.compile(r"vyx\.timing: (\d+) (\S+) ?(.*)$")
+
+    def __init__(self, run):
+        self.run = run
+
+    def events(self):
+        found = []
+        for line in self.run.stderr().splitlines():
+            match = self.LINE.search(line)
+            if match:
+                found.append((int(match.group(1)) / 1e6, match.group(2), match.group(3)))
+        return found
+
+    def first(self, event):
+        return next((e for e in self.events() if e[1] == event), None)
+
+    def last(self, event):
+        matches = [e for e in self.events() if e[1] == event]
+        return matches[-1] if matches else None
+
+    def wait(self, event, timeout=30.0, detail=None):
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            for e in self.events():
+                if e[1] == event and (detail is None or e[2].startswith(detail)):
+                    return e
+            if self.run.process.poll() is not None:
+                break
+            time.sleep(0.01)
+        raise BenchError(f"vyxplayer never logged {event}:\n{self.run.stderr()[-2000:]}")
+
+
+class MpvIpc:
+    def __init__(self, path, timeout=10.0):
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                self.sock = socket.socket(socket.AF_UNIX)
+                self.sock.connect(str(path))
+                break
+            except OSError:
+                self.sock.close()
+                if time.monotonic() > deadline:
+                    raise BenchError("mpv's IPC socket did not open")
+                time.sleep(0.01)
+        self.buffer = b""
+
+    def get(self, name):
+        self.sock.sendall(json.dumps({"command": ["get_property", name],
+                                      "request_id": 1}).encode() + b"\n")
+        while True:
+            while b"\n" not in self.buffer:
+                chunk = self.sock.recv(65536)
+                if not chunk:
+                    raise BenchError("mpv closed its IPC socket")
+                self.buffer += chunk
+            line, self.buffer = self.buffer.split(b"\n", 1)
+            reply = json.loads(line)
+            if reply.get("request_id") == 1:
+                return reply.get("data")
+
+    def close(self):
+        self.sock.close()
+
+
+def mpv_first_frame(log_path, timeout=30.0):
+    """mpv's own time of its first frame, and when the line reached the log (monotonic clock).
+    mpv's clock starts in its main(), after the dynamic loader is done; the line's arrival
+    tells the time from the process start as well."""
+    deadline = time.monotonic() + timeout
+    pattern = re.compile(r"^\[\s*([\d.]+)\].*first video frame after restart shown", re.M)
+    while time.monotonic() < deadline:
+        if log_path.exists():
+            match = pattern.search(log_path.read_text(errors="replace"))
+            if match:
+                return float(match.group(1)), time.monotonic()
+        time.sleep(0.002)
+    raise BenchError("mpv never showed its first frame")
+
+
+# ----- the sides -------------------------------------------------------------------------------
+
+
+class Bench:
+    def __init__(self, args, display, work):
+        self.args = args
+        self.work = work
+        self.vyx = str(Path(args.binary).resolve())
+        self.env = dict(os.environ, DISPLAY=display.name, LIBGL_ALWAYS_SOFTWARE="1",
+                        QTWEBENGINE_DISABLE_SANDBOX="1", XDG_RUNTIME_DIR=str(work / "run"))
+        (work / "run").mkdir(mode=0o700, exist_ok=True)
+        self.env.pop("QT_LOGGING_RULES", None)
+        self.vyx_env = dict(self.env, QT_LOGGING_RULES="vyx.timing.info=true")
+        self.vlc_user = args.vlc_user if shutil.which("vlc") else ""
+        if self.vlc_user:
+            home = work / "vlc-home"
+            home.mkdir(exist_ok=True)
+            shutil.chown(home, user=self.vlc_user)
+            self.vlc_env = dict(self.env, HOME=str(home), XDG_RUNTIME_DIR=str(home))
+        self.samples = {}  # (figure, side) -> list of values
+        self.outputs = {}  # side -> video output
+
+    def add(self, figure, side, value):
+        self.samples.setdefault((figure, side), []).append(value)
+
+    def settle(self):
+        time.sleep(self.args.pause)
+
+    # start-up and idle memory
+
+    def vyx_start(self):
+        run = Run([self.vyx], self.vyx_env, self.work)
+        try:
+            seconds, _ = wait_window(run.pid, self.env, run.start)
+            time.sleep(self.args.idle_seconds)
+            engine = has_library(run.pid, "libQt6WebEngineCore")
+        finally:
+            peak = run.stop()
+        self.add("start-up to main window mapped (ms)", "vyx", seconds * 1000)
+        self.add("peak memory, idle main window (MiB)", "vyx", peak / 1024)
+        self.add("web engine loaded before the browser is shown (0 = no)", "vyx", int(engine))
+
+    def mpv_start(self, output):
+        side = f"mpv {output}"
+        run = Run(["mpv", "--no-config", "--idle", "--force-window", *MPV_OUTPUTS[output],
+                   *MPV_AUDIO], self.env, self.work)
+        try:
+            seconds, _ = wait_window(run.pid, self.env, run.start)
+            time.sleep(self.args.idle_seconds)
+        finally:
+            peak = run.stop()
+        self.add("start-up to main window mapped (ms)", side, seconds * 1000)
+        self.add("peak memory, idle main window (MiB)", side, peak / 1024)
+
+    def vlc_start(self):
+        run = Run(["vlc", "--no-qt-privacy-ask", "--no-qt-error-dialogs", "--no-video-title-show"],
+                  self.vlc_env, self.work, user=self.vlc_user)
+        try:
+            seconds, _ = wait_window(run.pid, self.env, run.start, name="VLC media player")
+            time.sleep(self.args.idle_seconds)
+        finally:
+            peak = run.stop()
+        self.add("start-up to main window mapped (ms)", "vlc", seconds * 1000)
+        self.add("peak memory, idle main window (MiB)", "vlc", peak / 1024)
+
+    # open to first frame
+
+    def vyx_first_frame(self):
+        run = Run([self.vyx, str(self.clips["1080p"])], self.vyx_env, self.work)
+        timing = TimingLog(run)
+        try:
+            frame = timing.wait("first-frame")
+            started = timing.first("start")
+        finally:
+            run.stop()
+        self.add("open to first frame, 1080p, from process start (ms)", "vyx",
+                 (frame[0] - run.start) * 1000)
+        self.add("open to first frame, 1080p, from main() (ms)", "vyx",
+                 (frame[0] - started[0]) * 1000)
+
+    def mpv_first_frame(self, output):
+        log_path = self.work / f"mpv-{output}.log"
+        log_path.unlink(missing_ok=True)
+        run = Run(["mpv", "--no-config", *MPV_OUTPUTS[output], *MPV_AUDIO,
+                   f"--log-file={log_path}", str(self.clips["1080p"])], self.env, self.work)
+        try:
+            seconds, arrived = mpv_first_frame(log_path)
+        finally:
+            run.stop()
+        self.add("open to first frame, 1080p, from process start (ms)", f"mpv {output}",
+                 (arrived - run.start) * 1000)
+        self.add("open to first frame, 1080p, from main() (ms)", f"mpv {output}", seconds * 1000)
+
+    # playing in a video area of a given size
+
+    def vyx_play(self, area):
+        width, height = area
+        run = Run([self.vyx, "--separate-window", str(self.clips["1080p"])], self.vyx_env,
+                  self.work)
+        timing = TimingLog(run)
+        try:
+            timing.wait("first-frame")
+            window = None
+            deadline = time.monotonic() + 10
+            while window is None and time.monotonic() < deadline:
+                for candidate in subprocess.run(
+                        ["xdotool", "search", "--onlyvisible", "--pid", str(run.pid), "--name",
+                         "Vyx Player - Media Player"], capture_output=True, text=True,
+                        env=self.env).stdout.split():
+                    window = candidate
+                time.sleep(0.01)
+            if window is None:
+                raise BenchError("the player window did not appear")
+            # The window grows with its picture one for one: correct by the difference.
+            for _ in range(5):
+                current = timing.last("video-area")[2]
+                have = tuple(int(v) for v in current.split("x"))
+                if have == area:
+                    break
+                geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                          capture_output=True, text=True, env=self.env).stdout
+                size = dict(line.split("=") for line in geometry.split())
+                subprocess.run(["xdotool", "windowsize", window,
+                                str(int(size["WIDTH"]) + width - have[0]),
+                                str(int(size["HEIGHT"]) + height - have[1])], env=self.env,
+                               check=True)
+                deadline = time.monotonic() + 5
+                while timing.last("video-area")[2] == current and time.monotonic() < deadline:
+                    time.sleep(0.01)
+            if timing.last("video-area")[2] != f"{width}x{height}":
+                raise BenchError(f"could not give the picture {width}x{height}")
+            cpu = self.measure_cpu(run.pid)
+        finally:
+            peak = run.stop()
+        drops = timing.last("dropped-frames")
+        counts = dict(re.findall(r"(\w+)=(\d+)", drops[2])) if drops else {}
+        self.add(f"CPU seconds, 8 s of 1080p in {width}x{height}", "vyx", cpu)
+        self.add(f"dropped frames in {width}x{height}", "vyx",
+                 int(counts.get("output", 0)) + int(counts.get("decoder", 0)) if counts else -1)
+        if area == AREAS[0]:
+            self.add("peak memory, playing 1080p (MiB)", "vyx", peak / 1024)
+        self.outputs["vyx"] = "libmpv software render API, painted by Qt's raster engine (XShm)"
+
+    def mpv_play(self, area, output):
+        width, height = area
+        side = f"mpv {output}"
+        sock = self.work / f"mpv-{output}.sock"
+        sock.unlink(missing_ok=True)
+        log_path = self.work / f"mpv-play-{output}.log"
+        log_path.unlink(missing_ok=True)
+        run = Run(["mpv", "--no-config", *MPV_OUTPUTS[output], *MPV_AUDIO,
+                   f"--geometry={width}x{height}", f"--input-ipc-server={sock}",
+                   f"--log-file={log_path}", str(self.clips["1080p"])], self.env, self.work)
+        try:
+            mpv_first_frame(log_path)
+            ipc = MpvIpc(sock)
+            cpu = self.measure_cpu(run.pid)
+            drops = (ipc.get("frame-drop-count") or 0) + (ipc.get("decoder-frame-drop-count") or 0)
+            ipc.close()
+        finally:
+            peak = run.stop()
+        self.add(f"CPU seconds, 8 s of 1080p in {width}x{height}", side, cpu)
+        self.add(f"dropped frames in {width}x{height}", side, drops)
+        if area == AREAS[0]:
+            self.add("peak memory, playing 1080p (MiB)", side, peak / 1024)
+
+    def vlc_play(self, area):
+        width, height = area
+        # VLC's own window takes the picture's size; its zoom makes it the area asked for.
+        run = Run(["vlc", "--intf", "dummy", "--no-video-title-show", "--vout=xcb_x11",
+                   f"--zoom={width / 1920:.6f}", "--play-and-exit", str(self.clips["1080p"])],
+                  self.vlc_env, self.work, user=self.vlc_user)
+        try:
+            wait_window(run.pid, self.env, run.start, name="VLC media player")
+            cpu = self.measure_cpu(run.pid)
+        finally:
+            run.stop()
+        self.add(f"CPU seconds, 8 s of 1080p in {width}x{height}", "vlc", cpu)
+
+    def measure_cpu(self, pid):
+        before = cpu_seconds(pid)
+        time.sleep(self.args.play_seconds)
+        return cpu_seconds(pid) - before
+
+    def ffmpeg_floor(self):
+        result = subprocess.run(
+            ["/usr/bin/time", "-f", "%U %S", "ffmpeg", "-v", "error", "-t",
+             str(self.args.play_seconds), "-i", str(self.clips["1080p"]), "-f", "null", "-"],
+            capture_output=True, text=True, check=True)
+        user, system = result.stderr.split()[-2:]
+        for width, height in AREAS:
+            self.add(f"CPU seconds, 8 s of 1080p in {width}x{height}", "ffmpeg decode only",
+                     float(user) + float(system))
+
+    # the browser
+
+    def vyx_browser(self):
+        run = Run([self.vyx, "--browse", self.page.as_uri()], self.vyx_env, self.work)
+        timing = TimingLog(run)
+        try:
+            done = timing.wait("download-complete", detail=self.page.as_uri())
+            time.sleep(self.args.idle_seconds)
+        finally:
+            peak = run.stop()
+        shown = timing.first("browser-show")
+        address = timing.first("browser-address")
+        navigate = timing.first("navigate")
+        self.add("browser: first show to start address in the box (ms)", "vyx",
+                 (address[0] - shown[0]) * 1000)
+        self.add("browser: local page to DownloadComplete (ms)", "vyx",
+                 (done[0] - navigate[0]) * 1000)
+        self.add("peak memory, after the browser opened (MiB)", "vyx", peak / 1024)
+
+    # the whole run
+
+    def prepare(self):
+        media = self.work / "media"
+        media.mkdir(exist_ok=True)
+        self.clips = {name: make_clip(media, f"clip-{name}", size, self.args.clip_seconds)
+                      for name, size in CLIPS.items()}
+        self.page = make_page(media)
+
+    def rounds(self):
+        """One round runs every figure once for every side, alternating the sides."""
+        steps = [self.vyx_start, *(lambda o=o: self.mpv_start(o) for o in MPV_OUTPUTS),
+                 self.vyx_first_frame, *(lambda o=o: self.mpv_first_frame(o) for o in MPV_OUTPUTS)]
+        for area in AREAS:
+            steps.append(lambda a=area: self.vyx_play(a))
+            steps.extend(lambda a=area, o=o: self.mpv_play(a, o) for o in MPV_OUTPUTS)
+            if self.vlc_user:
+                steps.append(lambda a=area: self.vlc_play(a))
+        if self.vlc_user:
+            steps.insert(3, self.vlc_start)
+        steps.append(self.vyx_browser)
+        return steps
+
+    def run(self):
+        self.prepare()
+        self.ffmpeg_floor()
+        steps = self.rounds()
+        for number in range(self.args.runs):
+            log(f"round {number + 1} of {self.args.runs}")
+            for step in steps:
+                step()
+                self.settle()
+        for output, flags in MPV_OUTPUTS.items():
+            self.outputs[f"mpv {output}"] = " ".join(flags)
+        if self.vlc_user:
+            self.outputs["vlc"] = "--vout=xcb_x11 (software), Qt interface for start-up"
+
+
+# ----- the table -------------------------------------------------------------------------------
+
+# Figure name -> (goal text, how to judge: a function of (vyx median, medians of all sides)).
+def best_mpv(medians, figure):
+    values = [v for (f, side), v in medians.items() if f == figure and side.startswith("mpv")]
+    return min(values) if values else None
+
+
+GOALS = {
+    "start-up to main window mapped (ms)": ("no slower than mpv --idle --force-window", 1.0),
+    "open to first frame, 1080p, from process start (ms)": ("within 1.1 x mpv", 1.1),
+    "CPU seconds, 8 s of 1080p in 640x360": ("at most 1.05 x the best mpv output", 1.05),
+    "CPU seconds, 8 s of 1080p in 1280x720": ("at most 1.05 x the best mpv output", 1.05),
+}
+ABSOLUTE = {
+    "dropped frames in 640x360": ("0", 0),
+    "dropped frames in 1280x720": ("0", 0),
+    "peak memory, idle main window (MiB)": ("at most 60 MiB", 60),
+    "web engine loaded before the browser is shown (0 = no)": ("0", 0),
+    "browser: first show to start address in the box (ms)": ("under 300 ms", 300),
+    "browser: local page to DownloadComplete (ms)": ("under 500 ms", 500),
+}
+
+
+def judge(figure, medians):
+    vyx = medians.get((figure, "vyx"))
+    if vyx is None:
+        return "", "", ""
+    if figure in GOALS:
+        text, factor = GOALS[figure]
+        best = best_mpv(medians, figure)
+        if not best:
+            return text, "", ""
+        ratio = vyx / best
+        return text, f"{ratio:.2f}", "met" if ratio <= factor else "not met"
+    if figure in ABSOLUTE:
+        text, limit = ABSOLUTE[figure]
+        return text, "", "met" if vyx <= limit else "not met"
+    return "", "", ""
+
+
+def write_tables(bench, out, machine):
+    medians = {key: statistics.median(values) for key, values in bench.samples.items()}
+    sides = ["vyx", *(f"mpv {o}" for o in MPV_OUTPUTS)]
+    if bench.vlc_user:
+        sides.append("vlc")
+    sides.append("ffmpeg decode only")
+    figures = list(dict.fromkeys(figure for figure, _ in bench.samples))
+    out.mkdir(parents=True, exist_ok=True)
+
+    def cell(value):
+        if value is None:
+            return "–"
+        return f"{value:.0f}" if abs(value) >= 100 or float(value).is_integer() else f"{value:.2f}"
+
+    with open(out / "results.csv", "w", newline="") as handle:
+        writer = csv.writer(handle)
+        writer.writerow(["figure", *sides, "ratio vyx / best mpv", "goal", "verdict", "runs"])
+        for figure in figures:
+            goal, ratio, verdict = judge(figure, medians)
+            runs = max(len(bench.samples.get((figure, s), [])) for s in sides)
+            writer.writerow([figure, *("" if medians.get((figure, s)) is None
+                                       else f"{medians[(figure, s)]:.4g}" for s in sides),
+                             ratio, goal, verdict, runs])
+
+    lines = [
+        "# Vyx Player against mpv and VLC",
+        "",
+        f"Medians of {bench.args.runs} alternating runs; {machine}.",
+        "",
+        "| figure | " + " | ".join(sides) + " | vyx / best mpv | goal | verdict |",
+        "|---|" + "---|" * (len(sides) + 3),
+    ]
+    for figure in figures:
+        goal, ratio, verdict = judge(figure, medians)
+        lines.append(f"| {figure} | " + " | ".join(cell(medians.get((figure, s))) for s in sides)
+                     + f" | {ratio} | {goal} | {verdict} |")
+    lines += ["", "Video output of each side:", ""]
+    lines += [f"- {side}: {text}" for side, text in bench.outputs.items()]
+    lines += ["", "Every sample, in run order:", ""]
+    for (figure, side), values in bench.samples.items():
+        lines.append(f"- {figure}, {side}: " + ", ".join(cell(v) for v in values))
+    (out / "results.md").write_text("\n".join(lines) + "\n")
+    return out / "results.md"
+
+
+def describe_machine():
+    cpu = "unknown CPU"
+    for line in Path("/proc/cpuinfo").read_text().splitlines():
+        if line.startswith("model name"):
+            cpu = line.split(":", 1)[1].strip()
+            break
+    memory = int(Path("/proc/meminfo").read_text().split()[1]) // (1024 * 1024)
+    mpv = subprocess.run(["mpv", "--version"], capture_output=True, text=True).stdout.split()[1]
+    return (f"{os.cpu_count()} cores of {cpu}, {memory} GiB, {platform.system()} "
+            f"{platform.release()}, Xvfb 1600x1200x24 with Mesa llvmpipe, mpv {mpv}")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__)
+    parser.add_argument("--binary", required=True, help="the vyxplayer executable")
+    parser.add_argument("--out", default="bench/results", help="where the tables go")
+    parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--smoke", action="store_true",
+                        help="one short run of every figure, to see that the bench works")
+    parser.add_argument("--vlc-user", default="nobody",
+                        help="VLC refuses to run as root: the user it runs as")
+    args = parser.parse_args()
+    args.pause = 0.5
+    args.idle_seconds = 2.0
+    args.play_seconds = PLAY_SECONDS
+    args.clip_seconds = 10
+    if args.smoke:
+        args.runs, args.pause, args.idle_seconds, args.play_seconds = 1, 0.1, 0.3, 1.0
+        args.clip_seconds = 3
+    for tool in ("Xvfb", "xdotool", "ffmpeg", "mpv", "/usr/bin/time"):
+        if not shutil.which(tool):
+            raise BenchError(f"{tool} is missing: run bench/run.sh, which installs it")
+    if os.geteuid() != 0:
+        args.vlc_user = ""
+    else:
+        try:
+            pwd.getpwnam(args.vlc_user)
+        except KeyError:
+            args.vlc_user = ""
+
+    work = Path(tempfile.mkdtemp(prefix="vyx-bench-"))
+    os.chmod(work, 0o755)
+    display = VirtualDisplay()
+    try:
+        bench = Bench(args, display, work)
+        bench.run()
+        table = write_tables(bench, Path(args.out), describe_machine())
+        print(table.read_text())
+    finally:
+        display.close()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    try:
+        main()
+    except BenchError as error:
+        print(f"bench: {error}", file=sys.stderr)
+        sys.exit(1)
