@@ -35,9 +35,10 @@ int main(int argc, char** argv) {
         break;
     }
 
-    // No GL context is shared with the web engine (Qt::AA_ShareOpenGLContexts): asking for one
-    // loads the GL driver at start, some 50 MiB with a software one, for a browser that may
-    // never be opened. The engine then composes its pages without the GPU.
+    // Qt::AA_ShareOpenGLContexts is not set here, though the web engine needs a shared GL
+    // context: set before the application exists it loads the GL driver at start, some 50 MiB
+    // with a software one, for a browser that may never be opened. The engine plugin makes the
+    // shared context itself when the first browser loads it.
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));

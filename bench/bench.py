@@ -106,16 +106,13 @@ def child_pid(parent, timeout=10.0):
             children = []
         if children:
             pid = int(children[0])
-            # A runuser or env in between: follow it down to the program itself.
-            grand = Path(f"/proc/{pid}/task/{pid}/children")
+            # setpriv (VLC's user switch) replaces itself with the program: wait for that.
             try:
                 comm = Path(f"/proc/{pid}/comm").read_text().strip()
             except FileNotFoundError:
                 comm = ""
-            if comm in ("setpriv", "env") and grand.exists():
-                time.sleep(0.002)
-                continue
-            return pid
+            if comm != "setpriv":
+                return pid
         time.sleep(0.001)
     raise BenchError(f"process {parent} started nothing")
 
@@ -511,15 +508,16 @@ class Bench:
 
     def rounds(self):
         """One round runs every figure once for every side, alternating the sides."""
-        steps = [self.vyx_start, *(lambda o=o: self.mpv_start(o) for o in MPV_OUTPUTS),
-                 self.vyx_first_frame, *(lambda o=o: self.mpv_first_frame(o) for o in MPV_OUTPUTS)]
+        steps = [self.vyx_start, *(lambda o=o: self.mpv_start(o) for o in MPV_OUTPUTS)]
+        if self.vlc_user:
+            steps.append(self.vlc_start)
+        steps += [self.vyx_first_frame,
+                  *(lambda o=o: self.mpv_first_frame(o) for o in MPV_OUTPUTS)]
         for area in AREAS:
             steps.append(lambda a=area: self.vyx_play(a))
             steps.extend(lambda a=area, o=o: self.mpv_play(a, o) for o in MPV_OUTPUTS)
             if self.vlc_user:
                 steps.append(lambda a=area: self.vlc_play(a))
-        if self.vlc_user:
-            steps.insert(3, self.vlc_start)
         steps.append(self.vyx_browser)
         return steps
 

@@ -358,7 +358,7 @@ void TestWebBrowser::windowStopWhileLoading() {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // As in the program: no shared GL context up front, the engine plugin makes its own.
     QApplication app(argc, argv);
     TestWebBrowser test;
     return QTest::qExec(&test, argc, argv);
