@@ -11,6 +11,19 @@
 
 namespace vyx {
 
+namespace {
+
+// "Shows it again" as a user sees it: a minimised window comes back, one behind others comes to
+// the front.
+void bringBack(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace
+
 Application::Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine)
     : m_prompter(prompter)
     , m_chooser(chooser)
@@ -37,8 +50,10 @@ frmVyx& Application::showMainWindow() {
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
         m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
+        m_player->show();
+    } else {
+        bringBack(*m_player);
     }
-    m_player->show();
     return *m_player;
 }
 
@@ -52,7 +67,7 @@ frmBrowser& Application::showBrowserWindow() {
         m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine(), *this);
         m_browser->Form_Load();
     } else {
-        m_browser->show();
+        bringBack(*m_browser);
     }
     return *m_browser;
 }

@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
 #include "AppInfo.h"
+#include "RuntimeError.h"
+#include "WebBrowser.h"
 
 #include <QUrl>
 #include <iterator>
@@ -60,6 +62,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                 return failure(QStringLiteral("--browse needs an address"));
             }
             result.browse = (++it)->trimmed();
+            try {
+                addressFromText(result.browse);
+            } catch (const RuntimeError& error) {
+                return only(CommandLine::Action::Refused,
+                            QStringLiteral("--browse: %1").arg(error.description()));
+            }
         } else if (option) {
             return failure(QStringLiteral("unknown option %1").arg(argument));
         } else if (result.file.isEmpty() && !argument.isEmpty()) {

@@ -31,6 +31,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "vyxplayer: %s\n%s", qPrintable(command.message),
                      qPrintable(vyx::helpText()));
         return 2;
+    case vyx::CommandLine::Action::Refused:
+        std::fprintf(stderr, "vyxplayer: %s\n", qPrintable(command.message));
+        return 2;
     case vyx::CommandLine::Action::Run:
         break;
     }

@@ -1,5 +1,7 @@
 #include "BrowserLogic.h"
 
+#include <Qt>
+
 namespace vyx::browser {
 
 namespace {
@@ -23,6 +25,10 @@ QString pageCaption(const QString& locationName) {
 
 QString busyCaption() {
     return titlePrefix() + QStringLiteral("Working...");
+}
+
+bool isEnterKey(int key, const QString& text) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || text == QLatin1String("\r");
 }
 
 qsizetype indexOfExact(const QStringList& list, const QString& address) {

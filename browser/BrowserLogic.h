@@ -12,6 +12,10 @@ QString titlePrefix();
 QString pageCaption(const QString& locationName);
 QString busyCaption();
 
+// Whether a key press in the address box is character code 13: Return, keypad Enter, or Ctrl+M,
+// which X delivers as the letter with a carriage return for its text.
+bool isEnterKey(int key, const QString& text);
+
 // The first entry equal to the address, letter case included; -1 when there is none.
 qsizetype indexOfExact(const QStringList& list, const QString& address);
 

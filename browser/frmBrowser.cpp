@@ -15,8 +15,8 @@
 #include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <array>
 
@@ -132,9 +132,13 @@ void frmBrowser::createToolBar() {
     // The list is the program's: typing never adds to it.
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setGeometry(twips::toPixels(kAddressLeft, 120, 6555, 315));
-    m_address->lineEdit()->installEventFilter(this);
-    connect(m_address, &QComboBox::activated, this,
-            [this] { runGuarded(m_prompter, [this] { cboAddress_Click(); }); });
+    // Keys reach the box itself (its line edit only through it), so that is where Enter is seen.
+    m_address->installEventFilter(this);
+    connect(m_address, &QComboBox::activated, this, [this] {
+        if (!m_enterKeyPending) {
+            runGuarded(m_prompter, [this] { cboAddress_Click(); });
+        }
+    });
 }
 
 void frmBrowser::createMenus() {
@@ -232,12 +236,14 @@ void frmBrowser::resizeEvent(QResizeEvent* event) {
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_address->lineEdit() && event->type() == QEvent::KeyPress) {
+    if (watched == m_address && event->type() == QEvent::KeyPress && !m_enterKeyPending) {
         const auto* const key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (browser::isEnterKey(key->key(), key->text())) {
             cboAddress_KeyPress(13);
-            // The combo box's own Enter handling would pick a matching list entry, which would
-            // navigate a second time.
+            // The box still receives the key. On text that matches a list entry it then picks
+            // that entry, which must not navigate a second time.
+            const QScopedValueRollback<bool> pending(m_enterKeyPending, true);
+            QCoreApplication::sendEvent(m_address, event);
             return true;
         }
     }

@@ -72,6 +72,7 @@ private:
     QComboBox* m_address;
     QString m_startingAddress;
     bool m_suppressAddressClick = false;
+    bool m_enterKeyPending = false;
     int m_errorResponse = 0;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPluginLoader>
 #include <array>
 
@@ -13,7 +14,24 @@ namespace {
 
 // Anything else (mailto:, javascript:, a scheme some other program has registered) would hand
 // the text to another program or run it; the browser only shows pages.
-constexpr std::array kSchemes{"http", "https", "file", "about", "data"};
+constexpr std::array kSchemes{"http", "https", "about", "data"};
+
+// The engine would wait for ever on a FIFO or a device, and show a folder as a listing of the
+// disk: only a readable ordinary file is a page.
+QUrl localPage(const QUrl& url) {
+    const QString path = url.toLocalFile();
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        throw RuntimeError(ErrorCode::FileNotFound, path);
+    }
+    if (!info.isFile()) {
+        throw RuntimeError(ErrorCode::PathFileAccess, path);
+    }
+    if (!info.isReadable()) {
+        throw RuntimeError(ErrorCode::PermissionDenied, path);
+    }
+    return url;
+}
 
 } // namespace
 
@@ -26,12 +44,17 @@ QUrl addressFromText(const QString& text) {
     if (!url.isValid() || url.scheme().isEmpty()) {
         throw RuntimeError(ErrorCode::NavigationRefused, typed);
     }
+    if (url.isLocalFile()) {
+        return localPage(url);
+    }
     for (const char* scheme : kSchemes) {
         if (url.scheme() == QLatin1String(scheme)) {
             return url;
         }
     }
-    throw RuntimeError(ErrorCode::NavigationRefused, typed);
+    throw RuntimeError(
+        ErrorCode::NavigationRefused,
+        QStringLiteral("%1 (the browser does not open %2: addresses)").arg(typed, url.scheme()));
 }
 
 // The plugin takes this file's code from the executable rather than a copy of its own, so that

@@ -50,7 +50,8 @@ protected:
 };
 
 // Turns what a user typed (a web address, a bare host name, a local path) into the address to
-// open. Throws the navigation error for empty text and for schemes the browser does not open.
+// open. Throws the navigation error for empty text and for schemes the browser does not open, and
+// the file errors for a local page that is missing, not an ordinary file, or unreadable.
 QUrl addressFromText(const QString& text);
 
 // Loads the web engine plugin from beside the executable (or the installed plugin folder).

@@ -1,14 +1,17 @@
 #include "BrowserLogic.h"
 #include "Fixtures.h"
+#include "GoOnline.h"
 #include "Publisher.h"
 #include "Rig.h"
 #include "frmBrowser.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -32,6 +35,7 @@ private Q_SLOTS:
     void minimisedChangesNothing();
     void toolbarAndMenus();
     void addressListRules();
+    void typedAddressIsNotAdded_data();
     void typedAddressIsNotAdded();
     void busyTitleTransitions();
     void toolbarKeys_data();
@@ -40,6 +44,8 @@ private Q_SLOTS:
     void offlineFailureRetriesSameFile();
     void oneWindowThenFreshAfterClose();
     void closeWhileLoading();
+    void laterLinkBringsWindowBack_data();
+    void laterLinkBringsWindowBack();
 
 private:
     frmBrowser& browser() { return m_rig->app.showBrowserWindow(); }
@@ -188,25 +194,51 @@ void TestBrowser::addressListRules() {
     QCOMPARE(web().calls.size(), 5);
 }
 
+void TestBrowser::typedAddressIsNotAdded_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("keyText");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("navigated");
+    const QString host = QStringLiteral("www.typed.example");
+    QTest::newRow("Return") << host << int(Qt::Key_Return) << "\r" << 0 << host;
+    QTest::newRow("keypad Enter") << host << int(Qt::Key_Enter) << "\r" << int(Qt::KeypadModifier)
+                                  << host;
+    QTest::newRow("Ctrl+M") << host << int(Qt::Key_M) << "\r" << int(Qt::ControlModifier) << host;
+    // Typing the start of an entry that is not the current one completes it in the box; the box
+    // then picks that entry as well, yet it opens once.
+    QTest::newRow("inline-completed entry")
+        << start().left(12) << int(Qt::Key_Return) << "\r" << 0 << start();
+    // Text the browser refuses is ignored: no box.
+    QTest::newRow("refused") << "javascript:void(0)" << int(Qt::Key_Return) << "\r" << 0
+                             << "javascript:void(0)";
+}
+
 void TestBrowser::typedAddressIsNotAdded() {
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, keyText);
+    QFETCH(int, modifiers);
+    QFETCH(QString, navigated);
     frmBrowser& window = browser();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.NavigateTo(QStringLiteral("http://other.example/"));
+    const QStringList list = window.addressList();
+    web().calls.clear();
     const QString before = window.windowTitle();
-    window.cboAddress().setFocus();
-    window.cboAddress().lineEdit()->setText(QStringLiteral("www.typed.example"));
-    QTest::keyClick(window.cboAddress().lineEdit(), Qt::Key_Return);
-    QCOMPARE(web().calls, QStringList{QStringLiteral("Navigate www.typed.example")});
-    QCOMPARE(window.addressList(), QStringList{start()});
+    // The road a user's keys take: a click into the box, then keys to whatever has the focus.
+    QLineEdit* const edit = window.cboAddress().lineEdit();
+    QTest::mouseClick(edit, Qt::LeftButton);
+    edit->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), typed);
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(key), keyText,
+                        Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(web().calls, QStringList{QStringLiteral("Navigate ") + navigated});
+    QCOMPARE(window.addressList(), list);
     QCOMPARE(window.windowTitle(), before);
     QVERIFY(window.timTimer().isActive());
-
-    // Enter on text the browser refuses is ignored.
-    window.cboAddress().lineEdit()->setText(QStringLiteral("javascript:void(0)"));
-    QTest::keyClick(window.cboAddress().lineEdit(), Qt::Key_Return);
     QVERIFY(m_rig->prompter.shown.isEmpty());
-    // Picking the one list entry navigates to it.
-    window.cboAddress().activated(0);
-    QCOMPARE(web().calls.constLast(),
-             QStringLiteral("Navigate ") + window.cboAddress().currentText());
 }
 
 void TestBrowser::busyTitleTransitions() {
@@ -259,11 +291,12 @@ void TestBrowser::toolbarKeys() {
     if (key == QLatin1String("Stop")) {
         QCOMPARE(window.windowTitle(), browser::pageCaption(web().LocationName()));
     }
-    // Whatever the button did, the first idle tick ends the busy notice.
-    window.Form_Load();
-    web().Stop();
+    // Whatever the button did, the first tick that finds the page loaded ends the busy notice.
+    web().finishLoading(QStringLiteral("Loaded"));
+    window.setWindowTitle(QString());
     window.timTimer_Timer();
     QVERIFY(!window.timTimer().isActive());
+    QCOMPARE(window.windowTitle(), browser::pageCaption(web().LocationName()));
 }
 
 void TestBrowser::offlineOpensLocalPage() {
@@ -318,9 +351,40 @@ void TestBrowser::oneWindowThenFreshAfterClose() {
 void TestBrowser::closeWhileLoading() {
     browser().NavigateTo(QStringLiteral("http://slow.example/"));
     QVERIFY(web().Busy());
+    const QPointer<QWidget> engine = &web();
     browser().close();
     QTRY_VERIFY(m_rig->app.browserWindow() == nullptr);
-    QTest::qWait(300); // a timer tick after the close must find nothing
+    // The page goes with its window, and no tick is left to report on it.
+    QVERIFY(engine.isNull());
+    QTest::qWait(300);
+    QVERIFY(m_rig->prompter.shown.isEmpty());
+    QCOMPARE(m_rig->engine.made, 1);
+}
+
+void TestBrowser::laterLinkBringsWindowBack_data() {
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("minimised") << true;
+    QTest::newRow("behind another window") << false;
+}
+
+void TestBrowser::laterLinkBringsWindowBack() {
+    QFETCH(bool, minimised);
+    frmBrowser& window = browser();
+    QWidget other;
+    other.resize(300, 200);
+    if (minimised) {
+        window.showMinimized();
+        QTRY_VERIFY(window.isMinimized());
+    } else {
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+    }
+    GoOnline(m_rig->app, m_rig->prompter, QStringLiteral("store.htm"));
+    QTRY_VERIFY(!window.isMinimized());
+    QTRY_VERIFY(window.isActiveWindow());
+    QCOMPARE(web().calls.constLast(),
+             QStringLiteral("Navigate ") + publisher::baseAddress() + QStringLiteral("store.htm"));
 }
 
 QTEST_MAIN(TestBrowser)

@@ -76,6 +76,12 @@ void TestNative::arguments_data() {
         << QStringList{"file://server/share/a.mp4"} << A::Error << QString();
     QTest::newRow("missing file is still handed on")
         << QStringList{"/nowhere/x.mp4"} << A::Run << "/nowhere/x.mp4";
+    // Addresses that the browser refuses end the program with a message, before any window.
+    for (const char* address : {"javascript:alert(1)", "mailto:a@example.com", "vyxodd://x",
+                                "/nowhere/page.html", "file:///nowhere/page.html"}) {
+        QTest::addRow("browse %s", address)
+            << QStringList{"--browse", QLatin1String(address)} << A::Refused << QString();
+    }
 }
 
 void TestNative::arguments() {
@@ -85,7 +91,8 @@ void TestNative::arguments() {
     const CommandLine command = parseCommandLine(args);
     QCOMPARE(command.action, action);
     QCOMPARE(command.file, file);
-    QCOMPARE(command.message.isEmpty(), action != CommandLine::Action::Error);
+    QCOMPARE(command.message.isEmpty(),
+             action != CommandLine::Action::Error && action != CommandLine::Action::Refused);
     QCOMPARE(versionText(), QStringLiteral("Vyx Player 1.2.0\n"));
 }
 
@@ -99,8 +106,8 @@ void TestNative::windowArguments_data() {
         << QStringList{"--separate-window", "/a.mp4"} << true << "/a.mp4" << true << QString();
     QTest::newRow("separate window after the file")
         << QStringList{"/a.mp4", "--separate-window"} << true << "/a.mp4" << true << QString();
-    QTest::newRow("browse") << QStringList{"--browse", "file:///tmp/p.html"} << true << QString()
-                            << false << "file:///tmp/p.html";
+    const QString page = QUrl::fromLocalFile(m_clip).toString();
+    QTest::newRow("browse") << QStringList{"--browse", page} << true << QString() << false << page;
     QTest::newRow("browse and play") << QStringList{"--browse", " example.com ", "/a.mp4"} << true
                                      << "/a.mp4" << false << "example.com";
     QTest::newRow("browse without an address")

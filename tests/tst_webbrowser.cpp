@@ -17,8 +17,11 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
+#include <sys/stat.h>
 
 using namespace vyx;
+
+Q_DECLARE_METATYPE(vyx::ErrorCode)
 
 class TestWebBrowser : public QObject {
     Q_OBJECT
@@ -135,18 +138,32 @@ void TestWebBrowser::backAndForward() {
 
 void TestWebBrowser::refusedText_data() {
     QTest::addColumn<QString>("text");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("script") << QStringLiteral("javascript:alert(1)");
-    QTest::newRow("unknown scheme") << QStringLiteral("vyxunknown://x");
+    QTest::addColumn<ErrorCode>("code");
+    const QString fifo = m_files.path(QStringLiteral("pipe.html"));
+    QVERIFY(QFileInfo::exists(fifo) || ::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    QTest::newRow("empty") << QString() << ErrorCode::NavigationRefused;
+    QTest::newRow("script") << QStringLiteral("javascript:alert(1)")
+                            << ErrorCode::NavigationRefused;
+    QTest::newRow("unknown scheme")
+        << QStringLiteral("vyxunknown://x") << ErrorCode::NavigationRefused;
+    QTest::newRow("mail") << QStringLiteral("mailto:a@example.com") << ErrorCode::NavigationRefused;
+    QTest::newRow("missing page") << m_files.path(QStringLiteral("gone.html"))
+                                  << ErrorCode::FileNotFound;
+    // The engine would wait for ever on a FIFO, and list a folder's files.
+    QTest::newRow("FIFO") << QUrl::fromLocalFile(fifo).toString() << ErrorCode::PathFileAccess;
+    QTest::newRow("folder") << m_files.path(QString()) << ErrorCode::PathFileAccess;
 }
 
 void TestWebBrowser::refusedText() {
     QFETCH(QString, text);
+    QFETCH(ErrorCode, code);
     try {
         browser().Navigate(text);
         QFAIL("accepted");
     } catch (const RuntimeError& error) {
-        QCOMPARE(error.code(), static_cast<int>(ErrorCode::NavigationRefused));
+        QCOMPARE(error.code(), static_cast<int>(code));
+        QVERIFY2(text.isEmpty() || error.description().contains(text.section(u'/', -1)),
+                 qPrintable(error.description()));
     }
     QVERIFY(!browser().Busy());
 }

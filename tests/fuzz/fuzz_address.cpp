@@ -19,7 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     } catch (const vyx::RuntimeError& error) {
-        if (error.code() != static_cast<int>(vyx::ErrorCode::NavigationRefused)) {
+        using vyx::ErrorCode;
+        const auto code = static_cast<ErrorCode>(error.code());
+        if (code != ErrorCode::NavigationRefused && code != ErrorCode::FileNotFound &&
+            code != ErrorCode::PathFileAccess && code != ErrorCode::PermissionDenied) {
             std::abort();
         }
     }

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const vyx::CommandLine command = vyx::parseCommandLine(arguments);
     using Action = vyx::CommandLine::Action;
-    if ((command.action == Action::Error) == command.message.isEmpty() ||
+    const bool failed = command.action == Action::Error || command.action == Action::Refused;
+    if (failed == command.message.isEmpty() ||
         (command.action != Action::Run && !command.file.isEmpty())) {
         std::abort();
     }
