@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -36,7 +37,7 @@ private Q_SLOTS:
     void refusedText_data();
     void refusedText();
     void popupsOpenNothing();
-    void webPagesCannotReadFiles();
+    void localPagesStayLocal();
     void permissionsRefused();
     void download_data();
     void download();
@@ -50,6 +51,7 @@ private Q_SLOTS:
 
 private:
     WebBrowser& browser();
+    static QWidget* engineInput(WebBrowser& web);
     QString page(const QString& name, const QString& title);
 
     // Loads a page and waits until its script has set the title to something else.
@@ -69,7 +71,21 @@ private:
 };
 
 void TestWebBrowser::initTestCase() {
-    QVERIFY(&webEngineFactory() != nullptr);
+    try {
+        const std::unique_ptr<WebBrowser> probe(webEngineFactory().createBrowser({}, {}, nullptr));
+        QCOMPARE(probe->metaObject()->className(), "vyx::WebEngineBrowser");
+    } catch (const RuntimeError& error) {
+        QFAIL(qPrintable(error.description()));
+    }
+}
+
+QWidget* TestWebBrowser::engineInput(WebBrowser& web) {
+    for (QWidget* child : web.findChildren<QWidget*>()) {
+        if (child->inherits("QWebEngineView")) {
+            return child->focusProxy(); // where the engine takes input
+        }
+    }
+    return nullptr;
 }
 
 WebBrowser& TestWebBrowser::browser() {
@@ -196,14 +212,57 @@ void TestWebBrowser::popupsOpenNothing() {
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 }
 
-void TestWebBrowser::webPagesCannotReadFiles() {
+void TestWebBrowser::localPagesStayLocal() {
     const QString secret = m_files.writeBytes(QStringLiteral("secret.txt"), "secret");
-    const QString title = titleAfterScript(
-        QStringLiteral("/reader"),
-        QStringLiteral("fetch('%1').then(r => r.text()).then(t => document.title = 'read ' + t)"
-                       ".catch(() => document.title = 'blocked');")
-            .arg(QUrl::fromLocalFile(secret).toString()));
-    QCOMPARE(title, QStringLiteral("blocked"));
+    const QString folder = m_files.path(QStringLiteral("offline"));
+    QVERIFY(QDir().mkpath(folder));
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    write(QStringLiteral("style.css"), "body { background: #8f8 }");
+    write(QStringLiteral("own.js"), "report('own-js');");
+    write(QStringLiteral("pic.svg"),
+          "<svg xmlns='http://www.w3.org/2000/svg' width='9' height='9'/>");
+    const QString server = m_server.url(QString()).toString();
+    write(QStringLiteral("hostile.html"),
+          QStringLiteral(
+              "<html><head><title>waiting</title><link rel=stylesheet href=style.css></head><body>"
+              "<a id=link href='%1/clicked' style='display:block;height:200px'>out</a>"
+              "<img src=pic.svg onload=\"report('own-img')\"><script>"
+              "var seen = []; function report(x) { seen.push(x); document.title = seen.sort()"
+              ".join(' '); }"
+              "fetch('%2').then(r => r.text()).then(() => report('fetch-read'), () => "
+              "report('fetch-blocked'));"
+              "try { var x = new XMLHttpRequest(); x.open('GET', '%2', false); x.send(); "
+              "report('xhr-read'); } catch (e) { report('xhr-blocked'); }"
+              "fetch('%1/fetch').catch(() => 0); new WebSocket('%3/ws');"
+              "new EventSource('%1/events'); navigator.sendBeacon('%1/beacon', 'x');"
+              "new Image().src = '%1/image'; var f = document.createElement('iframe');"
+              "f.src = '%1/frame'; document.body.appendChild(f);"
+              "setTimeout(() => { var form = document.createElement('form'); form.method = "
+              "'post'; form.action = '%1/form'; document.body.appendChild(form); form.submit(); "
+              "}, 300); setTimeout(() => location = '%1/moved', 600);"
+              "</script><script src=own.js></script></body></html>")
+              .arg(server, QUrl::fromLocalFile(secret).toString(),
+                   QString(server).replace(QLatin1String("http:"), QLatin1String("ws:")))
+              .toUtf8());
+    m_server.page(QStringLiteral("/clicked"), QStringLiteral("Clicked"));
+    const QStringList before = m_server.paths();
+    WebBrowser& web = browser();
+    web.Navigate(folder + QStringLiteral("/hostile.html"));
+    // Its own script, picture and style work; reading a file and every way out do not.
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(),
+                              QStringLiteral("fetch-blocked own-img own-js xhr-blocked"), 20000);
+    QTest::qWait(1500);
+    QCOMPARE(m_server.paths(), before);
+    QCOMPARE(web.LocationURL(), QUrl::fromLocalFile(folder + QStringLiteral("/hostile.html")));
+    // A link that the user clicks still opens.
+    QWidget* const view = engineInput(web);
+    QVERIFY(view != nullptr);
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(40, 40));
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Clicked"), 20000);
+    QCOMPARE(m_server.requests(QStringLiteral("/clicked")), 1);
 }
 
 void TestWebBrowser::permissionsRefused() {
@@ -268,13 +327,18 @@ public Q_SLOTS:
 void TestWebBrowser::unknownSchemeStartsNoProgram() {
     ExternalOpener opener;
     QDesktopServices::setUrlHandler(QStringLiteral("vyxtest"), &opener, "open");
-    const QString title =
-        titleAfterScript(QStringLiteral("/scheme"),
-                         QStringLiteral("location.href = 'vyxtest://launch/something'; "
-                                        "setTimeout(() => document.title = 'stayed', 500);"));
+    m_server.page(QStringLiteral("/scheme"), QStringLiteral("Scheme"),
+                  QStringLiteral("<a href='vyxtest://launch/something' "
+                                 "style='display:block;height:200px'>launch</a>"));
+    WebBrowser& web = browser();
+    web.Navigate(m_server.url(QStringLiteral("/scheme")).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Scheme"), 20000);
+    // The engine would hand such a link to another program when the user clicks it.
+    QTest::mouseClick(engineInput(web), Qt::LeftButton, {}, QPoint(40, 40));
+    QTest::qWait(1000);
     QDesktopServices::unsetUrlHandler(QStringLiteral("vyxtest"));
-    QCOMPARE(title, QStringLiteral("stayed"));
     QVERIFY(opener.opened.isEmpty());
+    QCOMPARE(web.LocationName(), QStringLiteral("Scheme"));
 }
 
 void TestWebBrowser::downloadToUnwritablePlace() {
@@ -292,8 +356,15 @@ void TestWebBrowser::downloadToUnwritablePlace() {
     });
     web.Navigate(m_server.url(QStringLiteral("/tool.exe")).toString());
     QTRY_VERIFY_WITH_TIMEOUT(asked, 20000);
-    QTest::qWait(1000);
-    QVERIFY(!QFileInfo::exists(target));
+    // The user is told, and nothing is left behind.
+    QProgressDialog* progress = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((progress = web.findChild<QProgressDialog*>()) != nullptr, 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(progress->labelText().contains(QStringLiteral("failed")),
+                              qPrintable(progress->labelText()), 10000);
+    QCOMPARE(QDir(m_files.path(QString()))
+                 .entryList(QStringList{QStringLiteral("*tool*")}, QDir::AllEntries),
+             QStringList());
+    QVERIFY(QFileInfo(blocker).isFile());
     // The browser goes on working.
     m_server.page(QStringLiteral("/after"), QStringLiteral("After"));
     web.Navigate(m_server.url(QStringLiteral("/after")).toString());

@@ -36,6 +36,11 @@ QString DownloadProgress::describe(qint64 received, qint64 total) {
     return total > 0 ? tr("%1 of %2").arg(got, locale.formattedDataSize(total)) : got;
 }
 
+void DownloadProgress::refuse(const QString& reason) {
+    m_download->cancel();
+    showEnd(tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), reason));
+}
+
 void DownloadProgress::update() {
     const qint64 total = m_download->totalBytes();
     const qint64 received = m_download->receivedBytes();
@@ -53,22 +58,28 @@ void DownloadProgress::finish() {
     if (!m_download->isFinished()) {
         return;
     }
-    setRange(0, 1);
-    setValue(1);
     switch (m_download->state()) {
     case QWebEngineDownloadRequest::DownloadCompleted:
-        setLabelText(tr("Saved %1")
-                         .arg(QDir(m_download->downloadDirectory())
-                                  .filePath(m_download->downloadFileName())));
+        showEnd(tr("Saved %1")
+                    .arg(QDir(m_download->downloadDirectory())
+                             .filePath(m_download->downloadFileName())));
         break;
     case QWebEngineDownloadRequest::DownloadCancelled:
-        setLabelText(tr("The download of %1 was cancelled.").arg(m_download->downloadFileName()));
+        showEnd(tr("The download of %1 was cancelled.").arg(m_download->downloadFileName()));
         break;
     default:
-        setLabelText(tr("The download of %1 failed: %2")
-                         .arg(m_download->downloadFileName(), m_download->interruptReasonString()));
+        showEnd(tr("The download of %1 failed: %2")
+                    .arg(m_download->downloadFileName(), m_download->interruptReasonString()));
         break;
     }
+}
+
+void DownloadProgress::showEnd(const QString& text) {
+    // Nothing the engine reports afterwards changes how it ended.
+    disconnect(m_download, nullptr, this, nullptr);
+    setRange(0, 1);
+    setValue(1);
+    setLabelText(text);
     setCancelButtonText(tr("Close"));
     // A cancel click has hidden the dialog; it stays to say how the download ended.
     show();

@@ -12,12 +12,16 @@ class DownloadProgress final : public QProgressDialog {
 public:
     DownloadProgress(QWebEngineDownloadRequest* download, QWidget* parent);
 
+    // Ends a download that cannot be saved before it starts, saying why.
+    void refuse(const QString& reason);
+
     // "1.5 MB of 12 MB", or just what has arrived when the size is not known.
     static QString describe(qint64 received, qint64 total);
 
 private:
     void update();
     void finish();
+    void showEnd(const QString& text);
 
     QWebEngineDownloadRequest* m_download;
 };

@@ -1,6 +1,7 @@
 #include "WebEngineBrowser.h"
 
 #include "DownloadProgress.h"
+#include "LocalPages.h"
 #include "RuntimeError.h"
 
 #include <QCoreApplication>
@@ -25,13 +26,34 @@ namespace vyx {
 
 namespace {
 
-// A page that may not open windows of its own.
+// A page that may not open windows of its own. A local page may not leave for the web, nor
+// for a local page elsewhere, unless the user clicked or typed: its scripts cannot.
 class ContainedPage final : public QWebEnginePage {
 public:
-    using QWebEnginePage::QWebEnginePage;
+    ContainedPage(QWebEngineProfile* profile, QWidget* view, LocalPageScheme& localPages)
+        : QWebEnginePage(profile, view)
+        , m_localPages(localPages)
+        , m_input(view) {}
 
 protected:
     QWebEnginePage* createWindow(WebWindowType /*type*/) override { return nullptr; }
+
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        const bool byUser = type == NavigationTypeTyped || type == NavigationTypeBackForward ||
+                            type == NavigationTypeReload || m_input.userActedJustNow();
+        if (!byUser && LocalPageScheme::isLocalPage(this->url()) &&
+            (isMainFrame || !LocalPageScheme::isLocalPage(url))) {
+            return false;
+        }
+        if (byUser && isMainFrame && LocalPageScheme::isLocalPage(url)) {
+            m_localPages.allowFolderOf(url);
+        }
+        return true;
+    }
+
+private:
+    LocalPageScheme& m_localPages;
+    UserInputClock m_input;
 };
 
 } // namespace
@@ -54,10 +76,13 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     QWebEngineSettings* const settings = m_profile->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
     settings->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    auto* const localPages = new LocalPageScheme(m_profile);
+    m_profile->installUrlSchemeHandler(LocalPageScheme::scheme(), localPages);
+    m_profile->setUrlRequestInterceptor(new LocalPageGuard(m_profile));
 
-    auto* const page = new ContainedPage(m_profile, m_view);
+    auto* const page = new ContainedPage(m_profile, m_view, *localPages);
     m_view->setPage(page);
     connect(page, &QWebEnginePage::featurePermissionRequested, page,
             [page](const QUrl& origin, QWebEnginePage::Feature feature) {
@@ -84,7 +109,7 @@ void WebEngineBrowser::open(const QUrl& url) {
     // list then holds the page being opened rather than the one being left.
     m_requested = url;
     m_busy = true;
-    m_view->setUrl(url);
+    m_view->setUrl(LocalPageScheme::fromFileUrl(url));
 }
 
 void WebEngineBrowser::Navigate(const QString& text) {
@@ -126,11 +151,12 @@ QString WebEngineBrowser::LocationName() const {
         return m_requested.toString();
     }
     const QString title = m_view->title();
-    return title.isEmpty() ? m_view->url().toString() : title;
+    return title.isEmpty() ? LocationURL() : title;
 }
 
 QString WebEngineBrowser::LocationURL() const {
-    return (m_requested.isEmpty() ? m_view->url() : m_requested).toString();
+    return (m_requested.isEmpty() ? LocalPageScheme::toFileUrl(m_view->url()) : m_requested)
+        .toString();
 }
 
 void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) {
@@ -142,10 +168,17 @@ void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) 
         return;
     }
     const QFileInfo info(target);
-    download->setDownloadDirectory(info.absolutePath());
+    auto* const progress = new DownloadProgress(download, this);
+    // The engine would make a missing folder itself, and call a folder it cannot make a
+    // cancellation by the user.
+    const QString folder = info.absolutePath();
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
+        progress->refuse(tr("%1 cannot be written to").arg(folder));
+        return;
+    }
+    download->setDownloadDirectory(folder);
     download->setDownloadFileName(info.fileName());
     download->accept();
-    new DownloadProgress(download, this);
 }
 
 void WebEngineBrowser::onPageCrashed(const QUrl& address) {
@@ -160,6 +193,7 @@ void WebEngineBrowser::onPageCrashed(const QUrl& address) {
 }
 
 WebEnginePlugin::WebEnginePlugin() {
+    LocalPageScheme::registerScheme();
     // Made once, when the first browser loads the engine; it lives as long as the application.
     if (QOpenGLContext::globalShareContext() != nullptr) {
         return;

@@ -25,6 +25,8 @@ public:
     void page(const QString& path, const QString& title, const QString& body = {});
     [[nodiscard]] QUrl url(const QString& path) const;
     [[nodiscard]] int requests(const QString& path) const { return m_counts.value(path); }
+    // Every request that arrived, whatever its path.
+    [[nodiscard]] QStringList paths() const { return m_counts.keys(); }
 
 private:
     void serve(class QTcpSocket* socket);
