@@ -16,6 +16,10 @@ QStringList toNameFilters(const QString& filter) {
                 QString pattern = piece.trimmed();
                 pattern.remove(u'(').remove(u')');
                 pattern.replace(u' ', u'?');
+                // "*.*" means every file, but matches only names with a dot here.
+                if (pattern == QLatin1String("*.*")) {
+                    pattern = QStringLiteral("*");
+                }
                 if (!pattern.isEmpty()) {
                     patterns.append(pattern);
                 }

@@ -50,12 +50,11 @@ int QtMessagePrompter::MsgBox(const QString& prompt, int style, const QString& t
                           QMessageBox::NoButton);
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowFlag(Qt::WindowCloseButtonHint, false);
-    QPushButton* const abort = box.addButton(QMessageBox::Abort);
-    QPushButton* const retry = box.addButton(QMessageBox::Retry);
-    QPushButton* const ignore = box.addButton(QMessageBox::Ignore);
-    abort->setText(QStringLiteral("&Abort"));
-    retry->setText(QStringLiteral("&Retry"));
-    ignore->setText(QStringLiteral("&Ignore"));
+    // One role for all three, so that the desktop's button layout keeps them in the order the
+    // style names them instead of sorting Abort (a reject button) away from the others.
+    QPushButton* const abort = box.addButton(QStringLiteral("&Abort"), QMessageBox::ActionRole);
+    QPushButton* const retry = box.addButton(QStringLiteral("&Retry"), QMessageBox::ActionRole);
+    QPushButton* const ignore = box.addButton(QStringLiteral("&Ignore"), QMessageBox::ActionRole);
     box.setDefaultButton(abort);
     box.exec();
     if (box.clickedButton() == retry) {

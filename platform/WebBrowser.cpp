@@ -62,16 +62,18 @@ QUrl addressFromText(const QString& text) {
 WebBrowserFactory& webEngineFactory() {
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList folders{appDir, appDir + QStringLiteral("/" VYX_PLUGIN_FROM_BINDIR)};
-    QString reasons;
+    QStringList reasons;
     for (const QString& folder : folders) {
         // QPluginLoader instances share one loaded library, which Qt keeps until exit.
         QPluginLoader loader(QDir(folder).filePath(QStringLiteral("vyxwebengine")));
         if (auto* const factory = qobject_cast<WebBrowserFactory*>(loader.instance())) {
             return *factory;
         }
-        reasons += u'\n' + loader.errorString();
+        reasons.append(loader.errorString());
     }
-    throw RuntimeError(ErrorCode::WebEngineUnavailable, reasons.trimmed());
+    // Both places usually fail for the same reason, which is said once.
+    reasons.removeDuplicates();
+    throw RuntimeError(ErrorCode::WebEngineUnavailable, reasons.join(u'\n'));
 }
 
 } // namespace vyx

@@ -10,9 +10,14 @@
 #include "VolumeScale.h"
 #include "WebBrowser.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QListView>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <cstdint>
 #include <cstring>
 #include <sys/stat.h>
@@ -26,6 +31,7 @@ private Q_SLOTS:
     void filterConversion_data();
     void filterConversion();
     void openDialogRemembersAndCancels();
+    void allFilesListsNamesWithoutDot();
     void volumeScale_data();
     void volumeScale();
     void volumeRoundTrip();
@@ -49,15 +55,14 @@ void TestPlatform::filterConversion_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("all files") << QStringLiteral("All Files|*.*")
-                               << QStringList{QStringLiteral("All Files (*.*)")};
+                               << QStringList{QStringLiteral("All Files (*)")};
     QTest::newRow("media then all")
         << QStringLiteral("All Media Files|*.avi;*.mpeg;*.mp3|All Files|*.*")
         << QStringList{QStringLiteral("All Media Files (*.avi *.mpeg *.mp3)"),
-                       QStringLiteral("All Files (*.*)")};
+                       QStringLiteral("All Files (*)")};
     QTest::newRow("spaces around patterns")
         << QStringLiteral("WebPages|*.htm; *.html |All Files|*.*")
-        << QStringList{QStringLiteral("WebPages (*.htm *.html)"),
-                       QStringLiteral("All Files (*.*)")};
+        << QStringList{QStringLiteral("WebPages (*.htm *.html)"), QStringLiteral("All Files (*)")};
     QTest::newRow("empty") << QString() << QStringList{};
     QTest::newRow("name without patterns")
         << QStringLiteral("Anything") << QStringList{QStringLiteral("Anything (*)")};
@@ -75,6 +80,37 @@ void TestPlatform::filterConversion() {
     QFETCH(QString, filter);
     QFETCH(QStringList, expected);
     QCOMPARE(toNameFilters(filter), expected);
+}
+
+void TestPlatform::allFilesListsNamesWithoutDot() {
+    const QString song = m_files.writeBytes(QStringLiteral("song.mp3"), "x");
+    m_files.writeBytes(QStringLiteral("README"), "x");
+    OpenRequest request;
+    request.nameFilters = toNameFilters(QStringLiteral("Media|*.mp3|All Files|*.*"));
+    request.selectedFilter = request.nameFilters.constLast();
+    request.initialPath = song;
+    QStringList listed;
+    // The dialog the user sees, read while it is up.
+    QTimer::singleShot(0, this, [&listed] {
+        auto* const dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog != nullptr);
+        // Closed whatever is found, so that a failure cannot leave the test waiting on it.
+        const auto close = qScopeGuard([dialog] { dialog->reject(); });
+        auto* const view = dialog->findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(view != nullptr);
+        const auto rows = [view] {
+            return view->model()->rowCount(view->rootIndex());
+        };
+        if (!QTest::qWaitFor([&] { return rows() >= 2; }, 3000)) {
+            qWarning("the dialog lists %d file(s)", rows());
+        }
+        for (int row = 0; row < rows(); ++row) {
+            listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+        }
+    });
+    QtFileChooser chooser;
+    QVERIFY(!chooser.chooseFileToOpen(request).has_value());
+    QVERIFY2(listed.contains(QStringLiteral("README")), qPrintable(listed.join(u',')));
 }
 
 void TestPlatform::openDialogRemembersAndCancels() {
@@ -204,8 +240,8 @@ void TestPlatform::addressText_data() {
                                << QStringLiteral("http://www.quorvane.com");
     QTest::newRow("padded") << QStringLiteral("  https://a.example/  ")
                             << QStringLiteral("https://a.example/");
-    QTest::newRow("local path") << QDir::tempPath()
-                                << QUrl::fromLocalFile(QDir::tempPath()).toString();
+    const QString page = m_files.writeBytes(QStringLiteral("page.html"), "<p>");
+    QTest::newRow("local page") << page << QUrl::fromLocalFile(page).toString();
     QTest::newRow("blank") << QStringLiteral("about:blank") << QStringLiteral("about:blank");
     QTest::newRow("empty") << QString() << QString();
     QTest::newRow("spaces") << QStringLiteral("   ") << QString();

@@ -7,6 +7,7 @@
 #include "frmVyx.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -34,6 +35,8 @@ private Q_SLOTS:
     void refusedFileRetriesSameFile();
     void playersAreIndependent();
     void closingMainLeavesPlayerPlaying();
+    void laterCtrlWBringsItBack_data();
+    void laterCtrlWBringsItBack();
 
 private:
     frmMediaPlayer& window() { return m_app->showPlayerWindow(); }
@@ -192,6 +195,34 @@ void TestPlayerWindow::oneInstanceThenFreshAfterClose() {
     QVERIFY(fresh->Opener().FileName().isEmpty());
 }
 
+void TestPlayerWindow::laterCtrlWBringsItBack_data() {
+    QTest::addColumn<bool>("minimised");
+    QTest::newRow("minimised") << true;
+    QTest::newRow("behind the main window") << false;
+}
+
+void TestPlayerWindow::laterCtrlWBringsItBack() {
+    QFETCH(bool, minimised);
+    frmVyx& main = m_app->showMainWindow();
+    const auto pressCtrlW = [&main] {
+        main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main));
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &main,
+                        Qt::Key_W, Qt::ControlModifier);
+    };
+    pressCtrlW();
+    frmMediaPlayer* const player = m_app->playerWindow();
+    QVERIFY(player != nullptr);
+    if (minimised) {
+        player->showMinimized();
+        QTRY_VERIFY(player->isMinimized());
+    }
+    pressCtrlW();
+    QCOMPARE(m_app->playerWindow(), player);
+    QTRY_VERIFY(!player->isMinimized());
+    QTRY_VERIFY(player->isActiveWindow());
+}
+
 void TestPlayerWindow::openUsesMediaFilter() {
     m_chooser->choose(m_clip);
     window().mnuOpen_Click();
@@ -202,7 +233,7 @@ void TestPlayerWindow::openUsesMediaFilter() {
              (QStringList{QStringLiteral(
                               "All Media Files (*.avi *.mpeg *.mpg *.mpe *.mpa *.m1v *.mpv2 *.wmv "
                               "*.wmx *.ivf *.dat *.asf *.wav *.mp3 *.mid *.midi)"),
-                          QStringLiteral("All Files (*.*)")}));
+                          QStringLiteral("All Files (*)")}));
     QCOMPARE(request.selectedFilter, request.nameFilters.constFirst());
     QCOMPARE(window().MP().FileName(), m_clip);
 }

@@ -1,7 +1,14 @@
 #include "Doubles.h"
 #include "ErrorTrap.h"
+#include "MessageBox.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <stdexcept>
 
 using namespace vyx;
@@ -45,6 +52,7 @@ private Q_SLOTS:
     void texts();
     void resumeNextSkipsSilently();
     void guardShowsAndContinues();
+    void realBoxOrderAndAnswer();
 };
 
 void TestTraps::answers_data() {
@@ -178,5 +186,30 @@ void TestTraps::guardShowsAndContinues() {
     QVERIFY(prompter.shown.at(2).prompt.startsWith(QStringLiteral("Run-time error '51'")));
 }
 
-QTEST_GUILESS_MAIN(TestTraps)
+void TestTraps::realBoxOrderAndAnswer() {
+    QStringList order;
+    QString defaultButton;
+    QTimer::singleShot(0, this, [&] {
+        auto* const box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        QList<QAbstractButton*> buttons = box->buttons();
+        std::sort(buttons.begin(), buttons.end(), [](const QWidget* a, const QWidget* b) {
+            return a->mapToGlobal(QPoint()).x() < b->mapToGlobal(QPoint()).x();
+        });
+        for (const QAbstractButton* button : buttons) {
+            order << button->text();
+        }
+        defaultButton = box->defaultButton()->text();
+        buttons.at(1)->click();
+    });
+    QtMessagePrompter prompter;
+    const int answer =
+        prompter.MsgBox(QStringLiteral("53 File not found"),
+                        msgbox::Critical | msgbox::AbortRetryIgnore, QStringLiteral("ERROR"));
+    QCOMPARE(order, (QStringList{"&Abort", "&Retry", "&Ignore"}));
+    QCOMPARE(defaultButton, QStringLiteral("&Abort"));
+    QCOMPARE(answer, msgbox::Retry);
+}
+
+QTEST_MAIN(TestTraps)
 #include "tst_traps.moc"
