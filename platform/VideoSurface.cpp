@@ -101,8 +101,11 @@ void VideoSurface::resizeEvent(QResizeEvent* event) {
 }
 
 void VideoSurface::mousePressEvent(QMouseEvent* event) {
-    // Each press starts afresh; a double click is only known once its second press came.
-    m_inDoubleClick = false;
+    // Each press starts afresh, but for the second press of a double click. X delivers the
+    // double click before that press (with the same time), QTest after it.
+    if (event->timestamp() != m_doubleClickTime) {
+        m_inDoubleClick = false;
+    }
     Q_EMIT pressed();
     QWidget::mousePressEvent(event);
 }
@@ -121,6 +124,7 @@ void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
 void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         m_inDoubleClick = true;
+        m_doubleClickTime = event->timestamp();
         Q_EMIT doubleClicked();
     }
     QWidget::mouseDoubleClickEvent(event);

@@ -47,6 +47,7 @@ private:
     mpv_render_context* m_render = nullptr;
     FrameBuffer m_frame;
     bool m_inDoubleClick = false;
+    quint64 m_doubleClickTime = 0;
 };
 
 } // namespace vyx

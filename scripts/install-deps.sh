@@ -12,7 +12,7 @@ packages=(
   # run time: software GL, fonts, the icon engine for SVG icons
   libgl1-mesa-dri libglx-mesa0 fonts-liberation
   # tests: an X server, media fixtures, screenshots
-  xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
+  xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream openbox
   # tests: a system-information program to start, and the Windows build of the registry reader
   hardinfo g++-mingw-w64-x86-64-posix wine64
   # benchmarks: the players Vyx Player is measured against, and the script that measures
