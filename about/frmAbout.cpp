@@ -111,7 +111,9 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setFixedSize(twips::toPixels(kClientWidth, kClientHeight));
-    move(twips::toPixels(2340), twips::toPixels(1935));
+    // The client area's corner, wherever the window manager puts the frame (move() would place
+    // the frame's corner there).
+    setGeometry(QRect(QPoint(twips::toPixels(2340), twips::toPixels(1935)), size()));
 
     auto* const picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

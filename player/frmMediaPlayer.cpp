@@ -13,6 +13,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QResizeEvent>
+#include <QWindow>
 
 namespace vyx {
 
@@ -72,7 +73,8 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
 }
 
 void frmMediaPlayer::Form_Load() {
-    // The outer size includes whatever frame the window manager has added so far.
+    // The outer size includes whatever frame the window manager has added so far; a frame that
+    // comes later is allowed for when the window is first shown (see eventFilter).
     const QSize frame = frameGeometry().size() - geometry().size();
     const QSize outer = twips::toPixels(10000, 10000);
     resize(outer.width() - frame.width(), height());
@@ -128,7 +130,23 @@ void frmMediaPlayer::resizeEvent(QResizeEvent* event) {
 
 void frmMediaPlayer::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    if (m_frameAwaited && windowHandle() != nullptr) {
+        windowHandle()->installEventFilter(this);
+    }
     Form_Resize();
+}
+
+bool frmMediaPlayer::eventFilter(QObject* watched, QEvent* event) {
+    // A window manager frames a window before it maps it: by its first exposure the frame is
+    // known, and the load's outer size is applied again around it.
+    if (watched == windowHandle() && event->type() == QEvent::Expose && m_frameAwaited) {
+        m_frameAwaited = false;
+        windowHandle()->removeEventFilter(this);
+        if (frameGeometry().size() != geometry().size()) {
+            Form_Load();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace vyx

@@ -33,6 +33,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -43,6 +44,8 @@ private:
     AboutHost& m_about;
     MediaPlayer* m_mp;
     OpenFileDialog m_opener;
+    // The outer size is set again once the window manager has framed the window.
+    bool m_frameAwaited = true;
 };
 
 } // namespace vyx

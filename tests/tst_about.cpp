@@ -326,7 +326,7 @@ void TestAbout::boxGeometryAndFocus() {
     box.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     QCOMPARE(box.size(), QSize(382, 544));
-    QCOMPARE(box.geometry().topLeft(), QPoint(156, 129));
+    QTRY_COMPARE(box.geometry().topLeft(), QPoint(156, 129));
     QCOMPARE(box.minimumSize(), box.maximumSize());
     QVERIFY(!(box.windowFlags() & Qt::WindowMinMaxButtonsHint));
     QCOMPARE(box.findChild<QWidget*>(QStringLiteral("fraAd"))->geometry(), QRect(0, 200, 385, 345));

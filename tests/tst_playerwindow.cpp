@@ -103,7 +103,7 @@ void TestPlayerWindow::loadSizeAndFit() {
     frmMediaPlayer& player = window();
     QVERIFY(QTest::qWaitForWindowExposed(&player));
     QCOMPARE(player.windowTitle(), QStringLiteral("Media Player"));
-    QCOMPARE(player.frameGeometry().size(), QSize(667, 667));
+    QTRY_COMPARE(player.frameGeometry().size(), QSize(667, 667));
     QCOMPARE(player.MP().pos(), QPoint(0, 0));
     QCOMPARE(player.MP().size(), fitted(player.centralWidget()->size()));
     QVERIFY(player.windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -190,7 +190,7 @@ void TestPlayerWindow::oneInstanceThenFreshAfterClose() {
     open->trigger();
     frmMediaPlayer* const fresh = m_app->playerWindow();
     QVERIFY(fresh != nullptr);
-    QCOMPARE(fresh->frameGeometry().size(), QSize(667, 667));
+    QTRY_COMPARE(fresh->frameGeometry().size(), QSize(667, 667));
     QVERIFY(fresh->MP().FileName().isEmpty());
     QVERIFY(fresh->Opener().FileName().isEmpty());
 }
