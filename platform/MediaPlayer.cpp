@@ -145,10 +145,12 @@ MediaPlayer::~MediaPlayer() {
 }
 
 void MediaPlayer::Open(const QString& path) {
+    // The engine starts only for a file that it will play.
+    checkFile(path);
+    checkMediaFormat(path);
     if (!startEngine()) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable, path);
     }
-    checkPlayable(path);
     m_fileName = path;
     logTiming("open", path);
     m_firstFramePending = true;

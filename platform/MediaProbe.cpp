@@ -4,47 +4,73 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QMimeDatabase>
-#include <algorithm>
-#include <array>
+#include <QLibrary>
+
+extern "C" {
+#include <libavformat/avformat.h>
+#include <libavutil/log.h>
+}
 
 namespace vyx {
 
 namespace {
 
-// Containers whose registered type is not under audio/ or video/.
-constexpr std::array kMediaContainers{
-    "application/ogg",
-    "application/vnd.ms-asf",
-    "application/vnd.rn-realmedia",
-    "application/mxf",
-    "application/x-matroska",
-    "application/x-shockwave-flash",
-    "application/vnd.apple.mpegurl",
+// libavformat, loaded when a file is first judged rather than at start: the player loads it
+// anyway with its engine, and a program that never plays never pays for it.
+class AvFormat {
+public:
+    AvFormat() {
+        m_format.setFileNameAndVersion(QStringLiteral("avformat"), LIBAVFORMAT_VERSION_MAJOR);
+        m_util.setFileNameAndVersion(QStringLiteral("avutil"), LIBAVUTIL_VERSION_MAJOR);
+        if (!m_format.load() || !m_util.load()) {
+            throw RuntimeError(ErrorCode::MediaEngineUnavailable,
+                               m_format.errorString() + u' ' + m_util.errorString());
+        }
+        resolve(m_format, openInput, "avformat_open_input");
+        resolve(m_format, findStreamInfo, "avformat_find_stream_info");
+        resolve(m_format, closeInput, "avformat_close_input");
+        resolve(m_util, getLogLevel, "av_log_get_level");
+        resolve(m_util, setLogLevel, "av_log_set_level");
+    }
+
+    decltype(&avformat_open_input) openInput = nullptr;
+    decltype(&avformat_find_stream_info) findStreamInfo = nullptr;
+    decltype(&avformat_close_input) closeInput = nullptr;
+    decltype(&av_log_get_level) getLogLevel = nullptr;
+    decltype(&av_log_set_level) setLogLevel = nullptr;
+
+private:
+    template <class Function>
+    static void resolve(QLibrary& library, Function& function, const char* name) {
+        function = reinterpret_cast<Function>(library.resolve(name));
+        if (function == nullptr) {
+            throw RuntimeError(ErrorCode::MediaEngineUnavailable,
+                               library.fileName() + QStringLiteral(": ") + QLatin1String(name));
+        }
+    }
+
+    QLibrary m_format;
+    QLibrary m_util;
 };
 
-bool isMediaType(const QMimeType& type) {
-    const auto family = [](const QString& name) {
-        if (name.startsWith(QLatin1String("audio/")) || name.startsWith(QLatin1String("video/"))) {
+bool hasAudioOrVideo(const AVFormatContext& context) {
+    // The engine refuses the demuxer of text shown as ANSI art, which takes any .txt or .nfo.
+    if (qstrcmp(context.iformat->name, "tty") == 0) {
+        return false;
+    }
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        const AVCodecParameters& codec = *context.streams[i]->codecpar;
+        if ((codec.codec_type == AVMEDIA_TYPE_AUDIO || codec.codec_type == AVMEDIA_TYPE_VIDEO) &&
+            codec.codec_id != AV_CODEC_ID_NONE) {
             return true;
         }
-        for (const char* container : kMediaContainers) {
-            if (name == QLatin1String(container)) {
-                return true;
-            }
-        }
-        return false;
-    };
-    if (family(type.name())) {
-        return true;
     }
-    const QStringList parents = type.allAncestors();
-    return std::any_of(parents.begin(), parents.end(), family);
+    return false;
 }
 
 } // namespace
 
-void checkPlayable(const QString& path) {
+void checkFile(const QString& path) {
     if (path.trimmed().isEmpty()) {
         throw RuntimeError(ErrorCode::BadFileName, QStringLiteral("(no file name)"));
     }
@@ -55,13 +81,27 @@ void checkPlayable(const QString& path) {
     if (!info.isFile()) {
         throw RuntimeError(ErrorCode::PathFileAccess, path);
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!QFile(path).open(QIODevice::ReadOnly)) {
         throw RuntimeError(ErrorCode::PermissionDenied, path);
     }
-    // The content decides, not the name: a text file called .mp3 is not a sound.
-    const QMimeType type = QMimeDatabase().mimeTypeForData(&file);
-    if (!isMediaType(type)) {
+}
+
+void checkMediaFormat(const QString& path) {
+    const AvFormat av;
+    // A file that is not media is the expected answer here, not news for the terminal.
+    const int logLevel = av.getLogLevel();
+    av.setLogLevel(AV_LOG_QUIET);
+    AVFormatContext* context = nullptr;
+    bool media = av.openInput(&context, QFile::encodeName(path).constData(), nullptr, nullptr) == 0;
+    if (media) {
+        // Containers with a header name their streams at once; others (MPEG program streams,
+        // raw streams) show them only once some packets have been read.
+        media = hasAudioOrVideo(*context) ||
+                (av.findStreamInfo(context, nullptr) >= 0 && hasAudioOrVideo(*context));
+        av.closeInput(&context);
+    }
+    av.setLogLevel(logLevel);
+    if (!media) {
         throw RuntimeError(ErrorCode::InvalidFormat, path);
     }
 }

@@ -4,8 +4,12 @@
 
 namespace vyx {
 
-// What the player can tell about a file before handing it to the engine: throws the matching
-// error (empty name, missing, not a readable regular file, not audio or video) naming the file.
-void checkPlayable(const QString& path);
+// What the player can tell about a file before its engine starts; each throws the matching
+// error, naming the file.
+// The file itself: an empty name, a missing file, not a regular file, not readable.
+void checkFile(const QString& path);
+// Its content: no audio or video stream that the engine's own demuxers (libavformat) can find.
+// Call after checkFile: the demuxers would wait on a FIFO.
+void checkMediaFormat(const QString& path);
 
 } // namespace vyx

@@ -8,7 +8,7 @@ packages=(
   # fuzzing: clang with libFuzzer
   clang libfuzzer-14-dev
   # libraries
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-webengine-dev libmpv-dev
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev
   # run time: software GL, fonts, the icon engine for SVG icons
   libgl1-mesa-dri libglx-mesa0 fonts-liberation
   # tests: an X server, media fixtures, screenshots

@@ -7,6 +7,7 @@
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
@@ -155,7 +156,14 @@ void TestNative::commandLineFilePlays() {
 void TestNative::missingFileIsRefusedClearly() {
     frmVyx& main = m_rig->app.showMainWindow();
     const QString missing = m_files.path(QStringLiteral("gone.mp4"));
+    const auto engineLoaded = [] {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libmpv");
+    };
+    const bool loadedBefore = engineLoaded();
     main.playFile(missing);
+    // Run alone (see CMakeLists.txt), this shows that a refused file does not load the engine.
+    QCOMPARE(engineLoaded(), loadedBefore);
     QCOMPARE(m_rig->prompter.shown.size(), 1);
     QCOMPARE(m_rig->prompter.shown.at(0).prompt, QStringLiteral("53 File not found: ") + missing);
     QVERIFY(main.MP().FileName().isEmpty());

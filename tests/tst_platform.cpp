@@ -276,6 +276,37 @@ void TestPlatform::mediaProbe_data() {
     const QString dangling = m_files.path(QStringLiteral("dangling.mp4"));
     QFile::link(m_files.path(QStringLiteral("gone.mp4")), dangling);
 
+    // A real file for each kind of the player window's media list that ffmpeg can write, and
+    // raw H.264: all of them the engine plays.
+    const QStringList video{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                            QStringLiteral("testsrc=size=160x120:rate=25:duration=0.4")};
+    const QStringList sound{QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                            QStringLiteral("sine=duration=0.4")};
+    const auto made = [this](const char* name, QStringList args, const char* rest) {
+        args << QString::fromLatin1(rest).split(u' ', Qt::SkipEmptyParts);
+        return m_files.ffmpeg(QLatin1String(name), args);
+    };
+    QTest::newRow(".avi") << made("a.avi", video, "") << 0;
+    QTest::newRow(".mpeg") << made("a.mpeg", video, "-f mpeg") << 0;
+    QTest::newRow(".mpg") << made("a.mpg", video, "-f mpeg") << 0;
+    QTest::newRow(".mpe") << made("a.mpe", video, "-f mpeg") << 0;
+    QTest::newRow(".dat (VCD)") << made("a.dat", video, "-target pal-vcd") << 0;
+    QTest::newRow(".mpa") << made("a.mpa", sound, "-f mp2") << 0;
+    QTest::newRow(".m1v") << made("a.m1v", video, "-f mpeg1video") << 0;
+    QTest::newRow(".mpv2") << made("a.mpv2", video, "-f mpeg2video") << 0;
+    QTest::newRow(".wmv") << made("a.wmv", video, "-c:v wmv2 -f asf") << 0;
+    QTest::newRow(".asf") << made("a.asf", sound, "-c:a wmav2 -f asf") << 0;
+    QTest::newRow(".ivf") << made("a.ivf", video, "-c:v libvpx -f ivf") << 0;
+    QTest::newRow(".h264") << made("a.h264", video, "-c:v libx264 -f h264") << 0;
+    QTest::newRow(".wav") << made("a.wav", sound, "") << 0;
+    QTest::newRow(".mp3") << made("a.mp3", sound, "") << 0;
+    // A MIDI file has no demuxer: the engine could not play it.
+    QTest::newRow(".mid") << m_files.writeBytes(QStringLiteral("a.mid"),
+                                                QByteArray::fromHex("4d546864000000060000000100604d"
+                                                                    "54726b0000000400ff2f00"))
+                          << 321;
+    QTest::newRow("text the engine will not show")
+        << m_files.writeBytes(QStringLiteral("notes.txt"), "just some words\n") << 321;
     QTest::newRow("video") << m_files.videoClip(QStringLiteral("clip.mp4"), 1) << 0;
     QTest::newRow("audio") << m_files.toneClip(QStringLiteral("tone.wav"), 1) << 0;
     QTest::newRow("mp3 with odd name")
@@ -296,7 +327,8 @@ void TestPlatform::mediaProbe() {
     QFETCH(QString, path);
     QFETCH(int, code);
     try {
-        checkPlayable(path);
+        checkFile(path);
+        checkMediaFormat(path);
         QCOMPARE(0, code);
     } catch (const RuntimeError& error) {
         QCOMPARE(error.code(), code);
