@@ -295,21 +295,26 @@ void TestAbout::boxTexts() {
              QStringLiteral("Vyx Player"));
     QCOMPARE(box.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
              QStringLiteral("Version 1.2.0"));
-    const QString description = box.findChild<QLabel*>(QStringLiteral("lblDescription"))->text();
-    QVERIFY(description.startsWith(
-        QStringLiteral("Quorvane light weight audio and video player. For more")));
-    QVERIFY(description.endsWith(publisher::baseAddress().chopped(1) + u'.'));
+    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("lblDescription"))->text(),
+             QStringLiteral("Quorvane light weight audio and video player. For more information "
+                            "on other products by Quorvane, visit ") +
+                 publisher::baseAddress().chopped(1) + u'.');
     const QString advert = box.findChild<QLabel*>(QStringLiteral("lblTy"))->text();
+    QCOMPARE(advert,
+             QStringLiteral(
+                 "If you need an innovative database application for building and managing "
+                 "custom databases, try Tessaline Professional Database. Tessaline Pro is simple "
+                 "and intuitive to use, so you can start on your first database within minutes of "
+                 "installing it. It is also powerful: Tessaline Pro hides the complexity of "
+                 "building and managing a database behind clear menus and dialogs. That leaves "
+                 "you free to concentrate on the design of your database instead of the details "
+                 "of its storage. Tessaline Pro is fully customisable, so every database can look "
+                 "and work exactly the way you want it to. For each table it designs a form of its "
+                 "own, ready to use from the moment the table is created. On that form you set the "
+                 "location, size, colour and font of each column with just a few clicks. Download "
+                 "the free trial of Tessaline Pro today, and see for yourself how easy building "
+                 "databases is. 30-day trial version size 12.1MB"));
     QCOMPARE(advert.size(), 907);
-    QVERIFY(advert.startsWith(
-        QStringLiteral("If you need an innovative database application for building and "
-                       "managing custom databases, try Tessaline Professional Database.")));
-    QVERIFY(advert.endsWith(QStringLiteral("30-day trial version size 12.1MB")));
-    QVERIFY(!advert.contains(u'\n'));
-    QCOMPARE(advert.count(QStringLiteral("Tessaline Pro ")) +
-                     advert.count(QStringLiteral("Tessaline Pro,")) >=
-                 1,
-             true);
     const auto* const download = box.findChild<QPushButton*>(QStringLiteral("cmdDownload"));
     QCOMPARE(download->text(), QStringLiteral("Download 30-day trial [12.1MB]"));
     QCOMPARE(download->toolTip(), download->text());

@@ -142,10 +142,11 @@ void TestPlatform::volumeScale_data() {
     QTest::addColumn<int>("hundredths");
     QTest::addColumn<double>("percent");
     QTest::newRow("full") << 0 << 100.0;
-    // -600 hundredths of a dB is a gain of 10^-0.3; libmpv cubes percent/100.
-    QTest::newRow("main window") << -600 << 100.0 * std::cbrt(std::pow(10.0, -0.3));
-    QTest::newRow("player window") << -640 << 100.0 * std::cbrt(std::pow(10.0, -0.32));
-    QTest::newRow("-20 dB") << -2000 << 100.0 * std::cbrt(0.1);
+    // -600 hundredths of a dB is a gain of 10^-0.3, about 0.501; libmpv cubes percent/100, so
+    // 79.43 % gives 0.7943^3 = 0.501.
+    QTest::newRow("main window") << -600 << 79.43282347242815;
+    QTest::newRow("player window") << -640 << 78.22279563860026;
+    QTest::newRow("-20 dB") << -2000 << 46.41588833612779;
     QTest::newRow("silent") << -10000 << 0.0;
     QTest::newRow("below silent") << -20000 << 0.0;
     QTest::newRow("above full is full") << 500 << 100.0;

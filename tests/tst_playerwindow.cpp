@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 using namespace vyx;
@@ -40,7 +41,7 @@ private Q_SLOTS:
 
 private:
     frmMediaPlayer& window() { return m_app->showPlayerWindow(); }
-    // The player's size in pixels for a client area of the given size.
+    // The player's size in pixels for a client area of the given size, the player at 0, 0.
     static QSize fitted(QSize client);
 
     testing::Fixtures m_files;
@@ -66,10 +67,8 @@ void TestPlayerWindow::init() {
 }
 
 QSize TestPlayerWindow::fitted(QSize client) {
-    const PlayerExtent extent =
-        fitPlayer(static_cast<float>(twips::fromPixels(client.width())),
-                  static_cast<float>(twips::fromPixels(client.height())), 0, 0);
-    return twips::toPixels(extent.width, extent.height);
+    // The player keeps 20 twips (a pixel, rounded) free at the right and bottom, never negative.
+    return {std::max(0, client.width() - 1), std::max(0, client.height() - 1)};
 }
 
 void TestPlayerWindow::resizeRule_data() {
