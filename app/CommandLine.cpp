@@ -4,8 +4,8 @@
 #include "RuntimeError.h"
 #include "WebBrowser.h"
 
+#include <QCommandLineParser>
 #include <QUrl>
-#include <iterator>
 
 namespace vyx {
 
@@ -39,56 +39,73 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         answer.message = message;
         return answer;
     };
-    const auto failure = [&only](const QString& message) {
-        return only(CommandLine::Action::Error, message);
-    };
+    QCommandLineParser parser;
+    // Qt's own options are single-dash words (-platform xcb, -style fusion).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption separate(QStringLiteral("separate-window"));
+    const QCommandLineOption browse(QStringLiteral("browse"), {}, QStringLiteral("address"));
+    parser.addOptions({help, version, separate, browse});
+    // QApplication reads these from the same arguments; here they only have to be known.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
+                             "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
+                             "qwindowicon", "style", "stylesheet", "session", "name"}) {
+        QCommandLineOption option(QString::fromLatin1(name), {}, QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option{QString::fromLatin1(name)};
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    if (!parser.parse(QStringList{QStringLiteral("vyxplayer")} + arguments)) {
+        return only(CommandLine::Action::Error, parser.errorText());
+    }
+    if (parser.isSet(help)) {
+        return only(CommandLine::Action::Help);
+    }
+    if (parser.isSet(version)) {
+        return only(CommandLine::Action::Version);
+    }
     CommandLine result;
-    bool optionsEnded = false;
-    for (auto it = arguments.begin(); it != arguments.end(); ++it) {
-        const QString& argument = *it;
-        const bool option = !optionsEnded && argument.startsWith(u'-') && argument.size() > 1;
-        if (option && argument == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (option &&
-                   (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            return only(CommandLine::Action::Help);
-        } else if (option &&
-                   (argument == QLatin1String("--version") || argument == QLatin1String("-v"))) {
-            return only(CommandLine::Action::Version);
-        } else if (option && argument == QLatin1String("--separate-window")) {
-            result.separateWindow = true;
-        } else if (option && argument == QLatin1String("--browse")) {
-            if (std::next(it) == arguments.end() || std::next(it)->trimmed().isEmpty()) {
-                return failure(QStringLiteral("--browse needs an address"));
-            }
-            result.browse = (++it)->trimmed();
-            try {
-                addressFromText(result.browse);
-            } catch (const RuntimeError& error) {
-                return only(CommandLine::Action::Refused,
-                            QStringLiteral("--browse: %1").arg(error.description()));
-            }
-        } else if (option) {
-            return failure(QStringLiteral("unknown option %1").arg(argument));
-        } else if (result.file.isEmpty() && !argument.isEmpty()) {
-            QString problem;
-            result.file = localFile(argument, &problem);
-            if (!problem.isEmpty()) {
-                return failure(problem);
-            }
+    result.separateWindow = parser.isSet(separate);
+    if (parser.isSet(browse)) {
+        result.browse = parser.value(browse).trimmed();
+        if (result.browse.isEmpty()) {
+            return only(CommandLine::Action::Error, QStringLiteral("--browse needs an address"));
         }
+        try {
+            addressFromText(result.browse);
+        } catch (const RuntimeError& error) {
+            return only(CommandLine::Action::Refused,
+                        QStringLiteral("--browse: %1").arg(error.description()));
+        }
+    }
+    for (const QString& argument : parser.positionalArguments()) {
+        if (argument.isEmpty()) {
+            continue;
+        }
+        QString problem;
+        const QString file = localFile(argument, &problem);
+        if (!problem.isEmpty()) {
+            return only(CommandLine::Action::Error, problem);
+        }
+        result.files.append(file);
     }
     return result;
 }
 
 QString helpText() {
     return QStringLiteral(
-        "Usage: vyxplayer [OPTION]... [FILE]\n"
-        "Plays FILE (a path or a file:// address) in the main window.\n\n"
+        "Usage: vyxplayer [OPTION]... [FILE]...\n"
+        "Plays FILE (a path or a file:// address) in the main window; of several, the first.\n\n"
         "      --separate-window  play FILE in the separate, resizable player window\n"
-        "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well\n"
+        "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well (or --browse=ADDRESS)\n"
         "  -h, --help             show this help and exit\n"
-        "  -v, --version          show the version and exit\n\n"
+        "  -v, --version          show the version and exit\n"
+        "Qt's own options (-platform, -style, ...) work as in every Qt program.\n\n"
         "With QT_LOGGING_RULES=\"vyx.timing.info=true\" the moments a user waits for (first\n"
         "frame, browser address, page loaded) are written to standard error.\n");
 }

@@ -11,14 +11,15 @@ struct CommandLine {
     // cannot be opened.
     enum class Action { Run, Help, Version, Error, Refused };
     Action action = Action::Run;
-    QString file;                // the file to play at start, as a local path; empty for none
+    QStringList files;           // the files to play at start, as local paths, in order
     QString message;             // for Error and Refused: what was wrong
     bool separateWindow = false; // play in the separate, resizable player window
     QString browse;              // an address to open in the browser at start; empty for none
 };
 
 // The arguments after the program name. A file may be a path or a file:// URL (percent-encoded
-// names are decoded); of several files the first is played. --separate-window plays it in the
+// names are decoded); several are taken in order. Qt's own options are accepted and left to
+// QApplication. --separate-window plays it in the
 // resizable player window; --browse ADDRESS opens the browser there as well, and an address that
 // the browser would refuse is refused here, before any window is made.
 CommandLine parseCommandLine(const QStringList& arguments);

@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
         std::fputs(vyx::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     case vyx::CommandLine::Action::Error:
-        std::fprintf(stderr, "vyxplayer: %s\n%s", qPrintable(command.message),
-                     qPrintable(vyx::helpText()));
+        std::fprintf(stderr, "vyxplayer: %s\nTry 'vyxplayer --help' for more information.\n",
+                     qPrintable(command.message));
         return 2;
     case vyx::CommandLine::Action::Refused:
         std::fprintf(stderr, "vyxplayer: %s\n", qPrintable(command.message));
@@ -56,11 +56,12 @@ int main(int argc, char** argv) {
         QCoreApplication::quit();
     });
     vyx::frmVyx& main = app.showMainWindow();
-    if (!command.file.isEmpty()) {
+    // Until the player keeps a list, the first file plays.
+    if (!command.files.isEmpty()) {
         if (command.separateWindow) {
-            vyx::playFile(prompter, app.showPlayerWindow().MP(), command.file);
+            vyx::playFile(prompter, app.showPlayerWindow().MP(), command.files.constFirst());
         } else {
-            main.playFile(command.file);
+            main.playFile(command.files.constFirst());
         }
     }
     if (!command.browse.isEmpty()) {

@@ -4,6 +4,6 @@
 # Usage: bench/run.sh [runs]   (default 5)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh build run test bench
 scripts/build.sh release
 python3 bench/bench.py --binary build/release/bin/vyxplayer --runs "${1:-5}" --out bench/results

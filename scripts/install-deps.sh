@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Vyx Player need.
+# Installs the Debian 12 packages that Vyx Player needs, by group:
+#   run    what the program needs at run time (software GL, fonts)
+#   build  the compiler, CMake and the libraries' development packages
+#   test   an X server, a window manager, real input, media fixtures, screenshots, lintian, the
+#          system-information program and the Windows build of the registry reader (Wine, MinGW)
+#   fuzz   clang with libFuzzer
+#   bench  the players Vyx Player is measured against, and Python for the script that measures
+# Usage: install-deps.sh GROUP...   (no group: all of them)
 set -euo pipefail
 
-packages=(
-  # build
-  cmake ninja-build g++ pkg-config
-  # fuzzing: clang with libFuzzer
-  clang libfuzzer-14-dev
-  # libraries
-  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev
-  # run time: software GL, fonts, the icon engine for SVG icons
-  libgl1-mesa-dri libglx-mesa0 fonts-liberation
-  # tests: an X server, media fixtures, screenshots
-  xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream openbox
-  # tests: a system-information program to start, and the Windows build of the registry reader
-  hardinfo g++-mingw-w64-x86-64-posix wine64
-  # benchmarks: the players Vyx Player is measured against, and the script that measures
-  python3 mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output
+declare -A groups=(
+  [run]="libgl1-mesa-dri libglx-mesa0 fonts-liberation"
+  [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
+           qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev"
+  [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
+          openbox python3 lintian hardinfo g++-mingw-w64-x86-64-posix wine64"
+  [fuzz]="clang libfuzzer-14-dev"
+  [bench]="python3 mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )
+wanted=("$@")
+[ ${#wanted[@]} -gt 0 ] || wanted=(run build test fuzz bench)
 
 missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+for group in "${wanted[@]}"; do
+  [ -n "${groups[$group]+set}" ] || { echo "install-deps.sh: no group '$group'" >&2; exit 2; }
+  for package in ${groups[$group]}; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

@@ -4,7 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}
-scripts/install-deps.sh
+if [ "$preset" = fuzz ]; then
+  scripts/install-deps.sh build run fuzz
+else
+  scripts/install-deps.sh build run test
+fi
 scripts/build.sh "$preset"
 export LIBGL_ALWAYS_SOFTWARE=1 QTWEBENGINE_DISABLE_SANDBOX=1
 # A test that fails once is run once more, so that one slow moment on a loaded machine does not

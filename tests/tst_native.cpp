@@ -65,8 +65,12 @@ void TestNative::arguments_data() {
     QTest::newRow("relative path") << QStringList{"clip.avi"} << A::Run << "clip.avi";
     QTest::newRow("file URL with escapes") << QStringList{"file:///home/u/My%20Clip%20%C3%A9.mp4"}
                                            << A::Run << "/home/u/My Clip é.mp4";
-    QTest::newRow("several files: the first")
-        << QStringList{"/a.mp4", "/b.mp4"} << A::Run << "/a.mp4";
+    QTest::newRow("several files, in order")
+        << QStringList{"/b.mp4", "/a.mp4"} << A::Run << "/b.mp4|/a.mp4";
+    QTest::newRow("Qt's own options")
+        << QStringList{"-platform", "xcb", "-style", "fusion", "/a.mp4"} << A::Run << "/a.mp4";
+    QTest::newRow("browse with =")
+        << QStringList{"--browse=about:blank", "/a.mp4"} << A::Run << "/a.mp4";
     QTest::newRow("version") << QStringList{"--version"} << A::Version << QString();
     QTest::newRow("help after a file") << QStringList{"/a.mp4", "--help"} << A::Help << QString();
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << A::Error << QString();
@@ -91,7 +95,7 @@ void TestNative::arguments() {
     QFETCH(QString, file);
     const CommandLine command = parseCommandLine(args);
     QCOMPARE(command.action, action);
-    QCOMPARE(command.file, file);
+    QCOMPARE(command.files.join(u'|'), file);
     QCOMPARE(command.message.isEmpty(),
              action != CommandLine::Action::Error && action != CommandLine::Action::Refused);
     QCOMPARE(versionText(), QStringLiteral("Vyx Player 1.2.0\n"));
@@ -127,7 +131,7 @@ void TestNative::windowArguments() {
     QFETCH(QString, browse);
     const CommandLine command = parseCommandLine(args);
     QCOMPARE(command.action, valid ? CommandLine::Action::Run : CommandLine::Action::Error);
-    QCOMPARE(command.file, file);
+    QCOMPARE(command.files.join(u'|'), file);
     QCOMPARE(command.separateWindow, separate);
     QCOMPARE(command.browse, browse);
 }
@@ -147,7 +151,7 @@ void TestNative::quitSignalQuitsInOrder() {
 
 void TestNative::commandLineFilePlays() {
     frmVyx& main = m_rig->app.showMainWindow();
-    main.playFile(parseCommandLine({QUrl::fromLocalFile(m_clip).toString()}).file);
+    main.playFile(parseCommandLine({QUrl::fromLocalFile(m_clip).toString()}).files.value(0));
     QCOMPARE(main.MP().FileName(), m_clip);
     QTRY_VERIFY_WITH_TIMEOUT(main.MP().position() > 0.3, 15000);
     QVERIFY(m_rig->prompter.shown.isEmpty());

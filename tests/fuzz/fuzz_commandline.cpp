@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using Action = vyx::CommandLine::Action;
     const bool failed = command.action == Action::Error || command.action == Action::Refused;
     if (failed == command.message.isEmpty() ||
-        (command.action != Action::Run && !command.file.isEmpty())) {
+        (command.action != Action::Run && !command.files.isEmpty())) {
         std::abort();
     }
     return 0;

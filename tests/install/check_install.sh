@@ -21,9 +21,12 @@ check test -n "$(find "$prefix" -name vyxwebengine.so)"
 check desktop-file-validate "$prefix/share/applications/vyxplayer.desktop"
 check appstreamcli validate --no-net "$prefix/share/metainfo/io.github.vyxplayer.metainfo.xml"
 check grep -q '^Exec=vyxplayer %U$' "$prefix/share/applications/vyxplayer.desktop"
-for type in video/x-msvideo video/mpeg audio/mpeg video/x-ms-wmv application/vnd.ms-asf audio/x-wav audio/midi; do
+for type in video/x-msvideo video/mpeg audio/mpeg video/x-ms-wmv application/vnd.ms-asf audio/x-wav \
+            video/x-ivf audio/mp2 video/mp4 video/x-matroska audio/flac; do
   check grep -q "^MimeType=.*$type;" "$prefix/share/applications/vyxplayer.desktop"
 done
+# MIDI has no demuxer: the player would refuse what the desktop offered it.
+check test -z "$(grep '^MimeType=.*midi' "$prefix/share/applications/vyxplayer.desktop")"
 check test "$("$prefix/bin/vyxplayer" --version)" = "Vyx Player 1.2.0"
 
 # A clip whose name needs percent-encoding, opened as the desktop file's %U would pass it.
