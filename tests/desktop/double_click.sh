@@ -12,9 +12,7 @@ ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25 -t 30 -pix_fm
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
-failed=0
-check() { if "$@"; then echo "PASS $*"; else echo "FAIL $*"; failed=$((failed + 1)); fi; }
-wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+source "$(dirname "$0")/../support/checks.sh"
 player_window() { xdotool search --onlyvisible --name '^Media Player' 2>/dev/null | head -n 1; }
 has_window() { test -n "$(player_window)"; }
 
@@ -34,4 +32,4 @@ import -window root "$work/two.png"
 # A playing picture changes between the two; a paused one does not.
 changed=$(compare -metric AE "$work/one.png" "$work/two.png" null: 2>&1 || true)
 check test "${changed%% *}" -gt 0
-[ "$failed" -eq 0 ]
+finish

@@ -15,9 +15,7 @@ server=$!
 pid=$!
 trap 'kill $pid $server 2>/dev/null || true' EXIT
 
-failed=0
-check() { if "$@"; then echo "PASS $*"; else echo "FAIL $*"; failed=$((failed + 1)); fi; }
-wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+source "$(dirname "$0")/../support/checks.sh"
 
 # Windows come and go while the program starts: a search can meet one that has just gone.
 surfer() { xdotool search --onlyvisible --name '^Vyx Surfer' 2>/dev/null | head -n 1; }
@@ -43,4 +41,4 @@ set -e
 check test "$status" -eq 2
 check test "$(wc -l <"$work/refused.log")" -eq 1
 check grep -q 'javascript:alert(1)' "$work/refused.log"
-[ "$failed" -eq 0 ]
+finish

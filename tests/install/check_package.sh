@@ -6,11 +6,7 @@ set -euo pipefail
 deb=$(realpath "$1")
 work=$2
 rm -rf "$work" && mkdir -p "$work"
-passed=0
-failed=0
-check() {
-  if "$@"; then echo "PASS $*"; passed=$((passed + 1)); else echo "FAIL $*"; failed=$((failed + 1)); fi
-}
+source "$(dirname "$0")/../support/checks.sh"
 
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; exit 1; }
@@ -30,19 +26,6 @@ check test -f /usr/share/applications/vyxplayer.desktop
 
 clip="$work/clip.mp4"
 ffmpeg -loglevel error -y -f lavfi -i testsrc=size=160x120:rate=25 -t 5 -pix_fmt yuv420p "$clip"
-/usr/bin/vyxplayer "$clip" >"$work/player.log" 2>&1 &
-pid=$!
-for _ in $(seq 100); do
-  xdotool search --onlyvisible --name "^Vyx Player" >/dev/null 2>&1 && break
-  sleep 0.1
-done
-check xdotool search --onlyvisible --name "^Vyx Player"
-sleep 1
-# A refused file would have raised a box titled "ERROR: ..."; a played one raises none.
-check test -z "$(xdotool search --onlyvisible --name '^ERROR' 2>/dev/null)"
-check kill -0 "$pid"
-kill "$pid" 2>/dev/null || true
-wait "$pid" 2>/dev/null || true
+plays_without_error /usr/bin/vyxplayer "$clip"
 cat "$work/lintian.log"
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

@@ -1,0 +1,25 @@
+# Shell helpers for the tests that drive the program from outside; source it.
+passed=0
+failed=0
+# Runs a check, says PASS or FAIL with it, and counts.
+check() {
+  if "$@"; then echo "PASS $*"; passed=$((passed + 1)); else echo "FAIL $*"; failed=$((failed + 1)); fi
+}
+# Retries a command for up to 20 s.
+wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+# The closing line, and the exit status: 0 when nothing failed.
+finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
+# Starts a player command line, and checks that its main window comes up without an error box
+# and that it keeps running; then ends it.
+plays_without_error() {
+  "$@" >/dev/null 2>&1 &
+  local pid=$!
+  main_window() { xdotool search --onlyvisible --name '^Vyx Player' >/dev/null 2>&1; }
+  check wait_for main_window
+  sleep 1
+  # A refused file would have raised a box titled "ERROR: ..."; a played one raises none.
+  check test -z "$(xdotool search --onlyvisible --name '^ERROR' 2>/dev/null)"
+  check kill -0 "$pid"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
