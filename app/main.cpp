@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <unistd.h>
 
 int main(int argc, char** argv) {
     vyx::logTiming("start");
@@ -51,9 +52,15 @@ int main(int argc, char** argv) {
     vyx::QtMessagePrompter prompter;
     vyx::QtFileChooser chooser;
     vyx::Application app(prompter, chooser, vyx::webEngineFactory);
-    const vyx::QuitSignals signals([&app] {
+    bool quitting = false;
+    const vyx::QuitSignals signals([&app, &quitting] {
+        quitting = true;
         app.exitAll();
-        QCoreApplication::quit();
+        // quit() would be refused by a box that must be answered; exit() ends every event loop
+        // of the thread, a modal box's own included.
+        QCoreApplication::exit(0);
+        // Should anything still hold the process (a thread that does not end), it goes anyway.
+        alarm(2);
     });
     vyx::frmVyx& main = app.showMainWindow();
     // Until the player keeps a list, the first file plays.
@@ -64,8 +71,9 @@ int main(int argc, char** argv) {
             main.playFile(command.files.constFirst());
         }
     }
-    if (!command.browse.isEmpty()) {
+    if (!command.browse.isEmpty() && !quitting) {
         app.showBrowserWindow().NavigateTo(command.browse);
     }
-    return QApplication::exec();
+    // A signal while start-up waited on a box: exec() would start the loop afresh.
+    return quitting ? 0 : QApplication::exec();
 }
