@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -48,6 +49,7 @@ private Q_SLOTS:
     void windowShowsPageTitle();
     void windowBackWithoutHistoryIsIgnored();
     void windowStopWhileLoading();
+    void refreshAfterCrashReloadsPage();
 
 private:
     WebBrowser& browser();
@@ -443,6 +445,27 @@ void TestWebBrowser::windowStopWhileLoading() {
     QVERIFY(browser.windowTitle() != browser::busyCaption());
     QTest::qWait(600);
     QVERIFY(browser.windowTitle() != browser::busyCaption());
+}
+
+void TestWebBrowser::refreshAfterCrashReloadsPage() {
+    m_server.page(QStringLiteral("/fragile"), QStringLiteral("Fragile"));
+    WebBrowser& web = browser();
+    web.Navigate(m_server.url(QStringLiteral("/fragile")).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Fragile"), 20000);
+    // The page's process dies as a crashed one would. Renderers are forked by the engine's
+    // zygote process and keep its command line: they are the engine processes whose parent is
+    // one too.
+    QProcess::execute(
+        QStringLiteral("bash"),
+        {QStringLiteral("-c"),
+         QStringLiteral("for p in $(pgrep -f QtWebEngineProcess); do "
+                        "ps -o args= -p \"$(ps -o ppid= -p \"$p\")\" | grep -q QtWebEngineProcess "
+                        "&& kill -KILL \"$p\"; done")});
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("The page stopped working"),
+                              20000);
+    web.Refresh();
+    QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Fragile"), 20000);
+    QCOMPARE(m_server.requests(QStringLiteral("/fragile")), 2);
 }
 
 int main(int argc, char** argv) {

@@ -99,7 +99,7 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     connect(page, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status, int /*code*/) {
                 if (status != QWebEnginePage::NormalTerminationStatus) {
-                    onPageCrashed(m_view->url());
+                    onPageCrashed(LocalPageScheme::toFileUrl(m_view->url()));
                 }
             });
 }
@@ -108,6 +108,7 @@ void WebEngineBrowser::open(const QUrl& url) {
     // Until the engine reports the new page, the requested one is the location: the address
     // list then holds the page being opened rather than the one being left.
     m_requested = url;
+    m_crashed.clear();
     m_busy = true;
     m_view->setUrl(LocalPageScheme::fromFileUrl(url));
 }
@@ -120,6 +121,7 @@ void WebEngineBrowser::GoBack() {
     if (!m_view->history()->canGoBack()) {
         throw RuntimeError(ErrorCode::NothingToGoBack);
     }
+    m_crashed.clear();
     m_view->back();
 }
 
@@ -127,6 +129,7 @@ void WebEngineBrowser::GoForward() {
     if (!m_view->history()->canGoForward()) {
         throw RuntimeError(ErrorCode::NothingToGoForward);
     }
+    m_crashed.clear();
     m_view->forward();
 }
 
@@ -139,6 +142,12 @@ void WebEngineBrowser::GoSearch() {
 }
 
 void WebEngineBrowser::Refresh() {
+    // Over the notice of a page that crashed, the page itself is what a user wants again.
+    if (!m_crashed.isEmpty()) {
+        const QUrl page = m_crashed; // open() forgets the crash
+        open(page);
+        return;
+    }
     m_view->reload();
 }
 
@@ -182,14 +191,20 @@ void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) 
 }
 
 void WebEngineBrowser::onPageCrashed(const QUrl& address) {
+    // The notice below lives at about:blank: should its own process go too, the page it offers
+    // is still the one that crashed first.
+    const QUrl notice(QStringLiteral("about:blank"));
+    if (m_crashed.isEmpty() || address != notice) {
+        m_crashed = address;
+    }
     // The page's process is gone; offer the same page again rather than a blank area.
-    const QString link = address.toString(QUrl::FullyEncoded).toHtmlEscaped();
+    const QString link = m_crashed.toString(QUrl::FullyEncoded).toHtmlEscaped();
     m_view->setHtml(
         tr("<html><head><title>The page stopped working</title></head><body style='font-family:"
            "sans-serif;margin:3em'><h2>The page stopped working</h2><p><a href='%1'>Reload %2</a>"
            "</p></body></html>")
-            .arg(link, address.toString().toHtmlEscaped()),
-        QUrl(QStringLiteral("about:blank")));
+            .arg(link, m_crashed.toString().toHtmlEscaped()),
+        notice);
 }
 
 WebEnginePlugin::WebEnginePlugin() {

@@ -40,6 +40,7 @@ private:
     QWebEngineProfile* m_profile;
     SaveLocation m_saveLocation;
     QUrl m_requested;
+    QUrl m_crashed; // the page whose crash notice is shown, if one is
     bool m_busy = false;
 };
 
