@@ -43,6 +43,8 @@ int main(int argc, char** argv) {
     // context: set before the application exists it loads the GL driver at start, some 50 MiB
     // with a software one, for a browser that may never be opened. The engine plugin makes the
     // shared context itself when the first browser loads it.
+    // Nothing is written to disk but what the user saves: not even compiled shaders.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));

@@ -71,6 +71,10 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
+    // Off the record keeps pages' data in memory, yet the engine still makes folders for it:
+    // they go in a private temporary folder that goes with the browser.
+    m_profile->setPersistentStoragePath(m_scratch.filePath(QStringLiteral("storage")));
+    m_profile->setCachePath(m_scratch.filePath(QStringLiteral("cache")));
     m_profile->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
     m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     QWebEngineSettings* const settings = m_profile->settings();

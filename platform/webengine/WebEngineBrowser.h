@@ -2,6 +2,8 @@
 
 #include "WebBrowser.h"
 
+#include <QTemporaryDir>
+
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -32,6 +34,8 @@ private:
     void onDownloadRequested(QWebEngineDownloadRequest* download);
     void onPageCrashed(const QUrl& address);
 
+    // Removed after the profile and view, which are children and go with the QWidget base.
+    QTemporaryDir m_scratch;
     QUrl m_home;
     QUrl m_search;
     // The view (and the page in it) must go before the profile: Qt deletes children in the
