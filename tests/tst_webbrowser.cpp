@@ -229,11 +229,11 @@ void TestWebBrowser::localPagesStayLocal() {
     const QString server = m_server.url(QString()).toString();
     write(QStringLiteral("hostile.html"),
           QStringLiteral(
-              "<html><head><title>waiting</title><link rel=stylesheet href=style.css></head><body>"
+              "<html><head><title>waiting</title><link rel=stylesheet href=style.css><script>"
+              "var seen = []; function report(x) { seen.push(x); document.title = seen.sort()"
+              ".join(' '); }</script></head><body>"
               "<a id=link href='%1/clicked' style='display:block;height:200px'>out</a>"
               "<img src=pic.svg onload=\"report('own-img')\"><script>"
-              "var seen = []; function report(x) { seen.push(x); document.title = seen.sort()"
-              ".join(' '); }"
               "fetch('%2').then(r => r.text()).then(() => report('fetch-read'), () => "
               "report('fetch-blocked'));"
               "try { var x = new XMLHttpRequest(); x.open('GET', '%2', false); x.send(); "
@@ -453,14 +453,10 @@ void TestWebBrowser::refreshAfterCrashReloadsPage() {
     web.Navigate(m_server.url(QStringLiteral("/fragile")).toString());
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Fragile"), 20000);
     // The page's process dies as a crashed one would. Renderers are forked by the engine's
-    // zygote process and keep its command line: they are the engine processes whose parent is
-    // one too.
-    QProcess::execute(
-        QStringLiteral("bash"),
-        {QStringLiteral("-c"),
-         QStringLiteral("for p in $(pgrep -f QtWebEngineProcess); do "
-                        "ps -o args= -p \"$(ps -o ppid= -p \"$p\")\" | grep -q QtWebEngineProcess "
-                        "&& kill -KILL \"$p\"; done")});
+    // zygote processes and keep their command line: they are the zygotes' children.
+    QProcess::execute(QStringLiteral("bash"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("pkill -KILL -P \"$(pgrep -d, -f -- --type=zygote)\"")});
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("The page stopped working"),
                               20000);
     web.Refresh();
