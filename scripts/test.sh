@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 preset=${1:-default}
 if [ "$preset" = fuzz ]; then
-  scripts/install-deps.sh build run fuzz
+  scripts/install-deps.sh build run test fuzz
 else
   scripts/install-deps.sh build run test
 fi
