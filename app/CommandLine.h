@@ -19,9 +19,9 @@ struct CommandLine {
 
 // The arguments after the program name. A file may be a path or a file:// URL (percent-encoded
 // names are decoded); several are taken in order. Qt's own options are accepted and left to
-// QApplication. --separate-window plays it in the
-// resizable player window; --browse ADDRESS opens the browser there as well, and an address that
-// the browser would refuse is refused here, before any window is made.
+// QApplication. --separate-window plays in the resizable player window; --browse ADDRESS opens
+// the browser there as well, and an address that the browser would refuse is refused here,
+// before any window is made.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 QString helpText();

@@ -1,10 +1,10 @@
 #include "MediaProbe.h"
 
+#include "FileCheck.h"
+#include "ResolveSymbol.h"
 #include "RuntimeError.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QLibrary>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -26,11 +26,11 @@ public:
             throw RuntimeError(ErrorCode::MediaEngineUnavailable,
                                m_format.errorString() + u' ' + m_util.errorString());
         }
-        resolve(m_format, openInput, "avformat_open_input");
-        resolve(m_format, findStreamInfo, "avformat_find_stream_info");
-        resolve(m_format, closeInput, "avformat_close_input");
-        resolve(m_util, getLogLevel, "av_log_get_level");
-        resolve(m_util, setLogLevel, "av_log_set_level");
+        resolveSymbol(m_format, openInput, "avformat_open_input");
+        resolveSymbol(m_format, findStreamInfo, "avformat_find_stream_info");
+        resolveSymbol(m_format, closeInput, "avformat_close_input");
+        resolveSymbol(m_util, getLogLevel, "av_log_get_level");
+        resolveSymbol(m_util, setLogLevel, "av_log_set_level");
     }
 
     decltype(&avformat_open_input) openInput = nullptr;
@@ -40,15 +40,6 @@ public:
     decltype(&av_log_set_level) setLogLevel = nullptr;
 
 private:
-    template <class Function>
-    static void resolve(QLibrary& library, Function& function, const char* name) {
-        function = reinterpret_cast<Function>(library.resolve(name));
-        if (function == nullptr) {
-            throw RuntimeError(ErrorCode::MediaEngineUnavailable,
-                               library.fileName() + QStringLiteral(": ") + QLatin1String(name));
-        }
-    }
-
     QLibrary m_format;
     QLibrary m_util;
 };
@@ -74,16 +65,7 @@ void checkFile(const QString& path) {
     if (path.trimmed().isEmpty()) {
         throw RuntimeError(ErrorCode::BadFileName, QStringLiteral("(no file name)"));
     }
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw RuntimeError(ErrorCode::FileNotFound, path);
-    }
-    if (!info.isFile()) {
-        throw RuntimeError(ErrorCode::PathFileAccess, path);
-    }
-    if (!QFile(path).open(QIODevice::ReadOnly)) {
-        throw RuntimeError(ErrorCode::PermissionDenied, path);
-    }
+    checkRegularFile(path);
 }
 
 void checkMediaFormat(const QString& path) {

@@ -1,5 +1,6 @@
 #include "MpvLibrary.h"
 
+#include "ResolveSymbol.h"
 #include "RuntimeError.h"
 
 namespace vyx {
@@ -13,31 +14,23 @@ MpvLibrary::MpvLibrary() {
             throw RuntimeError(ErrorCode::MediaEngineUnavailable, m_library.errorString());
         }
     }
-    resolve(create, "mpv_create");
-    resolve(initialize, "mpv_initialize");
-    resolve(terminateDestroy, "mpv_terminate_destroy");
-    resolve(setOptionString, "mpv_set_option_string");
-    resolve(setPropertyAsync, "mpv_set_property_async");
-    resolve(getPropertyAsync, "mpv_get_property_async");
-    resolve(commandAsync, "mpv_command_async");
-    resolve(observeProperty, "mpv_observe_property");
-    resolve(setWakeupCallback, "mpv_set_wakeup_callback");
-    resolve(waitEvent, "mpv_wait_event");
-    resolve(errorString, "mpv_error_string");
-    resolve(renderCreate, "mpv_render_context_create");
-    resolve(renderFree, "mpv_render_context_free");
-    resolve(renderSetUpdateCallback, "mpv_render_context_set_update_callback");
-    resolve(renderUpdate, "mpv_render_context_update");
-    resolve(renderRender, "mpv_render_context_render");
-    resolve(renderGetInfo, "mpv_render_context_get_info");
-}
-
-template <class Function> void MpvLibrary::resolve(Function& function, const char* name) {
-    function = reinterpret_cast<Function>(m_library.resolve(name));
-    if (function == nullptr) {
-        throw RuntimeError(ErrorCode::MediaEngineUnavailable,
-                           m_library.fileName() + QStringLiteral(": ") + QLatin1String(name));
-    }
+    resolveSymbol(m_library, create, "mpv_create");
+    resolveSymbol(m_library, initialize, "mpv_initialize");
+    resolveSymbol(m_library, terminateDestroy, "mpv_terminate_destroy");
+    resolveSymbol(m_library, setOptionString, "mpv_set_option_string");
+    resolveSymbol(m_library, setPropertyAsync, "mpv_set_property_async");
+    resolveSymbol(m_library, getPropertyAsync, "mpv_get_property_async");
+    resolveSymbol(m_library, commandAsync, "mpv_command_async");
+    resolveSymbol(m_library, observeProperty, "mpv_observe_property");
+    resolveSymbol(m_library, setWakeupCallback, "mpv_set_wakeup_callback");
+    resolveSymbol(m_library, waitEvent, "mpv_wait_event");
+    resolveSymbol(m_library, errorString, "mpv_error_string");
+    resolveSymbol(m_library, renderCreate, "mpv_render_context_create");
+    resolveSymbol(m_library, renderFree, "mpv_render_context_free");
+    resolveSymbol(m_library, renderSetUpdateCallback, "mpv_render_context_set_update_callback");
+    resolveSymbol(m_library, renderUpdate, "mpv_render_context_update");
+    resolveSymbol(m_library, renderRender, "mpv_render_context_render");
+    resolveSymbol(m_library, renderGetInfo, "mpv_render_context_get_info");
 }
 
 } // namespace vyx

@@ -34,8 +34,6 @@ public:
     decltype(&mpv_render_context_get_info) renderGetInfo = nullptr;
 
 private:
-    template <class Function> void resolve(Function& function, const char* name);
-
     QLibrary m_library;
 };
 

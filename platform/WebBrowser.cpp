@@ -1,10 +1,10 @@
 #include "WebBrowser.h"
 
+#include "FileCheck.h"
 #include "RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QPluginLoader>
 #include <array>
 
@@ -15,23 +15,6 @@ namespace {
 // Anything else (mailto:, javascript:, a scheme some other program has registered) would hand
 // the text to another program or run it; the browser only shows pages.
 constexpr std::array kSchemes{"http", "https", "about", "data"};
-
-// The engine would wait for ever on a FIFO or a device, and show a folder as a listing of the
-// disk: only a readable ordinary file is a page.
-QUrl localPage(const QUrl& url) {
-    const QString path = url.toLocalFile();
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw RuntimeError(ErrorCode::FileNotFound, path);
-    }
-    if (!info.isFile()) {
-        throw RuntimeError(ErrorCode::PathFileAccess, path);
-    }
-    if (!info.isReadable()) {
-        throw RuntimeError(ErrorCode::PermissionDenied, path);
-    }
-    return url;
-}
 
 } // namespace
 
@@ -45,7 +28,10 @@ QUrl addressFromText(const QString& text) {
         throw RuntimeError(ErrorCode::NavigationRefused, typed);
     }
     if (url.isLocalFile()) {
-        return localPage(url);
+        // The engine would wait for ever on a FIFO or a device, and show a folder as a listing
+        // of the disk: only a readable ordinary file is a page.
+        checkRegularFile(url.toLocalFile());
+        return url;
     }
     for (const char* scheme : kSchemes) {
         if (url.scheme() == QLatin1String(scheme)) {
