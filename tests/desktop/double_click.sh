@@ -13,12 +13,9 @@ pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
 
 source "$(dirname "$0")/../support/checks.sh"
-player_window() { xdotool search --onlyvisible --name '^Media Player' 2>/dev/null | head -n 1; }
-has_window() { test -n "$(player_window)"; }
-
-wait_for has_window
+wait_for shown '^Media Player'
 sleep 2
-window=$(player_window)
+window=$(window_named '^Media Player')
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click --repeat 2 --delay 80 1
 # Past the double-click time, when a single click would have toggled.

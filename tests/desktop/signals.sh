@@ -9,7 +9,6 @@ work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
 echo "just some words" >"$work/notes.txt"
-visible() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 ends_within_a_second() {
   local pid=$1
   for _ in $(seq 10); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
@@ -20,21 +19,21 @@ for signal in TERM HUP INT; do
   # Start-up waits on the Abort/Retry/Ignore box.
   "$player" "$work/missing.mp4" >/dev/null 2>&1 &
   pid=$!
-  check wait_for visible '^ERROR'
+  check wait_for shown '^ERROR'
   kill -"$signal" "$pid"
   check ends_within_a_second "$pid"
 
   # After start-up, File > Play of a file that is not media.
   "$player" >/dev/null 2>&1 &
   pid=$!
-  wait_for visible '^Vyx Player'
-  window=$(xdotool search --onlyvisible --name '^Vyx Player' | head -n 1)
+  wait_for shown '^Vyx Player'
+  window=$(window_named '^Vyx Player')
   xdotool windowfocus "$window" key ctrl+p
-  wait_for visible '^Select A Media File To Play'
+  wait_for shown '^Select A Media File To Play'
   sleep 0.5
   xdotool type --delay 5 "$work/notes.txt"
   xdotool key Return
-  check wait_for visible '^ERROR'
+  check wait_for shown '^ERROR'
   kill -"$signal" "$pid"
   check ends_within_a_second "$pid"
 done

@@ -17,12 +17,9 @@ trap 'kill $pid $server 2>/dev/null || true' EXIT
 
 source "$(dirname "$0")/../support/checks.sh"
 
-# Windows come and go while the program starts: a search can meet one that has just gone.
-surfer() { xdotool search --onlyvisible --name '^Vyx Surfer' 2>/dev/null | head -n 1; }
-has_surfer() { test -n "$(surfer)"; }
-wait_for has_surfer
+wait_for shown '^Vyx Surfer'
 sleep 1
-window=$(surfer)
+window=$(window_named '^Vyx Surfer')
 # The address box sits 240 px from the left, in the toolbar under the menu bar.
 xdotool mousemove --window "$window" 300 31 click 1
 xdotool key --clearmodifiers ctrl+a

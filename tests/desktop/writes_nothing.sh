@@ -25,8 +25,7 @@ env -u XDG_CACHE_HOME -u XDG_DATA_HOME -u XDG_CONFIG_HOME HOME="$work/home" TMPD
   XDG_RUNTIME_DIR="$work/run" \
   "$player" --browse "$work/site/store.html" >/dev/null 2>&1 &
 pid=$!
-stored() { xdotool search --onlyvisible --name 'Vyx Surfer +stored$' >/dev/null 2>&1; }
-check wait_for stored
+check wait_for shown 'Vyx Surfer +stored$'
 kill -TERM "$pid"
 wait "$pid" || true
 check test -z "$(find "$work/home" "$work/tmp" -mindepth 1 | head -n 5)"

@@ -7,6 +7,10 @@ check() {
 }
 # Retries a command for up to 20 s.
 wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
+# The first visible window whose name matches the pattern; nothing when there is none. Windows
+# come and go while the program starts, and a search can meet one that has just gone.
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
+shown() { test -n "$(window_named "$1")"; }
 # The closing line, and the exit status: 0 when nothing failed.
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 # Starts a player command line, and checks that its main window comes up without an error box
@@ -14,11 +18,10 @@ finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 plays_without_error() {
   "$@" >/dev/null 2>&1 &
   local pid=$!
-  main_window() { xdotool search --onlyvisible --name '^Vyx Player' >/dev/null 2>&1; }
-  check wait_for main_window
+  check wait_for shown '^Vyx Player'
   sleep 1
   # A refused file would have raised a box titled "ERROR: ..."; a played one raises none.
-  check test -z "$(xdotool search --onlyvisible --name '^ERROR' 2>/dev/null)"
+  check test -z "$(window_named '^ERROR')"
   check kill -0 "$pid"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
