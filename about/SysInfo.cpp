@@ -2,7 +2,7 @@
 
 #include "AppInfo.h"
 #include "KeyValue.h"
-#include "MessageBox.h"
+#include "dialogs/MessageBox.h"
 
 #include <QFileInfo>
 #include <QProcess>

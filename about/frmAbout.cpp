@@ -4,7 +4,7 @@
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
 #include "Publisher.h"
-#include "Twips.h"
+#include "forms/Twips.h"
 
 #include <QFrame>
 #include <QIcon>

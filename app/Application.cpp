@@ -1,11 +1,11 @@
 #include "Application.h"
 
-#include "SystemInfoRegistry.h"
-#include "Timing.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
+#include "registry/SystemInfoRegistry.h"
+#include "system/Timing.h"
 
 #include <QCoreApplication>
 

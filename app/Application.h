@@ -2,8 +2,8 @@
 
 #include "AboutHost.h"
 #include "BrowserHost.h"
-#include "Registry.h"
 #include "frmBrowser.h"
+#include "registry/Registry.h"
 
 #include <QList>
 #include <QObject>

@@ -1,8 +1,8 @@
 #include "CommandLine.h"
 
 #include "AppInfo.h"
-#include "RuntimeError.h"
-#include "WebBrowser.h"
+#include "errors/RuntimeError.h"
+#include "web/WebBrowser.h"
 
 #include <QCommandLineParser>
 #include <QUrl>

@@ -3,11 +3,11 @@
 #include "Application.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
-#include "MediaPlayer.h"
-#include "MenuBuilder.h"
 #include "PlayFileCommand.h"
 #include "Publisher.h"
-#include "Twips.h"
+#include "forms/MenuBuilder.h"
+#include "forms/Twips.h"
+#include "media/MediaPlayer.h"
 
 #include <QIcon>
 #include <QLabel>

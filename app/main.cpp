@@ -1,13 +1,13 @@
 #include "Application.h"
 #include "CommandLine.h"
-#include "MessageBox.h"
-#include "OpenFileDialog.h"
 #include "PlayFileCommand.h"
 #include "QuitSignals.h"
-#include "Timing.h"
-#include "WebBrowser.h"
+#include "dialogs/MessageBox.h"
+#include "dialogs/OpenFileDialog.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
+#include "system/Timing.h"
+#include "web/WebBrowser.h"
 
 #include <QApplication>
 #include <cstdio>

@@ -2,13 +2,13 @@
 
 #include "AboutHost.h"
 #include "BrowserLogic.h"
-#include "ErrorTrap.h"
 #include "LinkCatalogue.h"
-#include "MenuBuilder.h"
 #include "Publisher.h"
-#include "Timing.h"
-#include "Twips.h"
-#include "WebBrowser.h"
+#include "errors/ErrorTrap.h"
+#include "forms/MenuBuilder.h"
+#include "forms/Twips.h"
+#include "system/Timing.h"
+#include "web/WebBrowser.h"
 
 #include <QAction>
 #include <QApplication>

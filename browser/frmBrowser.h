@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BrowserHost.h"
-#include "OpenFileDialog.h"
+#include "dialogs/OpenFileDialog.h"
 
 #include <QMainWindow>
 #include <QTimer>

@@ -1,8 +1,8 @@
 #include "GoOnline.h"
 
 #include "BrowserHost.h"
-#include "ErrorTrap.h"
 #include "Publisher.h"
+#include "errors/ErrorTrap.h"
 
 namespace vyx {
 

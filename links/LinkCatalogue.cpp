@@ -1,6 +1,6 @@
 #include "LinkCatalogue.h"
 
-#include "MenuBuilder.h"
+#include "forms/MenuBuilder.h"
 
 #include <QAction>
 #include <array>

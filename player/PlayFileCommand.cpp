@@ -1,8 +1,8 @@
 #include "PlayFileCommand.h"
 
-#include "ErrorTrap.h"
-#include "MediaPlayer.h"
-#include "OpenFileDialog.h"
+#include "dialogs/OpenFileDialog.h"
+#include "errors/ErrorTrap.h"
+#include "media/MediaPlayer.h"
 
 namespace vyx {
 

@@ -1,14 +1,14 @@
 #include "frmMediaPlayer.h"
 
 #include "AboutHost.h"
-#include "ErrorTrap.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
-#include "MediaPlayer.h"
-#include "MenuBuilder.h"
 #include "PlayFileCommand.h"
 #include "PlayerLayout.h"
-#include "Twips.h"
+#include "errors/ErrorTrap.h"
+#include "forms/MenuBuilder.h"
+#include "forms/Twips.h"
+#include "media/MediaPlayer.h"
 
 #include <QIcon>
 #include <QMenuBar>

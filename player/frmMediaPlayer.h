@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OpenFileDialog.h"
+#include "dialogs/OpenFileDialog.h"
 
 #include <QMainWindow>
 

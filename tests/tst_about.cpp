@@ -2,11 +2,11 @@
 #include "Publisher.h"
 #include "Rig.h"
 #include "SysInfo.h"
-#include "SystemInfoRegistry.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
+#include "registry/SystemInfoRegistry.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,7 +2,7 @@
 #include "LinkCatalogue.h"
 #include "Publisher.h"
 #include "Rig.h"
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"

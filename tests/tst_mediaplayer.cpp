@@ -1,7 +1,7 @@
 #include "Fixtures.h"
-#include "MediaPlayer.h"
-#include "RuntimeError.h"
-#include "VideoSurface.h"
+#include "errors/RuntimeError.h"
+#include "media/MediaPlayer.h"
+#include "media/VideoSurface.h"
 
 #include <QElapsedTimer>
 #include <QFile>

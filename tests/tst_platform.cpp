@@ -1,14 +1,14 @@
-#include "ControlBar.h"
 #include "Doubles.h"
-#include "FileFilter.h"
 #include "Fixtures.h"
-#include "FrameBuffer.h"
-#include "MediaProbe.h"
-#include "OpenFileDialog.h"
-#include "RuntimeError.h"
-#include "Twips.h"
-#include "VolumeScale.h"
-#include "WebBrowser.h"
+#include "dialogs/FileFilter.h"
+#include "dialogs/OpenFileDialog.h"
+#include "errors/RuntimeError.h"
+#include "forms/Twips.h"
+#include "media/ControlBar.h"
+#include "media/FrameBuffer.h"
+#include "media/MediaProbe.h"
+#include "media/VolumeScale.h"
+#include "web/WebBrowser.h"
 
 #include <QApplication>
 #include <QDir>

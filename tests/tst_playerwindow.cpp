@@ -1,10 +1,10 @@
 #include "Fixtures.h"
-#include "MediaPlayer.h"
 #include "PlayerLayout.h"
 #include "Rig.h"
-#include "Twips.h"
+#include "forms/Twips.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
+#include "media/MediaPlayer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Doubles.h"
-#include "ErrorTrap.h"
-#include "MessageBox.h"
+#include "dialogs/MessageBox.h"
+#include "errors/ErrorTrap.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "Doubles.h"
 #include "Fixtures.h"
 #include "LoopbackServer.h"
-#include "RuntimeError.h"
-#include "WebBrowser.h"
+#include "errors/RuntimeError.h"
 #include "frmBrowser.h"
+#include "web/WebBrowser.h"
 
 #include <QApplication>
 #include <QDesktopServices>

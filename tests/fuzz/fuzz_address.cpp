@@ -1,8 +1,8 @@
 // Typed addresses and the address list: text to address, and the list kept as the browser
 // keeps it (found entries move to the top, nothing twice).
 #include "BrowserLogic.h"
-#include "RuntimeError.h"
-#include "WebBrowser.h"
+#include "errors/RuntimeError.h"
+#include "web/WebBrowser.h"
 
 #include <cstdlib>
 

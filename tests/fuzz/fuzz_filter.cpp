@@ -1,5 +1,5 @@
 // The Open dialog's filter text ("Name|*.a;*.b|...") as Qt name filters.
-#include "FileFilter.h"
+#include "dialogs/FileFilter.h"
 
 #include <cstdint>
 #include <cstdlib>

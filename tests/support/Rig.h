@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Doubles.h"
+#include "web/FakeWebBrowser.h"
 
 namespace vyx::testing {
 

@@ -1,7 +1,7 @@
 // Runs GetKeyValue against the real Windows registry (under Wine in CI). The values it reads
 // are written beforehand by run_registry_test.sh with `reg add`.
 #include "KeyValue.h"
-#include "Win32Registry.h"
+#include "registry/Win32Registry.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -8,7 +8,7 @@ mkdir -p "$work"
 compiler=$(command -v x86_64-w64-mingw32-g++-posix || command -v x86_64-w64-mingw32-g++)
 "$compiler" -std=c++20 -O1 -Wall -Wextra -Werror -static \
   -I"$src/platform" -I"$src/about" \
-  "$src/tests/win32/registry_probe.cpp" "$src/about/KeyValue.cpp" "$src/platform/Win32Registry.cpp" \
+  "$src/tests/win32/registry_probe.cpp" "$src/about/KeyValue.cpp" "$src/platform/registry/Win32Registry.cpp" \
   -ladvapi32 -o "$work/registry_probe.exe"
 
 wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)

@@ -1,6 +1,6 @@
 #include "MpvCore.h"
 
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <clocale>
 #include <vector>

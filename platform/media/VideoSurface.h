@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FrameBuffer.h"
+#include "media/FrameBuffer.h"
 
 #include <QWidget>
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MpvLibrary.h"
+#include "media/MpvLibrary.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "MpvLibrary.h"
 
-#include "ResolveSymbol.h"
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
+#include "system/ResolveSymbol.h"
 
 namespace vyx {
 

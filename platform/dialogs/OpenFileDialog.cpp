@@ -1,7 +1,7 @@
 #include "OpenFileDialog.h"
 
-#include "FileFilter.h"
-#include "RuntimeError.h"
+#include "dialogs/FileFilter.h"
+#include "errors/RuntimeError.h"
 
 #include <QFileDialog>
 

@@ -1,7 +1,7 @@
 #include "WebBrowser.h"
 
-#include "FileCheck.h"
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
+#include "system/FileCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 
 #include "DownloadProgress.h"
 #include "LocalPages.h"
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -1,12 +1,12 @@
 #include "MediaPlayer.h"
 
-#include "ControlBar.h"
-#include "MediaProbe.h"
-#include "MpvCore.h"
-#include "RuntimeError.h"
-#include "Timing.h"
-#include "VideoSurface.h"
-#include "VolumeScale.h"
+#include "errors/RuntimeError.h"
+#include "media/ControlBar.h"
+#include "media/MediaProbe.h"
+#include "media/MpvCore.h"
+#include "media/VideoSurface.h"
+#include "media/VolumeScale.h"
+#include "system/Timing.h"
 
 #include <QActionGroup>
 #include <QApplication>

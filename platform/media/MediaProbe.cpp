@@ -1,8 +1,8 @@
 #include "MediaProbe.h"
 
-#include "FileCheck.h"
-#include "ResolveSymbol.h"
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
+#include "system/FileCheck.h"
+#include "system/ResolveSymbol.h"
 
 #include <QFile>
 

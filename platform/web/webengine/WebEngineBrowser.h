@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WebBrowser.h"
+#include "web/WebBrowser.h"
 
 #include <QTemporaryDir>
 

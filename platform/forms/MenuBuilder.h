@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ErrorTrap.h"
+#include "errors/ErrorTrap.h"
 
 #include <QKeySequence>
 

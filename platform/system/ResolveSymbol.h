@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QLibrary>
 

@@ -1,6 +1,6 @@
 #include "FileCheck.h"
 
-#include "RuntimeError.h"
+#include "errors/RuntimeError.h"
 
 #include <QFile>
 #include <QFileInfo>

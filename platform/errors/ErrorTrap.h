@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageBox.h"
-#include "RuntimeError.h"
+#include "dialogs/MessageBox.h"
+#include "errors/RuntimeError.h"
 
 #include <functional>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "VideoSurface.h"
 
-#include "MpvCore.h"
-#include "Timing.h"
+#include "media/MpvCore.h"
+#include "system/Timing.h"
 
 #include <QMouseEvent>
 #include <QPainter>
