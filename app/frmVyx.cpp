@@ -5,6 +5,7 @@
 #include "LinkCatalogue.h"
 #include "PlayFileCommand.h"
 #include "Publisher.h"
+#include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Twips.h"
 #include "media/MediaPlayer.h"
@@ -74,6 +75,7 @@ frmVyx::frmVyx(Application& app)
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
     connect(m_mp, &MediaPlayer::fileDropped, this, &frmVyx::playFile);
+    connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
 
     createFileMenu();
     createOnlineMenu();

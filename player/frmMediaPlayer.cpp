@@ -6,6 +6,7 @@
 #include "PlayFileCommand.h"
 #include "PlayerLayout.h"
 #include "errors/ErrorTrap.h"
+#include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Twips.h"
 #include "media/MediaPlayer.h"
@@ -64,6 +65,7 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
     connect(m_mp, &MediaPlayer::fileDropped, this,
             [this](const QString& path) { playFile(m_prompter, *m_mp, path); });
+    connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
 
     createMenus();
     // The client area starts where it was designed on the screen.

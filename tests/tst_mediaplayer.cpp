@@ -1,23 +1,33 @@
 #include "Fixtures.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaPlayer.h"
+#include "media/MpvSession.h"
 #include "media/VideoSurface.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMetaMethod>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <functional>
 #include <memory>
+#include <mpv/client.h>
 
 using namespace vyx;
+using namespace Qt::StringLiterals;
 
 class TestMediaPlayer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void initTestCase();
+    void init();
+    void sessionReportsProperties_data();
+    void sessionReportsProperties();
+    void sessionDropsStaleEntries();
     void playsAndAdvances();
     void pictureIsDrawn_data();
     void pictureIsDrawn();
@@ -45,6 +55,117 @@ void TestMediaPlayer::initTestCase() {
     m_short = m_files.videoClip(QStringLiteral("short.mkv"), 1);
     m_tone = m_files.toneClip(QStringLiteral("tone.mp3"), 2, QStringLiteral("Evening Tone"));
     QVERIFY(!m_clip.isEmpty() && !m_short.isEmpty() && !m_tone.isEmpty());
+}
+
+void TestMediaPlayer::init() {
+    // An option the engine refuses is a fault of ours, whatever else the test finds.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("refused option")));
+}
+
+namespace {
+
+QVariantList signalArguments(const QObject& object, const char* name,
+                             const std::function<void()>& act) {
+    const QMetaObject& meta = *object.metaObject();
+    for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+        if (meta.method(i).name() == name) {
+            QSignalSpy spy(&object, meta.method(i));
+            act();
+            return spy.isEmpty() ? QVariantList() : spy.takeFirst();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void TestMediaPlayer::sessionReportsProperties_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QVariant>("value"); // invalid: the engine has none
+    QTest::addColumn<QByteArray>("signal");
+    QTest::addColumn<QVariant>("expected"); // invalid: not reported
+    QTest::newRow("pause") << "pause"_ba << QVariant(true) << "pausedChanged"_ba << QVariant(true);
+    QTest::newRow("volume") << "volume"_ba << QVariant(42.5) << "volumeChanged"_ba
+                            << QVariant(42.5);
+    QTest::newRow("position") << "time-pos"_ba << QVariant(3.25) << "positionChanged"_ba
+                              << QVariant(3.25);
+    QTest::newRow("no position is the start")
+        << "time-pos"_ba << QVariant() << "positionChanged"_ba << QVariant(0.0);
+    QTest::newRow("no duration is kept")
+        << "duration"_ba << QVariant() << "durationChanged"_ba << QVariant();
+    QTest::newRow("end") << "eof-reached"_ba << QVariant(true) << "atEndChanged"_ba
+                         << QVariant(true);
+    QTest::newRow("title") << "media-title"_ba << QVariant("Évening"_ba) << "titleChanged"_ba
+                           << QVariant(QStringLiteral("Évening"));
+    QTest::newRow("no video") << "vid"_ba << QVariant("no"_ba) << "hasVideoChanged"_ba
+                              << QVariant(false);
+    QTest::newRow("video track") << "vid"_ba << QVariant("1"_ba) << "hasVideoChanged"_ba
+                                 << QVariant(true);
+    QTest::newRow("wrong format ignored")
+        << "pause"_ba << QVariant(1.0) << "pausedChanged"_ba << QVariant();
+}
+
+void TestMediaPlayer::sessionReportsProperties() {
+    QFETCH(QByteArray, name);
+    QFETCH(QVariant, value);
+    QFETCH(QByteArray, signal);
+    QFETCH(QVariant, expected);
+    MpvSession session(nullptr);
+    session.start(1);
+    int flag = value.toBool() ? 1 : 0;
+    double number = value.toDouble();
+    const QByteArray utf8 = value.toByteArray();
+    const char* text = utf8.constData();
+    mpv_event_property property{name.constData(), MPV_FORMAT_NONE, nullptr};
+    if (value.typeId() == QMetaType::Bool) {
+        property = {name.constData(), MPV_FORMAT_FLAG, &flag};
+    } else if (value.typeId() == QMetaType::Double) {
+        property = {name.constData(), MPV_FORMAT_DOUBLE, &number};
+    } else if (value.isValid()) {
+        property = {name.constData(), MPV_FORMAT_STRING, &text};
+    }
+    mpv_event event{MPV_EVENT_PROPERTY_CHANGE, 0, 0, &property};
+    const QVariantList arguments = signalArguments(session, signal.constData(), [&] {
+        session.handleEvent(event);
+        if (value.typeId() == QMetaType::QByteArray) {
+            // What is read once per file arrives as a reply for the file being played.
+            event.event_id = MPV_EVENT_GET_PROPERTY_REPLY;
+            session.handleEvent(event);
+        }
+    });
+    QCOMPARE(arguments.value(0), expected);
+}
+
+void TestMediaPlayer::sessionDropsStaleEntries() {
+    MpvSession session(nullptr);
+    session.start(1);
+    QSignalSpy failed(&session, &MpvSession::failed);
+    QSignalSpy titles(&session, &MpvSession::titleChanged);
+    const QString missing = m_files.path(QStringLiteral("gone.mp4"));
+    session.load(missing, true); // entry 1
+    session.load(missing, true); // entry 2 replaces it
+    const auto feed = [&session](mpv_event_id id, std::uint64_t tag, int error, void* data) {
+        session.handleEvent(mpv_event{id, error, tag, data});
+    };
+    mpv_event_start_file first{1};
+    mpv_event_end_file firstFailed{MPV_END_FILE_REASON_ERROR, MPV_ERROR_LOADING_FAILED, 1, 0, 0};
+    const char* title = "Old";
+    mpv_event_property oldTitle{"media-title", MPV_FORMAT_STRING, &title};
+    feed(MPV_EVENT_START_FILE, 0, 0, &first);
+    feed(MPV_EVENT_GET_PROPERTY_REPLY, 1, 0, &oldTitle);
+    feed(MPV_EVENT_END_FILE, 0, 0, &firstFailed);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not carry out")));
+    feed(MPV_EVENT_COMMAND_REPLY, 1, MPV_ERROR_LOADING_FAILED, nullptr);
+    QCOMPARE(failed.size(), 0);
+    QCOMPARE(titles.size(), 0);
+
+    mpv_event_start_file second{2};
+    mpv_event_end_file secondFailed{MPV_END_FILE_REASON_ERROR, MPV_ERROR_LOADING_FAILED, 2, 0, 0};
+    feed(MPV_EVENT_START_FILE, 0, 0, &second);
+    feed(MPV_EVENT_END_FILE, 0, 0, &secondFailed);
+    feed(MPV_EVENT_COMMAND_REPLY, 2, MPV_ERROR_LOADING_FAILED, nullptr);
+    QCOMPARE(failed.size(), 2);
+    QVERIFY(!failed.first().first().toString().isEmpty());
 }
 
 std::unique_ptr<MediaPlayer> TestMediaPlayer::makePlayer(const MediaPlayerSettings& settings) {
@@ -179,18 +300,8 @@ void TestMediaPlayer::controlsShowInitialVolumeAndMute() {
     const auto player = makePlayer(settings);
     QCOMPARE(player->Volume(), -600);
     QVERIFY(player->Mute());
-    QSlider* volume = nullptr;
-    QToolButton* mute = nullptr;
-    for (QSlider* const slider : player->findChildren<QSlider*>()) {
-        if (slider->toolTip() == QStringLiteral("Volume")) {
-            volume = slider;
-        }
-    }
-    for (QToolButton* const button : player->findChildren<QToolButton*>()) {
-        if (button->isCheckable()) {
-            mute = button;
-        }
-    }
+    auto* const volume = player->findChild<QSlider*>(QStringLiteral("volume"));
+    const auto* const mute = player->findChild<QToolButton*>(QStringLiteral("mute"));
     QVERIFY(volume && mute);
     QCOMPARE(volume->value(), 79); // 100 * cbrt(10^-0.3)
     QVERIFY(mute->isChecked());

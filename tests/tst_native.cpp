@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <csignal>
 #include <memory>
@@ -266,19 +267,28 @@ void TestNative::fullScreenAndBack() {
                                     : static_cast<QMainWindow*>(&m_rig->app.showMainWindow());
     MediaPlayer& player = *window->findChild<MediaPlayer*>(QStringLiteral("MP"));
     QVERIFY(QTest::qWaitForWindowExposed(window));
+    player.Open(m_clip);
     const QRect before = player.geometry();
     const QRect windowBefore = window->geometry();
     player.setFocus();
     QTest::keyClick(&player, Qt::Key_F);
-    QVERIFY(player.isFullScreen());
-    QTRY_COMPARE(window->size(), window->screen()->geometry().size());
-    QTRY_COMPARE(player.size(), window->size());
-    QVERIFY(!window->menuBar()->isVisible());
+    QTRY_VERIFY(player.isFullScreen());
+    QTRY_COMPARE(player.geometry(), window->screen()->geometry());
+    // The picture goes on being drawn in its new window.
+    QSignalSpy painted(player.findChild<VideoSurface*>(), &VideoSurface::framePainted);
+    QTRY_VERIFY_WITH_TIMEOUT(painted.size() > 5, 10000);
+    QCOMPARE(window->geometry(), windowBefore);
+    // Closing the full-screen window only gives the screen back.
+    QVERIFY(!player.close());
+    QVERIFY(!player.isFullScreen());
+    QTest::keyClick(&player, Qt::Key_F);
+    QTRY_VERIFY(player.isFullScreen());
     QTest::keyClick(&player, Qt::Key_Escape);
     QVERIFY(!player.isFullScreen());
-    QTRY_COMPARE(window->geometry(), windowBefore);
+    QVERIFY(!player.isWindow());
     QTRY_COMPARE(player.geometry(), before);
-    QVERIFY(window->menuBar()->isVisible());
+    QCOMPARE(window->geometry(), windowBefore);
+    QVERIFY(player.isVisible());
 }
 
 void TestNative::hiDpiKeepsGeometry() {

@@ -15,8 +15,10 @@ namespace {
 constexpr int kTrackerSteps = 1000;
 constexpr double kSkipSeconds = 10.0;
 
-QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& tip) {
+QToolButton* makeButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
+                        const QString& tip) {
     auto* const button = new QToolButton(parent);
+    button->setObjectName(QLatin1String(name));
     button->setIcon(parent->style()->standardIcon(icon));
     button->setToolTip(tip);
     button->setAutoRaise(true);
@@ -28,13 +30,13 @@ QToolButton* makeButton(QWidget* parent, QStyle::StandardPixmap icon, const QStr
 
 ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     : QWidget(parent)
-    , m_playPause(makeButton(this, QStyle::SP_MediaPlay, tr("Play")))
-    , m_stop(makeButton(this, QStyle::SP_MediaStop, tr("Stop")))
-    , m_back(makeButton(this, QStyle::SP_MediaSeekBackward, tr("Back 10 seconds")))
-    , m_forward(makeButton(this, QStyle::SP_MediaSeekForward, tr("Forward 10 seconds")))
+    , m_playPause(makeButton(this, "playPause", QStyle::SP_MediaPlay, tr("Play")))
+    , m_stop(makeButton(this, "stop", QStyle::SP_MediaStop, tr("Stop")))
+    , m_back(makeButton(this, "back", QStyle::SP_MediaSeekBackward, tr("Back 10 seconds")))
+    , m_forward(makeButton(this, "forward", QStyle::SP_MediaSeekForward, tr("Forward 10 seconds")))
     , m_tracker(new QSlider(Qt::Horizontal, this))
     , m_time(new QLabel(this))
-    , m_mute(makeButton(this, QStyle::SP_MediaVolume, tr("Mute")))
+    , m_mute(makeButton(this, "mute", QStyle::SP_MediaVolume, tr("Mute")))
     , m_volume(new QSlider(Qt::Horizontal, this)) {
     // Drawn over whatever lies behind the player (the main window's picture, a full screen).
     setAutoFillBackground(true);
@@ -50,6 +52,9 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     layout->addWidget(m_mute);
     layout->addWidget(m_volume);
 
+    m_tracker->setObjectName(QStringLiteral("tracker"));
+    m_time->setObjectName(QStringLiteral("time"));
+    m_volume->setObjectName(QStringLiteral("volume"));
     m_tracker->setRange(0, kTrackerSteps);
     m_tracker->setToolTip(tr("Position"));
     m_tracker->setFocusPolicy(Qt::TabFocus);

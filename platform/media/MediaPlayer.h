@@ -1,19 +1,13 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
-#include <atomic>
-#include <memory>
-
-class QLabel;
-class QStackedWidget;
-struct mpv_event_property;
 
 namespace vyx {
 
 class ControlBar;
-class MpvCore;
-class VideoSurface;
+class MpvSession;
+class PlaybackTiming;
+class PlayerScreen;
 
 // How the picture is sized in the player.
 enum class DisplaySizeMode {
@@ -37,12 +31,12 @@ struct MediaPlayerSettings {
     int Volume = 0; // hundredths of a decibel, 0 full, -10000 silent
 };
 
-// A media player component: the picture, its control bar and a libmpv core of its own.
+// A media player component: the picture, its control bar and an engine session of its own,
+// wired together here. It asks its window for full screen rather than taking the screen itself.
 class MediaPlayer final : public QWidget {
     Q_OBJECT
 public:
     MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent);
-    ~MediaPlayer() override;
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 
@@ -57,6 +51,8 @@ public:
     [[nodiscard]] double duration() const { return m_duration; }
     [[nodiscard]] bool Mute() const { return m_muted; }
     [[nodiscard]] int Volume() const;
+    // The engine's own volume scale, 0 to 100, which the keys and the slider step through.
+    [[nodiscard]] double volumePercent() const { return m_volumePercent; }
     // What the player shows instead of a picture (a title, a failure); empty over video.
     [[nodiscard]] QString message() const;
 
@@ -67,48 +63,34 @@ public:
     void seek(double seconds);
     void setMute(bool muted);
     void setVolume(int hundredthsOfDecibel);
+    void setVolumePercent(double percent);
+    // Asks the window for the screen, or gives it back.
+    void setFullScreen(bool on);
     void setDisplaySize(DisplaySizeMode size);
 
-    // The player fills its whole window, and the window the screen; the control bar stays.
-    void setFullScreen(bool on);
-    [[nodiscard]] bool isFullScreen() const { return m_fullScreen; }
-
 Q_SIGNALS:
-    void playingChanged(bool playing);
-    void positionChanged(double seconds);
     void finished();
     // A file was dropped on the player; the window decides what to do with it.
     void fileDropped(const QString& path);
+    // Double click, F and Escape ask for the screen or give it back; the control bar stays.
+    void fullScreenRequested(bool on);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Starts the engine on first need; false (and the reason shown) when it cannot start.
     bool startEngine();
-    static void wakeup(void* context);
-    void drainEvents();
-    void handlePropertyChange(const mpv_event_property& property);
-    void handleEndOfFile();
-    void showMessage(const QString& text);
-    void showPicture();
-    void showTitle();
-    // libmpv's volume in percent, to the engine and the control bar alike.
-    void setVolumePercent(double percent);
+    void connectSession();
+    void showFailure(const QString& reason);
 
     MediaPlayerSettings m_settings;
-    std::shared_ptr<MpvCore> m_core;
-    QStackedWidget* m_screen;
-    VideoSurface* m_surface = nullptr;
-    QLabel* m_message;
+    MpvSession* m_session;
+    PlaybackTiming* m_timing;
+    PlayerScreen* m_screen;
     ControlBar* m_controls;
     QString m_fileName;
-    QString m_noPictureReason;
-    QString m_title;
     double m_position = 0.0;
     double m_duration = 0.0;
     double m_volumePercent = 100.0;
@@ -116,29 +98,7 @@ private:
     bool m_paused = true;
     bool m_loaded = false;
     bool m_atEnd = false;
-    bool m_audioOnly = false;
-    bool m_firstFramePending = false;
     bool m_engineFailed = false;
-    // Pictures the engine left out, kept for the timing log.
-    std::int64_t m_droppedByOutput = 0;
-    std::int64_t m_droppedByDecoder = 0;
-    // libmpv numbers the files it is given in order. Events about a file that an Open has since
-    // replaced must not touch the new one.
-    std::int64_t m_expectedEntry = 0;
-    std::int64_t m_currentEntry = 0;
-    std::atomic<bool> m_drainQueued{false};
-    // A click toggles playback only once it is clear that it is not the start of a double click.
-    QTimer m_clickTimer;
-    bool m_fullScreen = false;
-    struct Restore {
-        QRect window;
-        QSize windowMinimum;
-        QSize windowMaximum;
-        QSize parentMinimum;
-        QSize parentMaximum;
-        QRect geometry;
-        bool menuBar = false;
-    } m_restore;
 };
 
 } // namespace vyx

@@ -7,6 +7,8 @@
 
 namespace vyx {
 
+Q_LOGGING_CATEGORY(engineLog, "vyx.media")
+
 MpvCore::MpvCore()
     : m_handle(nullptr, Destroy{m_api.terminateDestroy}) {
     // libmpv parses numbers with the C library and refuses to start under a locale whose
@@ -22,6 +24,7 @@ MpvCore::MpvCore()
     // machine without sound its start-up can wait for ever on D-Bus, inside libmpv's core, and
     // then the player cannot even be closed. Without any of these, the picture still plays
     // against a silent output that keeps the clock.
+    // An engine built without PipeWire refuses the whole list; that is no fault.
     if (m_api.setOptionString(m_handle.get(), "ao", "pipewire,pulse,alsa,jack") < 0) {
         setOption("ao", QStringLiteral("pulse,alsa,jack"));
     }
@@ -40,7 +43,7 @@ MpvCore::MpvCore()
     // The picture is drawn in software: hardware decoding would have to copy every frame
     // back and probe the drivers for every file, which costs more than it saves here.
     setOption("hwdec", QStringLiteral("no"));
-    if (m_api.initialize(m_handle.get()) < 0) {
+    if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
 }
@@ -49,26 +52,37 @@ MpvCore::~MpvCore() {
     setWakeup(nullptr, nullptr);
 }
 
+bool MpvCore::check(int error, const char* what, const char* name) const {
+    if (error < 0) {
+        qCWarning(engineLog, "media engine refused %s %s: %s", what, name,
+                  m_api.errorString(error));
+    }
+    return error >= 0;
+}
+
 void MpvCore::setOption(const char* name, const QString& value) {
-    m_api.setOptionString(m_handle.get(), name, value.toUtf8().constData());
+    check(m_api.setOptionString(m_handle.get(), name, value.toUtf8().constData()), "option", name);
 }
 
 void MpvCore::setFlag(const char* name, bool value) {
     int flag = value ? 1 : 0;
-    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_FLAG, &flag);
+    check(m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_FLAG, &flag), "property",
+          name);
 }
 
 void MpvCore::setDouble(const char* name, double value) {
-    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_DOUBLE, &value);
+    check(m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_DOUBLE, &value), "property",
+          name);
 }
 
 void MpvCore::setString(const char* name, const QString& value) {
     const QByteArray utf8 = value.toUtf8();
     const char* text = utf8.constData();
-    m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_STRING, &text);
+    check(m_api.setPropertyAsync(m_handle.get(), 0, name, MPV_FORMAT_STRING, &text), "property",
+          name);
 }
 
-void MpvCore::command(std::initializer_list<QString> args) {
+void MpvCore::command(std::initializer_list<QString> args, std::uint64_t tag) {
     std::vector<QByteArray> utf8;
     utf8.reserve(args.size());
     for (const QString& arg : args) {
@@ -80,15 +94,17 @@ void MpvCore::command(std::initializer_list<QString> args) {
         argv.push_back(arg.constData());
     }
     argv.push_back(nullptr);
-    m_api.commandAsync(m_handle.get(), 0, argv.data());
+    check(m_api.commandAsync(m_handle.get(), tag, argv.data()), "command", argv.front());
 }
 
 void MpvCore::observe(const char* name, int format) {
-    m_api.observeProperty(m_handle.get(), 0, name, static_cast<mpv_format>(format));
+    check(m_api.observeProperty(m_handle.get(), 0, name, static_cast<mpv_format>(format)),
+          "to observe", name);
 }
 
 void MpvCore::request(const char* name, int format, std::uint64_t tag) {
-    m_api.getPropertyAsync(m_handle.get(), tag, name, static_cast<mpv_format>(format));
+    check(m_api.getPropertyAsync(m_handle.get(), tag, name, static_cast<mpv_format>(format)),
+          "to read", name);
 }
 
 void MpvCore::setWakeup(void (*callback)(void*), void* context) {

@@ -3,6 +3,7 @@
 #include "media/MpvCore.h"
 #include "system/Timing.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <array>
@@ -23,6 +24,9 @@ VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
     setMinimumSize(1, 1);
     // Every pixel is painted each time: nothing need be cleared underneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    m_clickTimer.setSingleShot(true);
+    m_clickTimer.setInterval(QApplication::doubleClickInterval());
+    connect(&m_clickTimer, &QTimer::timeout, this, &VideoSurface::clicked);
     int advanced = 1;
     std::array params{
         mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
@@ -115,7 +119,7 @@ void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
         if (m_inDoubleClick) {
             m_inDoubleClick = false;
         } else if (rect().contains(event->position().toPoint())) {
-            Q_EMIT clicked();
+            m_clickTimer.start();
         }
     }
     QWidget::mouseReleaseEvent(event);
@@ -123,6 +127,7 @@ void VideoSurface::mouseReleaseEvent(QMouseEvent* event) {
 
 void VideoSurface::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        m_clickTimer.stop();
         m_inDoubleClick = true;
         m_doubleClickTime = event->timestamp();
         Q_EMIT doubleClicked();

@@ -2,6 +2,7 @@
 
 #include "media/FrameBuffer.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 
@@ -27,7 +28,8 @@ public:
 
 Q_SIGNALS:
     void pressed();
-    // A single click; the release that ends a double click is not one.
+    // A single click, once it is clear that it does not begin a double click; the release that
+    // ends a double click is not one.
     void clicked();
     void doubleClicked();
     // A frame of the file was drawn; the first after each load is what the user waits for.
@@ -48,6 +50,7 @@ private:
     FrameBuffer m_frame;
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
+    QTimer m_clickTimer;
 };
 
 } // namespace vyx

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A real double click (two X clicks, as a mouse sends them) on the playing picture of the player
-# window: it must fill the screen and leave the file playing, not paused.
+# window: the picture must fill the screen, leave the file playing, not paused, and Escape must
+# give the screen back to the window, which kept its place meanwhile.
 # Usage: double_click.sh VYXPLAYER WORK_DIR   (needs DISPLAY, xdotool, ffmpeg, ImageMagick)
 set -euo pipefail
 player=$1
@@ -17,16 +18,29 @@ wait_for shown '^Media Player'
 sleep 2
 window=$(window_named '^Media Player')
 eval "$(xdotool getwindowgeometry --shell "$window")"
+before="$X $Y $WIDTH $HEIGHT"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click --repeat 2 --delay 80 1
 # Past the double-click time, when a single click would have toggled.
 sleep 1.5
-eval "$(xdotool getwindowgeometry --shell "$window")"
 screen=$(xdpyinfo | sed -n 's/^ *dimensions: *\([0-9]*x[0-9]*\).*/\1/p')
-check test "${WIDTH}x${HEIGHT}" = "$screen"
+covers_screen() {
+  local id
+  for id in $(xdotool search --onlyvisible --name '^Media Player'); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    [ "${WIDTH}x${HEIGHT}" = "$screen" ] && return 0
+  done
+  return 1
+}
+check covers_screen
 import -window root "$work/one.png"
 sleep 1
 import -window root "$work/two.png"
 # A playing picture changes between the two; a paused one does not.
 changed=$(compare -metric AE "$work/one.png" "$work/two.png" null: 2>&1 || true)
 check test "${changed%% *}" -gt 0
+xdotool key Escape
+sleep 1
+check test -z "$(covers_screen && echo yes)"
+eval "$(xdotool getwindowgeometry --shell "$window")"
+check test "$X $Y $WIDTH $HEIGHT" = "$before"
 finish

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+struct mpv_event;
+
+namespace vyx {
+
+class MpvCore;
+
+// One run of the media engine, spoken to in Qt terms: it starts and ends the core, drains the
+// core's events on the GUI thread and reports what changed as typed signals. Events about a file
+// that a later load has replaced are dropped, so they never touch the new one.
+class MpvSession final : public QObject {
+    Q_OBJECT
+public:
+    explicit MpvSession(QObject* parent);
+    ~MpvSession() override;
+    MpvSession(const MpvSession&) = delete;
+    MpvSession& operator=(const MpvSession&) = delete;
+
+    // Starts the core, repeating each file playCount times (0: for ever). Throws RuntimeError
+    // when the engine cannot start.
+    void start(int playCount);
+    [[nodiscard]] bool started() const { return m_core != nullptr; }
+    // The core, for the surface that draws its picture; it lives as long as its last holder.
+    [[nodiscard]] std::shared_ptr<MpvCore> core() const { return m_core; }
+
+    // Replaces whatever was loaded.
+    void load(const QString& path, bool paused);
+    void setPaused(bool paused);
+    // To the start of the file and paused.
+    void rewind();
+    void seek(double seconds);
+    void setMute(bool muted);
+    void setVolume(double percent);
+    // Stretched to the player, or at the picture's own size, scaled down only when too big.
+    void setFitToSize(bool fit);
+
+    // What the drain does with each event; the tests feed it events of their own.
+    void handleEvent(const mpv_event& event);
+
+Q_SIGNALS:
+    void pausedChanged(bool paused);
+    void muteChanged(bool muted);
+    void volumeChanged(double percent);
+    // Seconds from the start; 0 while nothing is known.
+    void positionChanged(double seconds);
+    void durationChanged(double seconds);
+    void atEndChanged(bool atEnd);
+    // Known once the file is loaded.
+    void titleChanged(const QString& title);
+    void hasVideoChanged(bool hasVideo);
+    // Pictures left out, counted only while the timing log is on.
+    void outputDropsChanged(qint64 frames);
+    void decoderDropsChanged(qint64 frames);
+    // The file being played cannot be played; the engine's own reason.
+    void failed(const QString& reason);
+
+private:
+    static void wakeup(void* context);
+    void drainEvents();
+    [[nodiscard]] QString errorText(int error) const;
+
+    std::shared_ptr<MpvCore> m_core;
+    // libmpv numbers the files it is given in order, from 1.
+    std::int64_t m_expectedEntry = 0;
+    std::int64_t m_currentEntry = 0;
+    std::atomic<bool> m_drainQueued{false};
+};
+
+} // namespace vyx

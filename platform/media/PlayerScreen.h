@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QStackedWidget>
+#include <memory>
+
+class QLabel;
+
+namespace vyx {
+
+class MpvCore;
+class VideoSurface;
+
+// The player's picture area: the engine's picture, or a message in its place (a title, a
+// failure, why there is no picture).
+class PlayerScreen final : public QStackedWidget {
+    Q_OBJECT
+public:
+    explicit PlayerScreen(QWidget* parent);
+
+    // Adds the surface that draws the core's picture.
+    VideoSurface* addPicture(std::shared_ptr<MpvCore> core);
+    void showMessage(const QString& text);
+    // A new file: its picture until it turns out to have none, then its title.
+    void newFile(const QString& fileName);
+    void setTitle(const QString& title);
+    void setHasVideo(bool hasVideo);
+    // What is shown instead of a picture; empty over the picture.
+    [[nodiscard]] QString message() const;
+
+private:
+    // The picture, or why there cannot be one.
+    void showPicture();
+    void showTitle();
+
+    QLabel* m_message;
+    VideoSurface* m_surface = nullptr;
+    QString m_noPictureReason;
+    QString m_fileName;
+    QString m_title;
+    bool m_audioOnly = false;
+};
+
+} // namespace vyx
