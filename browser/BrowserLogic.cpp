@@ -45,4 +45,11 @@ Layout layoutFor(float clientWidth, float clientHeight, float browserLeft, float
             ifValid((clientHeight - kMargin) - browserTop)};
 }
 
+QString withoutFinalSlash(QString address) {
+    if (address.endsWith(u'/')) {
+        address.chop(1);
+    }
+    return address;
+}
+
 } // namespace vyx::browser

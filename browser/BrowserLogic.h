@@ -12,6 +12,9 @@ QString titlePrefix();
 QString pageCaption(const QString& locationName);
 QString busyCaption();
 
+// The address as the box shows it: without a final slash.
+QString withoutFinalSlash(QString address);
+
 // Whether a key press in the address box is character code 13: Return, keypad Enter, or Ctrl+M,
 // which X delivers as the letter with a carriage return for its text.
 bool isEnterKey(int key, const QString& text);

@@ -2,6 +2,8 @@
 
 #include "AboutHost.h"
 #include "BrowserLogic.h"
+#include "BrowserToolBar.h"
+#include "EnterKeyWatch.h"
 #include "LinkCatalogue.h"
 #include "Publisher.h"
 #include "errors/ErrorTrap.h"
@@ -14,11 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QMenuBar>
-#include <QScopedValueRollback>
-#include <QToolButton>
-#include <array>
 
 namespace vyx {
 
@@ -26,36 +24,8 @@ namespace {
 
 constexpr double kClientWidth = 13335;
 constexpr double kClientHeight = 10125;
-constexpr double kToolbarHeight = 450;
-constexpr double kButtonWidth = 465;
-constexpr double kSeparatorWidth = 172;
 constexpr double kAddressLeft = 3600;
 constexpr int kTickMilliseconds = 250;
-
-struct ToolButton {
-    const char* key; // empty: a separator
-    const char* tip;
-    const char* image;
-};
-
-constexpr std::array kButtons{
-    ToolButton{"Back", "Backward", "b"},
-    ToolButton{"Forward", "Forward", "n"},
-    ToolButton{"", "", ""},
-    ToolButton{"Stop", "Stop", "s"},
-    ToolButton{"Refresh", "Refresh", "r"},
-    ToolButton{"", "", ""},
-    ToolButton{"Home", "Home", "h"},
-    ToolButton{"Search", "Search", "search"},
-    ToolButton{"Offline", "Browse Offline", "o"},
-};
-
-QString withoutFinalSlash(QString address) {
-    if (address.endsWith(u'/')) {
-        address.chop(1);
-    }
-    return address;
-}
 
 } // namespace
 
@@ -106,36 +76,19 @@ void frmBrowser::createToolBar() {
     QPalette face = m_toolbar->palette();
     face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     m_toolbar->setPalette(face);
-    m_toolbar->setGeometry(0, 0, twips::toPixels(kClientWidth), twips::toPixels(kToolbarHeight));
+    m_toolbar->setGeometry(0, 0, twips::toPixels(kClientWidth), twips::toPixels(kToolBarHeight));
 
-    double left = 0;
-    for (const ToolButton& entry : kButtons) {
-        if (*entry.key == '\0') {
-            left += kSeparatorWidth;
-            continue;
-        }
-        auto* const button = new QToolButton(m_toolbar);
-        const QString key = QLatin1String(entry.key);
-        button->setObjectName(key);
-        button->setToolTip(QLatin1String(entry.tip));
-        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.image))));
-        button->setIconSize(QSize(24, 24));
-        button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
-        button->setGeometry(twips::toPixels(left, 0, kButtonWidth, kToolbarHeight));
-        connect(button, &QToolButton::clicked, this, [this, key] { tbToolBar_ButtonClick(key); });
-        left += kButtonWidth;
-    }
+    addToolButtons(*m_toolbar, [this](const QString& key) { tbToolBar_ButtonClick(key); });
 
     m_address->setObjectName(QStringLiteral("cboAddress"));
     m_address->setEditable(true);
     // The list is the program's: typing never adds to it.
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setGeometry(twips::toPixels(kAddressLeft, 120, 6555, 315));
-    // Keys reach the box itself (its line edit only through it), so that is where Enter is seen.
-    m_address->installEventFilter(this);
-    connect(m_address, &QComboBox::activated, this, [this] {
-        if (!m_enterKeyPending) {
+    auto* const enter = new EnterKeyWatch(m_address);
+    connect(enter, &EnterKeyWatch::pressed, this, [this] { cboAddress_KeyPress(13); });
+    connect(m_address, &QComboBox::activated, this, [this, enter] {
+        if (!enter->pending()) {
             runGuarded(m_prompter, [this] { cboAddress_Click(); });
         }
     });
@@ -189,7 +142,7 @@ void frmBrowser::Form_Load() {
         [this] {
             m_address->move(twips::toPixels(kAddressLeft), m_toolbar->y() + twips::toPixels(40));
         },
-        [this] { m_startingAddress = withoutFinalSlash(publisher::baseAddress()); },
+        [this] { m_startingAddress = browser::withoutFinalSlash(publisher::baseAddress()); },
         [this] {
             if (!m_startingAddress.isEmpty()) {
                 m_address->setEditText(m_startingAddress);
@@ -233,21 +186,6 @@ void frmBrowser::Form_Resize() {
 void frmBrowser::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();
-}
-
-bool frmBrowser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_address && event->type() == QEvent::KeyPress && !m_enterKeyPending) {
-        const auto* const key = static_cast<QKeyEvent*>(event);
-        if (browser::isEnterKey(key->key(), key->text())) {
-            cboAddress_KeyPress(13);
-            // The box still receives the key. On text that matches a list entry it then picks
-            // that entry, which must not navigate a second time.
-            const QScopedValueRollback<bool> pending(m_enterKeyPending, true);
-            QCoreApplication::sendEvent(m_address, event);
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 QStringList frmBrowser::addressList() const {

@@ -53,7 +53,6 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createToolBar();
@@ -72,7 +71,6 @@ private:
     QComboBox* m_address;
     QString m_startingAddress;
     bool m_suppressAddressClick = false;
-    bool m_enterKeyPending = false;
     int m_errorResponse = 0;
 };
 
