@@ -24,6 +24,8 @@ private Q_SLOTS:
     void cleanupTestCase();
     void input_data();
     void input();
+    void unplayableTailEnds_data();
+    void unplayableTailEnds();
 
 private:
     QString good(const QString& name, const QStringList& args);
@@ -186,6 +188,54 @@ void TestMalformed::input() {
     player.Open(m_good);
     QTRY_VERIFY_WITH_TIMEOUT(
         player.isPlaying() && player.position() > 0.2 && player.message().isEmpty(), 10000);
+}
+
+namespace {
+
+qint64 residentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+void TestMalformed::unplayableTailEnds_data() {
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<bool>("plays");
+    // Too little sound to open the file before the tail: it cannot be played at all.
+    QTest::newRow("met while opening") << 1.0 << false;
+    QTest::newRow("met while playing") << 3.0 << true;
+}
+
+void TestMalformed::unplayableTailEnds() {
+    QFETCH(double, seconds);
+    QFETCH(bool, plays);
+    // Sound, then 2 GB of nothing (sparse): the engine's parser would keep every byte of it
+    // while it looks for the next frame.
+    const QString path = m_files.toneClip(QStringLiteral("endless%1.mp3").arg(seconds), seconds);
+    QVERIFY(QFile::resize(path, 2LL << 30));
+    MediaPlayer& player = *m_player;
+    QSignalSpy finished(&player, &MediaPlayer::finished);
+    const qint64 before = residentMiB();
+    qint64 peak = before;
+    player.Open(path);
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            peak = std::max(peak, residentMiB());
+            return !player.isPlaying();
+        },
+        10000));
+    QVERIFY2(peak - before < 350, qPrintable(QStringLiteral("grew %1 MiB").arg(peak - before)));
+    QCOMPARE(finished.size(), plays ? 1 : 0);
+    QCOMPARE(player.message().startsWith(QStringLiteral("Cannot play")), !plays);
 }
 
 QTEST_MAIN(TestMalformed)

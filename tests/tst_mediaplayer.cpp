@@ -2,6 +2,7 @@
 #include "errors/RuntimeError.h"
 #include "media/MediaPlayer.h"
 #include "media/MpvSession.h"
+#include "media/ReaderWatch.h"
 #include "media/VideoSurface.h"
 
 #include <QElapsedTimer>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void sessionReportsProperties_data();
     void sessionReportsProperties();
     void sessionDropsStaleEntries();
+    void unplayableTailJudged_data();
+    void unplayableTailJudged();
     void playsAndAdvances();
     void pictureIsDrawn_data();
     void pictureIsDrawn();
@@ -166,6 +169,36 @@ void TestMediaPlayer::sessionDropsStaleEntries() {
     feed(MPV_EVENT_COMMAND_REPLY, 2, MPV_ERROR_LOADING_FAILED, nullptr);
     QCOMPARE(failed.size(), 2);
     QVERIFY(!failed.first().first().toString().isEmpty());
+}
+
+void TestMediaPlayer::unplayableTailJudged_data() {
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<QString>("looks"); // offsets in MiB, "p" where packets came meanwhile
+    QTest::addColumn<bool>("unplayable");
+    QTest::newRow("steady reading, no packets") << true << "8 16 24 32" << true;
+    QTest::newRow("packets keep it playing") << true << "8 16 24p 32 40" << false;
+    QTest::newRow("a jump is a seek") << true << "900 400 410" << false;
+    QTest::newRow("fonts while opening") << false << "50 100 150 200" << false;
+    QTest::newRow("no end while opening") << false << "100 200 300 400" << true;
+}
+
+void TestMediaPlayer::unplayableTailJudged() {
+    QFETCH(bool, opened);
+    QFETCH(QString, looks);
+    QFETCH(bool, unplayable);
+    TailJudge judge;
+    if (opened) {
+        judge.opened(0);
+    }
+    TailJudge::Verdict verdict = TailJudge::Verdict::Fine;
+    for (const QString& look : looks.split(u' ')) {
+        const bool packets = look.endsWith(u'p');
+        verdict = judge.look(QString(look).remove(u'p').toLongLong() << 20, packets);
+        if (verdict != TailJudge::Verdict::Fine) {
+            break;
+        }
+    }
+    QCOMPARE(verdict == TailJudge::Verdict::UnplayableTail, unplayable);
 }
 
 std::unique_ptr<MediaPlayer> TestMediaPlayer::makePlayer(const MediaPlayerSettings& settings) {

@@ -1,6 +1,7 @@
 #include "MpvSession.h"
 
 #include "media/MpvCore.h"
+#include "media/ReaderWatch.h"
 #include "system/Timing.h"
 
 #include <array>
@@ -61,6 +62,10 @@ const std::array kProperties{
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.atEndChanged(valueOr(v, 0) != 0);
                 }},
+    PropertyRow{"demuxer-cache-time", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.demuxedUntil(valueOr(v, 0.0));
+                }},
     PropertyRow{"media-title", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.titleChanged(QString::fromUtf8(valueOr<const char*>(v, "")));
@@ -97,7 +102,22 @@ void dispatch(MpvSession& session, const mpv_event_property& property) {
 } // namespace
 
 MpvSession::MpvSession(QObject* parent)
-    : QObject(parent) {}
+    : QObject(parent)
+    , m_reader(new ReaderWatch(this)) {
+    connect(this, &MpvSession::demuxedUntil, m_reader, &ReaderWatch::packetsRead);
+    connect(m_reader, &ReaderWatch::unplayableTail, this, [this](bool whileOpening) {
+        if (whileOpening) {
+            // Nothing of it can be played, and the reader would not stop by itself.
+            m_core->command({QStringLiteral("stop")});
+            Q_EMIT failed(tr("nothing after its start can be played"));
+        } else {
+            // The file ends here. Only a new load stops the reader, so the file is loaded
+            // afresh, paused at its start.
+            load(m_path, true);
+            Q_EMIT atEndChanged(true);
+        }
+    });
+}
 
 MpvSession::~MpvSession() {
     // The surface may keep the core a little longer; no event may reach this session after it.
@@ -121,6 +141,8 @@ void MpvSession::start(int playCount) {
 
 void MpvSession::load(const QString& path, bool paused) {
     ++m_expectedEntry;
+    m_path = path;
+    m_reader->start(path);
     m_core->setFlag("pause", paused);
     // The reply carries the entry, so that a refusal is reported only for the latest file.
     m_core->command({QStringLiteral("loadfile"), path, QStringLiteral("replace")},
@@ -192,6 +214,7 @@ void MpvSession::handleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_FILE_LOADED:
+        m_reader->opened();
         for (const PropertyRow& row : kProperties) {
             if (row.read == Read::OnLoad) {
                 m_core->request(row.name, row.format, static_cast<std::uint64_t>(m_currentEntry));

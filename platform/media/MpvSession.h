@@ -11,6 +11,7 @@ struct mpv_event;
 namespace vyx {
 
 class MpvCore;
+class ReaderWatch;
 
 // One run of the media engine, spoken to in Qt terms: it starts and ends the core, drains the
 // core's events on the GUI thread and reports what changed as typed signals. Events about a file
@@ -60,6 +61,8 @@ Q_SIGNALS:
     void decoderDropsChanged(qint64 frames);
     // The file being played cannot be played; the engine's own reason.
     void failed(const QString& reason);
+    // The engine has read ahead to this time of the file.
+    void demuxedUntil(double seconds);
 
 private:
     static void wakeup(void* context);
@@ -67,6 +70,9 @@ private:
     [[nodiscard]] QString errorText(int error) const;
 
     std::shared_ptr<MpvCore> m_core;
+    // Ends a file whose tail is not media, which the engine would read into memory whole.
+    ReaderWatch* m_reader;
+    QString m_path;
     // libmpv numbers the files it is given in order, from 1.
     std::int64_t m_expectedEntry = 0;
     std::int64_t m_currentEntry = 0;
