@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPointer>
 #include <QSet>
 #include <QTest>
@@ -28,6 +29,7 @@ private Q_SLOTS:
     void aboutBoxes();
     void opensInARow();
     void navigations();
+    void memoryAcrossOpens();
     void exitWithEverythingOpen();
 
 private:
@@ -91,6 +93,61 @@ void TestStress::opensInARow() {
     QCOMPARE(player.FileName(), m_other);
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying() && player.position() > 0.3, 15000);
     QVERIFY2(clock.elapsed() < 60000, qPrintable(QString::number(clock.elapsed())));
+}
+
+namespace {
+
+qint64 residentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+// Good and broken files of many kinds, opened one after another in one player: the engine's
+// threads must not leave memory behind with each.
+void TestStress::memoryAcrossOpens() {
+    frmMediaPlayer& window = m_rig->app.showPlayerWindow();
+    MediaPlayer& player = window.MP();
+    const QString big =
+        m_files.videoClip(QStringLiteral("big.mp4"), 3, QStringLiteral("1920x1080"));
+    const QString mkv = m_files.videoClip(QStringLiteral("mid.mkv"), 3, QStringLiteral("1280x720"));
+    const QString bad = m_files.writeBytes(QStringLiteral("bad.mp4"), QByteArray(100000, 'x'));
+    const auto coded = [this](const char* name, const char* codec) {
+        return m_files.ffmpeg(QLatin1String(name),
+                              {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                               QStringLiteral("testsrc=size=640x360:rate=25"), QStringLiteral("-t"),
+                               QStringLiteral("2"), QStringLiteral("-c:v"), QLatin1String(codec)});
+    };
+    const QStringList rotation{big,
+                               m_other,
+                               bad,
+                               mkv,
+                               m_clip,
+                               coded("a.webm", "libvpx-vp9"),
+                               coded("b.mkv", "libx265"),
+                               coded("c.avi", "mpeg4")};
+    qint64 level = 0;
+    for (int i = 0; i < 50; ++i) {
+        try {
+            player.Open(rotation.at(i % rotation.size()));
+        } catch (const RuntimeError&) {
+        }
+        // Long enough for the decoders of each to start.
+        QTest::qWait(250);
+        if (i == 9) {
+            level = residentMiB();
+        }
+    }
+    QVERIFY2(residentMiB() - level < 30, qPrintable(QString::number(residentMiB() - level)));
 }
 
 void TestStress::navigations() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstring>
+#include <malloc.h>
 #include <mpv/client.h>
 
 namespace vyx {
@@ -211,6 +212,9 @@ void MpvSession::handleEvent(const mpv_event& event) {
         if (id >= m_expectedEntry) {
             m_currentEntry = id;
         }
+        // The last file's decoders are gone by now, and their threads' memory with them; glibc
+        // keeps what they freed in one pool per thread unless told to give it back.
+        malloc_trim(0);
         break;
     }
     case MPV_EVENT_FILE_LOADED:
