@@ -16,6 +16,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <memory>
@@ -45,6 +46,8 @@ private Q_SLOTS:
     void unknownSchemeStartsNoProgram();
     void downloadToUnwritablePlace();
     void downloadCancelledHalfWay();
+    void downloadFailsOnDisk_data();
+    void downloadFailsOnDisk();
     void windowClosedWhileLoading();
     void windowShowsPageTitle();
     void windowBackWithoutHistoryIsIgnored();
@@ -373,6 +376,39 @@ void TestWebBrowser::downloadToUnwritablePlace() {
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("After"), 20000);
 }
 
+void TestWebBrowser::downloadFailsOnDisk_data() {
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full") << "size=1m"
+                          << "disk full";
+    QTest::newRow("read-only") << "size=1m,ro"
+                               << "not allowed to write there";
+}
+
+void TestWebBrowser::downloadFailsOnDisk() {
+    QFETCH(QString, options);
+    QFETCH(QString, reason);
+    const QString folder = m_files.path(QStringLiteral("disk-") + QTest::currentDataTag());
+    QVERIFY(QDir().mkpath(folder));
+    if (QProcess::execute(QStringLiteral("mount"),
+                          {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                           options, QStringLiteral("tmpfs"), folder}) != 0) {
+        QSKIP("this machine does not let the tests mount a small disk");
+    }
+    const auto unmount =
+        qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {folder}); });
+    m_server.route(QStringLiteral("/huge.bin"), {"Content-Type: application/octet-stream\r\n",
+                                                 QByteArray(20 << 20, 'h'), true, 0});
+    WebBrowser& web = browser();
+    web.setSaveLocation([&](const QString&) { return folder + QStringLiteral("/huge.bin"); });
+    web.Navigate(m_server.url(QStringLiteral("/huge.bin")).toString());
+    QProgressDialog* progress = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT((progress = web.findChild<QProgressDialog*>()) != nullptr, 20000);
+    QTRY_VERIFY2_WITH_TIMEOUT(progress->labelText().endsWith(QStringLiteral("failed: ") + reason),
+                              qPrintable(progress->labelText()), 10000);
+    QTRY_COMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
 void TestWebBrowser::downloadCancelledHalfWay() {
     m_server.route(QStringLiteral("/big.exe"), {"Content-Type: application/octet-stream\r\n",
                                                 QByteArray(2000000, 'b'), true, 0, 400});
@@ -391,7 +427,8 @@ void TestWebBrowser::downloadCancelledHalfWay() {
     QTRY_VERIFY2_WITH_TIMEOUT(progress->labelText().contains(QStringLiteral("cancelled")),
                               qPrintable(progress->labelText()), 10000);
     QTest::qWait(500);
-    QVERIFY(!QFileInfo::exists(target) || QFileInfo(target).size() < 2000000);
+    QVERIFY(!QFileInfo::exists(target));
+    QVERIFY(!QFileInfo::exists(target + QStringLiteral(".download")));
     QVERIFY(progress->isVisible());
     QCOMPARE(button()->text(), QStringLiteral("Close"));
     button()->click();

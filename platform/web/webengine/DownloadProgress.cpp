@@ -1,6 +1,7 @@
 #include "DownloadProgress.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QWebEngineDownloadRequest>
 
@@ -21,6 +22,19 @@ DownloadProgress::DownloadProgress(QWebEngineDownloadRequest* download, QWidget*
             &DownloadProgress::update);
     connect(download, &QWebEngineDownloadRequest::isFinishedChanged, this,
             &DownloadProgress::finish);
+    // A download the engine could resume later (a full disk, a refused write) is never
+    // finished: it would wait for ever, its partial file on the disk.
+    connect(
+        download, &QWebEngineDownloadRequest::stateChanged, this,
+        [this](QWebEngineDownloadRequest::DownloadState state) {
+            if (state == QWebEngineDownloadRequest::DownloadInterrupted) {
+                const QString text =
+                    reason(m_download->interruptReason(), m_download->interruptReasonString());
+                abandon();
+                showEnd(
+                    tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), text));
+            }
+        });
     connect(this, &QProgressDialog::canceled, download, [download] {
         if (!download->isFinished()) {
             download->cancel();
@@ -30,15 +44,45 @@ DownloadProgress::DownloadProgress(QWebEngineDownloadRequest* download, QWidget*
     show();
 }
 
+DownloadProgress::~DownloadProgress() {
+    if (!m_ended) {
+        abandon();
+    }
+}
+
+QString DownloadProgress::reason(int interruptReason, const QString& engineText) {
+    switch (interruptReason) {
+    case QWebEngineDownloadRequest::FileNoSpace:
+    case QWebEngineDownloadRequest::FileTooLarge:
+        return tr("disk full");
+    case QWebEngineDownloadRequest::FileAccessDenied:
+        return tr("not allowed to write there");
+    default:
+        return engineText;
+    }
+}
+
+void DownloadProgress::abandon() {
+    if (m_download == nullptr) {
+        return;
+    }
+    if (!m_download->isFinished()) {
+        m_download->cancel();
+    }
+    // The engine writes to "<name>.download" and renames it once complete.
+    QFile::remove(QDir(m_download->downloadDirectory())
+                      .filePath(m_download->downloadFileName() + QStringLiteral(".download")));
+}
+
 QString DownloadProgress::describe(qint64 received, qint64 total) {
     const QLocale locale;
     const QString got = locale.formattedDataSize(std::max<qint64>(received, 0));
     return total > 0 ? tr("%1 of %2").arg(got, locale.formattedDataSize(total)) : got;
 }
 
-void DownloadProgress::refuse(const QString& reason) {
-    m_download->cancel();
-    showEnd(tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), reason));
+void DownloadProgress::refuse(const QString& why) {
+    abandon();
+    showEnd(tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), why));
 }
 
 void DownloadProgress::update() {
@@ -68,14 +112,18 @@ void DownloadProgress::finish() {
         showEnd(tr("The download of %1 was cancelled.").arg(m_download->downloadFileName()));
         break;
     default:
-        showEnd(tr("The download of %1 failed: %2")
-                    .arg(m_download->downloadFileName(), m_download->interruptReasonString()));
+        abandon();
+        showEnd(
+            tr("The download of %1 failed: %2")
+                .arg(m_download->downloadFileName(),
+                     reason(m_download->interruptReason(), m_download->interruptReasonString())));
         break;
     }
 }
 
 void DownloadProgress::showEnd(const QString& text) {
     // Nothing the engine reports afterwards changes how it ended.
+    m_ended = true;
     disconnect(m_download, nullptr, this, nullptr);
     setRange(0, 1);
     setValue(1);

@@ -186,7 +186,7 @@ void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) 
     // cancellation by the user.
     const QString folder = info.absolutePath();
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isWritable()) {
-        progress->refuse(tr("%1 cannot be written to").arg(folder));
+        progress->refuse(tr("not allowed to write there"));
         return;
     }
     download->setDownloadDirectory(folder);
