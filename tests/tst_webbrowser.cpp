@@ -8,10 +8,14 @@
 #include "web/WebBrowser.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QProgressDialog>
@@ -19,6 +23,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <sys/stat.h>
 
@@ -53,6 +58,9 @@ private Q_SLOTS:
     void windowBackWithoutHistoryIsIgnored();
     void windowStopWhileLoading();
     void refreshAfterCrashReloadsPage();
+    void scriptDialogsHoldOnlyTheirPage_data();
+    void scriptDialogsHoldOnlyTheirPage();
+    void oneSaveQuestionAtATime();
 
 private:
     WebBrowser& browser();
@@ -446,6 +454,101 @@ void TestWebBrowser::windowClosedWhileLoading() {
     QTRY_VERIFY(browser.isNull());
     QTest::qWait(2500); // the answer arrives for a window that is gone
     QVERIFY(window.prompter.shown.isEmpty());
+}
+
+namespace {
+
+template <typename Dialog> QList<Dialog*> shownDialogs() {
+    QList<Dialog*> shown;
+    for (QWidget* const widget : QApplication::topLevelWidgets()) {
+        if (auto* const dialog = qobject_cast<Dialog*>(widget); dialog && dialog->isVisible()) {
+            shown.append(dialog);
+        }
+    }
+    return shown;
+}
+
+} // namespace
+
+void TestWebBrowser::scriptDialogsHoldOnlyTheirPage_data() {
+    QTest::addColumn<bool>("silence"); // else the window is closed while a box is up
+    QTest::newRow("page silenced") << true;
+    QTest::newRow("window closed") << false;
+}
+
+void TestWebBrowser::scriptDialogsHoldOnlyTheirPage() {
+    QFETCH(bool, silence);
+    m_server.route(QStringLiteral("/alerts"),
+                   {"Content-Type: text/html\r\n",
+                    "<title>Alerts</title><script>for (var i = 1; i <= 50; ++i) alert('box ' + i);"
+                    "document.title = 'done';</script>",
+                    true, 0});
+    Window window;
+    QPointer<frmBrowser> browser = &window.browser();
+    // The user, answering each box as it comes; a box waits inside the engine's call, so the
+    // answers come from the event loop, as a user's would.
+    QStringList seen;
+    QTimer user;
+    connect(&user, &QTimer::timeout, [&] {
+        const QList<QMessageBox*> shown = shownDialogs<QMessageBox>();
+        if (shown.size() != 1 || seen.contains(shown.first()->text())) {
+            return;
+        }
+        QMessageBox* const box = shown.first();
+        // Nothing is modal to the program, and the browser's own menus still work.
+        seen << box->text() + (QApplication::activeModalWidget() == nullptr ? "" : " modal") +
+                    (browser->menuBar()->isEnabled() ? "" : " blocked") +
+                    (box->checkBox() != nullptr ? " offers silence" : "");
+        if (seen.size() == 3 && !silence) {
+            browser->close();
+            return;
+        }
+        if (box->checkBox() != nullptr) {
+            box->checkBox()->setChecked(true);
+        }
+        box->button(QMessageBox::Ok)->click();
+    });
+    user.start(50);
+    browser->NavigateTo(m_server.url(QStringLiteral("/alerts")).toString());
+    if (silence) {
+        QTRY_COMPARE_WITH_TIMEOUT(browser->webBrowser().LocationName(), QStringLiteral("done"),
+                                  20000);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(browser.isNull(), 20000);
+    }
+    QCOMPARE(seen, QStringList({QStringLiteral("box 1"), QStringLiteral("box 2"),
+                                QStringLiteral("box 3 offers silence")}));
+    QTRY_COMPARE(shownDialogs<QMessageBox>().size(), 0);
+}
+
+void TestWebBrowser::oneSaveQuestionAtATime() {
+    // A download every 200 ms, none of them answered.
+    m_server.route(QStringLiteral("/file.bin"),
+                   {"Content-Type: application/octet-stream\r\n", QByteArray(1000, 'f'), true, 0});
+    m_server.route(
+        QStringLiteral("/flood"),
+        {"Content-Type: text/html\r\n",
+         "<title>Flood</title><script>setInterval(function () {"
+         "var a = document.createElement('a'); a.href = '/file.bin'; a.download = 'f.bin';"
+         "document.body.appendChild(a); a.click(); }, 200);</script>",
+         true, 0});
+    Window window;
+    QPointer<frmBrowser> browser = &window.browser();
+    int most = 0;
+    bool modal = false;
+    QTimer user;
+    connect(&user, &QTimer::timeout, [&] {
+        most = std::max<int>(most, static_cast<int>(shownDialogs<QFileDialog>().size()));
+        modal = modal || QApplication::activeModalWidget() != nullptr;
+    });
+    user.start(50);
+    // The user leaves the question open for a while, then closes the browser.
+    QTimer::singleShot(3000, browser, &QWidget::close);
+    browser->NavigateTo(m_server.url(QStringLiteral("/flood")).toString());
+    QTRY_VERIFY_WITH_TIMEOUT(browser.isNull(), 20000);
+    QCOMPARE(most, 1);
+    QVERIFY(!modal);
+    QTRY_COMPARE(shownDialogs<QFileDialog>().size(), 0);
 }
 
 void TestWebBrowser::windowShowsPageTitle() {

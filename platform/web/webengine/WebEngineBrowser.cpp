@@ -2,6 +2,7 @@
 
 #include "DownloadProgress.h"
 #include "LocalPages.h"
+#include "PageDialogs.h"
 #include "errors/RuntimeError.h"
 
 #include <QCoreApplication>
@@ -30,12 +31,25 @@ namespace {
 // for a local page elsewhere, unless the user clicked or typed: its scripts cannot.
 class ContainedPage final : public QWebEnginePage {
 public:
-    ContainedPage(QWebEngineProfile* profile, QWidget* view, LocalPageScheme& localPages)
+    ContainedPage(QWebEngineProfile* profile, QWidget* view, LocalPageScheme& localPages,
+                  PageDialogs& dialogs)
         : QWebEnginePage(profile, view)
         , m_localPages(localPages)
+        , m_dialogs(dialogs)
         , m_input(view) {}
 
 protected:
+    void javaScriptAlert(const QUrl& origin, const QString& text) override {
+        m_dialogs.alert(origin, text);
+    }
+    bool javaScriptConfirm(const QUrl& origin, const QString& text) override {
+        return m_dialogs.confirm(origin, text);
+    }
+    bool javaScriptPrompt(const QUrl& origin, const QString& text, const QString& value,
+                          QString* result) override {
+        return m_dialogs.prompt(origin, text, value, result);
+    }
+
     QWebEnginePage* createWindow(WebWindowType /*type*/) override { return nullptr; }
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
@@ -53,6 +67,7 @@ protected:
 
 private:
     LocalPageScheme& m_localPages;
+    PageDialogs& m_dialogs;
     UserInputClock m_input;
 };
 
@@ -64,8 +79,12 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     , m_search(search)
     , m_view(new QWebEngineView(this))
     , m_profile(new QWebEngineProfile(this))
+    , m_dialogs(new PageDialogs(m_view))
     , m_saveLocation([this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, tr("Save Download As"), suggested);
+        QFileDialog dialog(window(), tr("Save Download As"), suggested);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        return m_dialogs->ask(dialog) == QDialog::Accepted ? dialog.selectedFiles().value(0)
+                                                           : QString();
     }) {
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -86,13 +105,16 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     m_profile->installUrlSchemeHandler(LocalPageScheme::scheme(), localPages);
     m_profile->setUrlRequestInterceptor(new LocalPageGuard(m_profile));
 
-    auto* const page = new ContainedPage(m_profile, m_view, *localPages);
+    auto* const page = new ContainedPage(m_profile, m_view, *localPages, *m_dialogs);
     m_view->setPage(page);
     connect(page, &QWebEnginePage::featurePermissionRequested, page,
             [page](const QUrl& origin, QWebEnginePage::Feature feature) {
                 page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
             });
-    connect(page, &QWebEnginePage::loadStarted, this, [this] { m_busy = true; });
+    connect(page, &QWebEnginePage::loadStarted, this, [this] {
+        m_busy = true;
+        m_dialogs->newPage();
+    });
     connect(page, &QWebEnginePage::loadFinished, this, [this](bool /*ok*/) {
         m_busy = false;
         m_requested.clear();
@@ -173,7 +195,8 @@ QString WebEngineBrowser::LocationURL() const {
 }
 
 void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) {
-    // Nothing is written before the user has said where.
+    // Nothing is written before the user has said where. While another question is open the
+    // answer is no: a page cannot pile up save questions, one a second.
     const QString target =
         m_saveLocation(QDir(download->downloadDirectory()).filePath(download->downloadFileName()));
     if (target.isEmpty()) {

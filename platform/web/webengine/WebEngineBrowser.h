@@ -7,8 +7,9 @@
 class QWebEngineDownloadRequest;
 class QWebEngineProfile;
 class QWebEngineView;
-
 namespace vyx {
+
+class PageDialogs;
 
 // The hosted browser on Qt WebEngine. Off the record: nothing of what is browsed reaches the
 // disk. Pop-ups, permission requests and programs for unknown schemes are refused.
@@ -42,6 +43,7 @@ private:
     // order they were made.
     QWebEngineView* m_view;
     QWebEngineProfile* m_profile;
+    PageDialogs* m_dialogs;
     SaveLocation m_saveLocation;
     QUrl m_requested;
     QUrl m_crashed; // the page whose crash notice is shown, if one is
