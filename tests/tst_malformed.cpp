@@ -190,23 +190,6 @@ void TestMalformed::input() {
         player.isPlaying() && player.position() > 0.2 && player.message().isEmpty(), 10000);
 }
 
-namespace {
-
-qint64 residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
 void TestMalformed::unplayableTailEnds_data() {
     QTest::addColumn<double>("seconds");
     QTest::addColumn<bool>("plays");
@@ -224,12 +207,12 @@ void TestMalformed::unplayableTailEnds() {
     QVERIFY(QFile::resize(path, 2LL << 30));
     MediaPlayer& player = *m_player;
     QSignalSpy finished(&player, &MediaPlayer::finished);
-    const qint64 before = residentMiB();
+    const qint64 before = testing::residentMiB();
     qint64 peak = before;
     player.Open(path);
     QVERIFY(QTest::qWaitFor(
         [&] {
-            peak = std::max(peak, residentMiB());
+            peak = std::max(peak, testing::residentMiB());
             return !player.isPlaying();
         },
         10000));

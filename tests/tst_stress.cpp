@@ -95,23 +95,6 @@ void TestStress::opensInARow() {
     QVERIFY2(clock.elapsed() < 60000, qPrintable(QString::number(clock.elapsed())));
 }
 
-namespace {
-
-qint64 residentMiB() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
-        if (line.startsWith("VmRSS:")) {
-            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
 // Good and broken files of many kinds, opened one after another in one player: the engine's
 // threads must not leave memory behind with each.
 void TestStress::memoryAcrossOpens() {
@@ -144,10 +127,11 @@ void TestStress::memoryAcrossOpens() {
         // Long enough for the decoders of each to start.
         QTest::qWait(250);
         if (i == 9) {
-            level = residentMiB();
+            level = testing::residentMiB();
         }
     }
-    QVERIFY2(residentMiB() - level < 30, qPrintable(QString::number(residentMiB() - level)));
+    QVERIFY2(testing::residentMiB() - level < 30,
+             qPrintable(QString::number(testing::residentMiB() - level)));
 }
 
 void TestStress::navigations() {

@@ -50,4 +50,17 @@ QString Fixtures::writeBytes(const QString& name, const QByteArray& bytes) const
     return file.fileName();
 }
 
+qint64 residentMiB() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:")) {
+            return line.mid(6).trimmed().split(' ').first().toLongLong() / 1024;
+        }
+    }
+    return -1;
+}
+
 } // namespace vyx::testing

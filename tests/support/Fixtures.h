@@ -26,4 +26,7 @@ private:
     QTemporaryDir m_dir;
 };
 
+// This process's resident memory in MiB, -1 when the system does not say.
+qint64 residentMiB();
+
 } // namespace vyx::testing
