@@ -215,7 +215,7 @@ void TestMalformed::unplayableTailEnds() {
             peak = std::max(peak, testing::residentMiB());
             return !player.isPlaying();
         },
-        10000));
+        30000));
     QVERIFY2(peak - before < 350, qPrintable(QStringLiteral("grew %1 MiB").arg(peak - before)));
     QCOMPARE(finished.size(), plays ? 1 : 0);
     QCOMPARE(player.message().startsWith(QStringLiteral("Cannot play")), !plays);

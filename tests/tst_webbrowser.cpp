@@ -488,13 +488,15 @@ void TestWebBrowser::scriptDialogsHoldOnlyTheirPage() {
     // The user, answering each box as it comes; a box waits inside the engine's call, so the
     // answers come from the event loop, as a user's would.
     QStringList seen;
+    QStringList texts;
     QTimer user;
     connect(&user, &QTimer::timeout, [&] {
         const QList<QMessageBox*> shown = shownDialogs<QMessageBox>();
-        if (shown.size() != 1 || seen.contains(shown.first()->text())) {
+        if (shown.size() != 1 || texts.contains(shown.first()->text())) {
             return;
         }
         QMessageBox* const box = shown.first();
+        texts << box->text();
         // Nothing is modal to the program, and the browser's own menus still work.
         seen << box->text() + (QApplication::activeModalWidget() == nullptr ? "" : " modal") +
                     (browser->menuBar()->isEnabled() ? "" : " blocked") +

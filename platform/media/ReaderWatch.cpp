@@ -9,13 +9,15 @@ namespace vyx {
 
 namespace {
 
-// How often the reader is looked at, and for how many looks in a row it must have read on.
+// How often the reader is looked at, and at how many looks it must have read on since the last
+// packet (a look at which it paused does not count, nor break the run: a parser growing its
+// buffer pauses the reading).
 constexpr int kLookMilliseconds = 100;
 constexpr int kReadingLooks = 3;
 // Far more than any media puts between two of its packets.
 constexpr qint64 kTailBytes = 16LL << 20;
 // While a file opens its reader may take in an index or attachments first: fonts, covers.
-constexpr qint64 kOpeningBytes = 256LL << 20;
+constexpr qint64 kOpeningBytes = 64LL << 20;
 
 } // namespace
 
@@ -27,10 +29,10 @@ void TailJudge::opened(qint64 offset) {
 }
 
 TailJudge::Verdict TailJudge::look(qint64 offset, bool packets) {
-    if (packets || offset <= m_last) {
+    if (packets || offset < m_last) {
         m_mark = offset;
         m_readingLooks = 0;
-    } else if (++m_readingLooks >= kReadingLooks &&
+    } else if (offset > m_last && ++m_readingLooks >= kReadingLooks &&
                offset - m_mark > (m_opened ? kTailBytes : kOpeningBytes)) {
         return Verdict::UnplayableTail;
     }

@@ -9,7 +9,7 @@ namespace vyx {
 // Tells a file that ends in something that is not media (a tail of zeros, say) from one that
 // plays: the engine's reader goes on reading the tail, inside one call of libavformat, without
 // finding a packet, and its parser keeps every byte of it in memory (some 100 MB a second).
-// Only steady reading without packets counts; a jump of the offset is a seek.
+// Only reading on without packets counts; an offset that goes back is a seek.
 class TailJudge {
 public:
     enum class Verdict { Fine, UnplayableTail };
