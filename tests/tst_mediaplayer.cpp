@@ -13,6 +13,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <cmath>
 #include <functional>
 #include <memory>
 #include <mpv/client.h>
@@ -40,6 +41,7 @@ private Q_SLOTS:
     void endOfFile();
     void playCountRepeats();
     void controlsShowInitialVolumeAndMute();
+    void seekBarClickJumpsThere();
     void audioOnlyShowsTitle();
     void laterFailureShownInPlayer();
     void openReplacesPlayingFile();
@@ -341,6 +343,19 @@ void TestMediaPlayer::controlsShowInitialVolumeAndMute() {
     // The slider drives the engine, and the engine reports back.
     volume->setValue(50);
     QTRY_COMPARE(player->Volume(), -1806); // 20 dB * 3 * log10(0.5)
+}
+
+void TestMediaPlayer::seekBarClickJumpsThere() {
+    MediaPlayerSettings settings;
+    settings.AutoStart = false;
+    const auto player = makePlayer(settings);
+    player->Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->duration() > 3.5, 10000);
+    auto* const tracker = player->findChild<QSlider*>(QStringLiteral("tracker"));
+    QTest::mouseClick(tracker, Qt::LeftButton, {},
+                      QPoint(tracker->width() * 3 / 4, tracker->height() / 2));
+    // Three quarters of the way, give or take the handle's width.
+    QTRY_VERIFY_WITH_TIMEOUT(std::abs(player->position() - 0.75 * player->duration()) < 0.4, 5000);
 }
 
 void TestMediaPlayer::audioOnlyShowsTitle() {

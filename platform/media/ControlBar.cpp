@@ -1,7 +1,9 @@
 #include "ControlBar.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -25,6 +27,19 @@ QToolButton* makeButton(QWidget* parent, const char* name, QStyle::StandardPixma
     button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
+
+// A click on the seek bar goes to that point, as in every player, rather than a page nearer.
+class JumpToClickStyle final : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == QStyle::SH_Slider_AbsoluteSetButtons) {
+            return Qt::LeftButton;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 } // namespace
 
@@ -55,6 +70,10 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     m_tracker->setObjectName(QStringLiteral("tracker"));
     m_time->setObjectName(QStringLiteral("time"));
     m_volume->setObjectName(QStringLiteral("volume"));
+    // The proxy is the slider's own: it wraps the application's style of the moment.
+    auto* const jump = new JumpToClickStyle(QApplication::style()->name());
+    jump->setParent(m_tracker);
+    m_tracker->setStyle(jump);
     m_tracker->setRange(0, kTrackerSteps);
     m_tracker->setToolTip(tr("Position"));
     m_tracker->setFocusPolicy(Qt::TabFocus);
@@ -82,7 +101,8 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     connect(m_tracker, &QSlider::sliderMoved, this,
             [this](int step) { Q_EMIT seekRequested(m_duration * step / kTrackerSteps); });
     connect(m_tracker, &QSlider::actionTriggered, this, [this](int action) {
-        if (action != QAbstractSlider::SliderMove) {
+        // A drag reports each move itself; a click sets the position with a move of its own.
+        if (action != QAbstractSlider::SliderMove || !m_tracker->isSliderDown()) {
             Q_EMIT seekRequested(m_duration * m_tracker->sliderPosition() / kTrackerSteps);
         }
     });
