@@ -24,17 +24,12 @@ DownloadProgress::DownloadProgress(QWebEngineDownloadRequest* download, QWidget*
             &DownloadProgress::finish);
     // A download the engine could resume later (a full disk, a refused write) is never
     // finished: it would wait for ever, its partial file on the disk.
-    connect(
-        download, &QWebEngineDownloadRequest::stateChanged, this,
-        [this](QWebEngineDownloadRequest::DownloadState state) {
-            if (state == QWebEngineDownloadRequest::DownloadInterrupted) {
-                const QString text =
-                    reason(m_download->interruptReason(), m_download->interruptReasonString());
-                abandon();
-                showEnd(
-                    tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), text));
-            }
-        });
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this,
+            [this](QWebEngineDownloadRequest::DownloadState state) {
+                if (state == QWebEngineDownloadRequest::DownloadInterrupted) {
+                    refuse(engineReason());
+                }
+            });
     connect(this, &QProgressDialog::canceled, download, [download] {
         if (!download->isFinished()) {
             download->cancel();
@@ -80,6 +75,10 @@ QString DownloadProgress::describe(qint64 received, qint64 total) {
     return total > 0 ? tr("%1 of %2").arg(got, locale.formattedDataSize(total)) : got;
 }
 
+QString DownloadProgress::engineReason() const {
+    return reason(m_download->interruptReason(), m_download->interruptReasonString());
+}
+
 void DownloadProgress::refuse(const QString& why) {
     abandon();
     showEnd(tr("The download of %1 failed: %2").arg(m_download->downloadFileName(), why));
@@ -112,11 +111,7 @@ void DownloadProgress::finish() {
         showEnd(tr("The download of %1 was cancelled.").arg(m_download->downloadFileName()));
         break;
     default:
-        abandon();
-        showEnd(
-            tr("The download of %1 failed: %2")
-                .arg(m_download->downloadFileName(),
-                     reason(m_download->interruptReason(), m_download->interruptReasonString())));
+        refuse(engineReason());
         break;
     }
 }

@@ -17,7 +17,8 @@ public:
     DownloadProgress(const DownloadProgress&) = delete;
     DownloadProgress& operator=(const DownloadProgress&) = delete;
 
-    // Ends a download that cannot be saved before it starts, saying why.
+    // Ends a download that cannot be saved (before it starts, or when it stops part way),
+    // saying why; nothing of it stays on the disk.
     void refuse(const QString& why);
 
     // "1.5 MB of 12 MB", or just what has arrived when the size is not known.
@@ -26,6 +27,8 @@ public:
     static QString reason(int interruptReason, const QString& engineText);
 
 private:
+    // Why the engine stopped the download.
+    [[nodiscard]] QString engineReason() const;
     void update();
     void finish();
     void showEnd(const QString& text);
