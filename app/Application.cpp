@@ -1,9 +1,11 @@
 #include "Application.h"
 
+#include "desktop/MprisService.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
+#include "media/MediaPlayer.h"
 #include "registry/SystemInfoRegistry.h"
 #include "system/Timing.h"
 
@@ -27,7 +29,8 @@ void bringBack(QWidget& window) {
 Application::Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine)
     : m_prompter(prompter)
     , m_chooser(chooser)
-    , m_engine(std::move(engine)) {}
+    , m_engine(std::move(engine))
+    , m_mpris(new MprisService(this)) {}
 
 Application::~Application() {
     for (const QPointer<QWidget>& window : std::as_const(m_windows)) {
@@ -42,6 +45,7 @@ frmVyx* Application::mainWindow() const {
 frmVyx& Application::showMainWindow() {
     if (m_main.isNull()) {
         m_main = makeWindow<frmVyx>(*this);
+        m_mpris->follow(&m_main->MP());
     }
     m_main->show();
     return *m_main;
@@ -50,6 +54,7 @@ frmVyx& Application::showMainWindow() {
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
         m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
+        m_mpris->follow(&m_player->MP());
         m_player->show();
     } else {
         bringBack(*m_player);

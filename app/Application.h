@@ -16,6 +16,7 @@
 namespace vyx {
 
 class FileChooser;
+class MprisService;
 class MessagePrompter;
 class WebBrowserFactory;
 class frmMediaPlayer;
@@ -74,6 +75,8 @@ private:
     QPointer<frmBrowser> m_browser;
     QList<QPointer<QWidget>> m_windows;
     std::unique_ptr<registry::Registry> m_registry;
+    // The desktop's media controls, for whichever player played last.
+    MprisService* m_mpris;
 };
 
 } // namespace vyx

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 #include "errors/RuntimeError.h"
+#include "media/MediaSource.h"
 #include "web/WebBrowser.h"
 
 #include <QCommandLineParser>
@@ -11,7 +12,8 @@ namespace vyx {
 
 namespace {
 
-// A file URL becomes its local path; a URL of any other scheme cannot be played from here.
+// A file URL becomes its local path; an http:// or https:// address is streamed as it is; a URL
+// of any other scheme cannot be played.
 QString localFile(const QString& argument, QString* problem) {
     if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         const QUrl url(argument);
@@ -22,9 +24,19 @@ QString localFile(const QString& argument, QString* problem) {
         }
         return url.toLocalFile();
     }
+    if (isStreamAddress(argument)) {
+        const QUrl url(argument);
+        if (!url.isValid() || url.host().isEmpty()) {
+            *problem = QStringLiteral("not a valid address: %1").arg(argument);
+            return {};
+        }
+        return url.toString(QUrl::FullyEncoded);
+    }
     const qsizetype colon = argument.indexOf(QLatin1String("://"));
     if (colon > 0 && !argument.left(colon).contains(u'/')) {
-        *problem = QStringLiteral("only local files can be played: %1").arg(argument);
+        *problem = QStringLiteral("only local files and http:// or https:// addresses can be "
+                                  "played: %1")
+                       .arg(argument);
         return {};
     }
     return argument;
@@ -100,7 +112,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 QString helpText() {
     return QStringLiteral(
         "Usage: vyxplayer [OPTION]... [FILE]...\n"
-        "Plays FILE (a path or a file:// address) in the main window; of several, the first.\n\n"
+        "Plays FILE (a path, a file:// address, or an http:// or https:// address to stream)\n"
+        "in the main window; several play in turn.\n\n"
         "      --separate-window  play FILE in the separate, resizable player window\n"
         "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well (or --browse=ADDRESS)\n"
         "  -h, --help             show this help and exit\n"

@@ -74,7 +74,8 @@ frmVyx::frmVyx(Application& app)
     m_mp = new MediaPlayer(playerSettings(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
-    connect(m_mp, &MediaPlayer::fileDropped, this, &frmVyx::playFile);
+    connect(m_mp, &MediaPlayer::filesDropped, this,
+            [this](const QStringList& entries) { playDropped(m_app.prompter(), *m_mp, entries); });
     connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
 
     createFileMenu();
@@ -116,8 +117,8 @@ void frmVyx::createHelpMenu() {
     help.command("mnuAbout", tr("&About Vyx Player..."), [this] { m_app.openAboutBox(); });
 }
 
-void frmVyx::playFile(const QString& path) {
-    vyx::playFile(m_app.prompter(), *m_mp, path);
+void frmVyx::playFiles(const QStringList& entries) {
+    vyx::playFiles(m_app.prompter(), *m_mp, entries);
 }
 
 void frmVyx::mnuPlay_Click() {

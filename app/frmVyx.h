@@ -21,8 +21,8 @@ public:
 
     // File > Play...: choose a file and play it in the embedded player.
     void mnuPlay_Click();
-    // Plays a file given on the command line or dropped on the player.
-    void playFile(const QString& path);
+    // Plays the files given on the command line, in turn.
+    void playFiles(const QStringList& entries);
 
     // Opens a page of the publisher's site in the browser window.
     void GoOnline(const QString& address);

@@ -65,12 +65,11 @@ int main(int argc, char** argv) {
         alarm(2);
     });
     vyx::frmVyx& main = app.showMainWindow();
-    // Until the player keeps a list, the first file plays.
     if (!command.files.isEmpty()) {
         if (command.separateWindow) {
-            vyx::playFile(prompter, app.showPlayerWindow().MP(), command.files.constFirst());
+            vyx::playFiles(prompter, app.showPlayerWindow().MP(), command.files);
         } else {
-            main.playFile(command.files.constFirst());
+            main.playFiles(command.files);
         }
     }
     if (!command.browse.isEmpty() && !quitting) {

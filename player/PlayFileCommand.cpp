@@ -20,9 +20,15 @@ void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlay
                });
 }
 
-void playFile(MessagePrompter& prompter, MediaPlayer& player, const QString& path) {
+void playFiles(MessagePrompter& prompter, MediaPlayer& player, const QStringList& entries) {
     runTrapped(TrapKind::FileCommand, prompter, {[&] {
-                   player.Open(path);
+                   player.OpenList(entries);
+               }});
+}
+
+void playDropped(MessagePrompter& prompter, MediaPlayer& player, const QStringList& entries) {
+    runTrapped(TrapKind::FileCommand, prompter, {[&] {
+                   player.openDropped(entries);
                }});
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vyx {
 
@@ -13,8 +14,11 @@ class OpenFileDialog;
 void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlayer& player,
                     const QString& filter);
 
-// Plays a file named by the user some other way (dropped, given on the command line), with the
-// same handling of a refused file.
-void playFile(MessagePrompter& prompter, MediaPlayer& player, const QString& path);
+// Plays files named by the user on the command line, in turn, with the same handling of a
+// refused file.
+void playFiles(MessagePrompter& prompter, MediaPlayer& player, const QStringList& entries);
+
+// The same for what was dropped on the player, which may be subtitles for what it plays.
+void playDropped(MessagePrompter& prompter, MediaPlayer& player, const QStringList& entries);
 
 } // namespace vyx

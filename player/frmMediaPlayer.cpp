@@ -63,8 +63,8 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     m_mp = new MediaPlayer(playerSettings(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
-    connect(m_mp, &MediaPlayer::fileDropped, this,
-            [this](const QString& path) { playFile(m_prompter, *m_mp, path); });
+    connect(m_mp, &MediaPlayer::filesDropped, this,
+            [this](const QStringList& entries) { playDropped(m_prompter, *m_mp, entries); });
     connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
 
     createMenus();

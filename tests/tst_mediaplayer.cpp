@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "LoopbackServer.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaPlayer.h"
 #include "media/MpvSession.h"
@@ -13,6 +14,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -45,6 +47,13 @@ private Q_SLOTS:
     void audioOnlyShowsTitle();
     void laterFailureShownInPlayer();
     void openReplacesPlayingFile();
+    void listPlaysInTurn_data();
+    void listPlaysInTurn();
+    void filmSwitchesTracks();
+    void speedKeys_data();
+    void speedKeys();
+    void streamPlaysOrSaysWhy_data();
+    void streamPlaysOrSaysWhy();
 
 private:
     std::unique_ptr<MediaPlayer> makePlayer(const MediaPlayerSettings& settings = {});
@@ -387,6 +396,126 @@ void TestMediaPlayer::openReplacesPlayingFile() {
     QCOMPARE(player->FileName(), m_short);
     QTRY_VERIFY_WITH_TIMEOUT(std::abs(player->duration() - 1.0) < 0.2, 10000);
     QVERIFY(player->position() < 1.0);
+}
+
+void TestMediaPlayer::listPlaysInTurn_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("lastShown"); // a missing last entry leaves its reason in the player
+    const QString gone = m_files.path(QStringLiteral("gone.mp4"));
+    QTest::newRow("two files") << QStringList{m_short, m_clip} << false;
+    QTest::newRow("one passed over") << QStringList{m_short, gone, m_clip} << false;
+    QTest::newRow("none after") << QStringList{m_short, gone} << true;
+}
+
+void TestMediaPlayer::listPlaysInTurn() {
+    QFETCH(QStringList, entries);
+    QFETCH(bool, lastShown);
+    const auto player = makePlayer();
+    QSignalSpy finished(player.get(), &MediaPlayer::finished);
+    player->OpenList(entries);
+    if (lastShown) {
+        QTRY_VERIFY_WITH_TIMEOUT(player->message().contains(u"gone.mp4"_s), 15000);
+        QCOMPARE(player->FileName(), m_short);
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(player->FileName(), m_clip, 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 10000);
+    QVERIFY(player->isPlaying());
+    QCOMPARE(finished.size(), 0);
+    // Back, and on again, by the entries rather than by seconds.
+    auto* const back = player->findChild<QToolButton*>(QStringLiteral("back"));
+    back->click();
+    QTRY_COMPARE(player->FileName(), m_short);
+    QVERIFY(finished.wait(15000));
+    QCOMPARE(player->FileName(), m_clip);
+}
+
+void TestMediaPlayer::filmSwitchesTracks() {
+    const QString english =
+        m_files.writeBytes(u"en.srt"_s, "1\n00:00:00,000 --> 00:00:09,000\nHello\n");
+    const QString french =
+        m_files.writeBytes(u"fr.srt"_s, "1\n00:00:00,000 --> 00:00:09,000\nSalut\n");
+    const QString film = m_files.ffmpeg(
+        u"film.mkv"_s,
+        u"-i %1 -f lavfi -i sine=frequency=880 -i %2 -i %3 -map 0 -map 1 -map 2 -map 3 -t 4 "
+        "-c:v copy -c:a aac -metadata:s:a:1 title=Commentary -metadata:s:a:1 language=fra "
+        "-metadata:s:s:0 language=eng -metadata:s:s:1 language=fre"_s.arg(m_clip, english, french)
+            .split(u' '));
+    QVERIFY(!film.isEmpty());
+    const auto player = makePlayer();
+    const auto shown = [&player](MediaTrack::Kind kind) {
+        const QList<MediaTrack>& tracks = player->tracks();
+        const auto at = std::find_if(tracks.begin(), tracks.end(), [kind](const MediaTrack& t) {
+            return t.kind == kind && t.selected;
+        });
+        return at == tracks.end() ? QString() : at->label;
+    };
+    player->Open(film);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(MediaTrack::Kind::Audio), u"Track 1"_s, 10000);
+    QCOMPARE(player->tracks().size(), 4);
+    QTest::keyClick(player.get(), Qt::Key_NumberSign);
+    QTRY_COMPARE(shown(MediaTrack::Kind::Audio), u"Commentary (fra)"_s);
+    QTest::keyClick(player.get(), Qt::Key_NumberSign);
+    QTRY_COMPARE(shown(MediaTrack::Kind::Audio), u"Track 1"_s);
+    // Subtitles go round through "off".
+    QTest::keyClick(player.get(), Qt::Key_J);
+    const QString first = shown(MediaTrack::Kind::Subtitle);
+    QTRY_COMPARE(shown(MediaTrack::Kind::Subtitle), first == u"eng"_s ? u"fre"_s : u"eng"_s);
+    QTest::keyClick(player.get(), Qt::Key_J);
+    QTRY_VERIFY(shown(MediaTrack::Kind::Subtitle) != u"fre"_s);
+    // Subtitles dropped on a playing film are added to it and shown.
+    player->openDropped({french});
+    QTRY_COMPARE(shown(MediaTrack::Kind::Subtitle), u"fr.srt"_s);
+    QCOMPARE(player->FileName(), film);
+}
+
+void TestMediaPlayer::speedKeys_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<double>("speed");
+    QTest::newRow("faster") << u"]]"_s << 1.21;
+    QTest::newRow("slower") << u"["_s << 0.91;
+    QTest::newRow("back to normal") << u"]]]\b"_s << 1.0;
+    QTest::newRow("twice at most") << u"]]]]]]]]]"_s << 2.0;
+    QTest::newRow("half at least") << u"[[[[[[[["_s << 0.5;
+}
+
+void TestMediaPlayer::speedKeys() {
+    QFETCH(QString, keys);
+    QFETCH(double, speed);
+    const auto player = makePlayer();
+    player->Open(m_clip);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.1, 10000);
+    QTest::keyClicks(player.get(), keys);
+    QTRY_VERIFY(std::abs(player->speed() - speed) < 0.001);
+}
+
+void TestMediaPlayer::streamPlaysOrSaysWhy_data() {
+    QTest::addColumn<QString>("file");    // served as /media, without ranges; empty: not found
+    QTest::addColumn<QString>("message"); // the start of what the player shows; empty: plays
+    QTest::newRow("plays") << m_short << QString();
+    QTest::newRow("not found") << QString() << u"Cannot play media"_s;
+    // The MP4 index is at its end, beyond what the engine keeps of a stream it cannot seek in.
+    QTest::newRow("index out of reach") << m_files.videoClip(u"big.mp4"_s, 20, u"640x360"_s)
+                                        << u"Cannot play media:\nthe stream ended"_s;
+}
+
+void TestMediaPlayer::streamPlaysOrSaysWhy() {
+    QFETCH(QString, file);
+    QFETCH(QString, message);
+    testing::LoopbackServer server;
+    QFile body(file);
+    if (!file.isEmpty()) {
+        QVERIFY(body.open(QIODevice::ReadOnly));
+        server.route(u"/media"_s, {"Content-Type: video/x-matroska\r\n", body.readAll()});
+    }
+    const auto player = makePlayer();
+    player->Open(server.url(u"/media"_s).toString());
+    if (message.isEmpty()) {
+        QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 15000);
+        QVERIFY(player->message().isEmpty());
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(player->message().startsWith(message), 15000);
+    }
 }
 
 QTEST_MAIN(TestMediaPlayer)

@@ -35,8 +35,8 @@ private Q_SLOTS:
     void quitSignalQuitsInOrder();
     void commandLineFilePlays();
     void missingFileIsRefusedClearly();
-    void dropPlaysFirstFile_data();
-    void dropPlaysFirstFile();
+    void dropPlaysInTurn_data();
+    void dropPlaysInTurn();
     void keysOnPlayingClip();
     void doubleClickDoesNotToggle();
     void fullScreenAndBack_data();
@@ -76,8 +76,14 @@ void TestNative::arguments_data() {
     QTest::newRow("help after a file") << QStringList{"/a.mp4", "--help"} << A::Help << QString();
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << A::Error << QString();
     QTest::newRow("dash file after --") << QStringList{"--", "-odd.mp4"} << A::Run << "-odd.mp4";
-    QTest::newRow("web address") << QStringList{"http://example.com/a.mp4"} << A::Error
-                                 << QString();
+    QTest::newRow("web address streams")
+        << QStringList{"http://example.com/a b.mp4"} << A::Run << "http://example.com/a%20b.mp4";
+    QTest::newRow("secure web address")
+        << QStringList{"HTTPS://example.com/a.mp4"} << A::Run << "https://example.com/a.mp4";
+    QTest::newRow("web address without a host")
+        << QStringList{"http:///a.mp4"} << A::Error << QString();
+    QTest::newRow("other scheme") << QStringList{"ftp://example.com/a.mp4"} << A::Error
+                                  << QString();
     QTest::newRow("remote file URL")
         << QStringList{"file://server/share/a.mp4"} << A::Error << QString();
     QTest::newRow("missing file is still handed on")
@@ -152,7 +158,7 @@ void TestNative::quitSignalQuitsInOrder() {
 
 void TestNative::commandLineFilePlays() {
     frmVyx& main = m_rig->app.showMainWindow();
-    main.playFile(parseCommandLine({QUrl::fromLocalFile(m_clip).toString()}).files.value(0));
+    main.playFiles(parseCommandLine({QUrl::fromLocalFile(m_clip).toString()}).files);
     QCOMPARE(main.MP().FileName(), m_clip);
     QTRY_VERIFY_WITH_TIMEOUT(main.MP().position() > 0.3, 15000);
     QVERIFY(m_rig->prompter.shown.isEmpty());
@@ -166,7 +172,7 @@ void TestNative::missingFileIsRefusedClearly() {
         return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libmpv");
     };
     const bool loadedBefore = engineLoaded();
-    main.playFile(missing);
+    main.playFiles({missing});
     // Run alone (see CMakeLists.txt), this shows that a refused file does not load the engine.
     QCOMPARE(engineLoaded(), loadedBefore);
     QCOMPARE(m_rig->prompter.shown.size(), 1);
@@ -174,19 +180,19 @@ void TestNative::missingFileIsRefusedClearly() {
     QVERIFY(main.MP().FileName().isEmpty());
 }
 
-void TestNative::dropPlaysFirstFile_data() {
+void TestNative::dropPlaysInTurn_data() {
     QTest::addColumn<bool>("inPlayerWindow");
     QTest::newRow("main window") << false;
     QTest::newRow("player window") << true;
 }
 
-void TestNative::dropPlaysFirstFile() {
+void TestNative::dropPlaysInTurn() {
     QFETCH(bool, inPlayerWindow);
     MediaPlayer& player =
         inPlayerWindow ? m_rig->app.showPlayerWindow().MP() : m_rig->app.showMainWindow().MP();
     QVERIFY(QTest::qWaitForWindowExposed(player.window()));
     QMimeData data;
-    data.setUrls({QUrl(QStringLiteral("https://example.com/x.mp4")), QUrl::fromLocalFile(m_other),
+    data.setUrls({QUrl(QStringLiteral("mailto:a@example.com")), QUrl::fromLocalFile(m_other),
                   QUrl::fromLocalFile(m_clip)});
     const QPoint centre = player.rect().center();
     QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -196,9 +202,10 @@ void TestNative::dropPlaysFirstFile() {
     QApplication::sendEvent(&player, &drop);
     QTRY_COMPARE(player.FileName(), m_other);
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying() && player.position() > 0.2, 15000);
+    QCOMPARE(player.list().count(), 2);
 
     QMimeData web;
-    web.setUrls({QUrl(QStringLiteral("https://example.com/x.mp4"))});
+    web.setUrls({QUrl(QStringLiteral("ftp://example.com/x.mp4"))});
     QDragEnterEvent refused(centre, Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&player, &refused);
     QVERIFY(!refused.isAccepted());

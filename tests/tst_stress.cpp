@@ -154,7 +154,7 @@ void TestStress::navigations() {
 
 void TestStress::exitWithEverythingOpen() {
     frmVyx& main = m_rig->app.showMainWindow();
-    main.playFile(m_clip);
+    main.playFiles({m_clip});
     frmMediaPlayer& player = m_rig->app.showPlayerWindow();
     player.MP().Open(m_other);
     m_rig->app.showBrowserWindow().NavigateTo(QStringLiteral("http://slow.example/"));

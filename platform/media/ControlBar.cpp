@@ -111,6 +111,15 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
             [this](int percent) { Q_EMIT volumeRequested(percent); });
 }
 
+void ControlBar::setSkipsEntries(bool entries) {
+    m_back->setToolTip(entries ? tr("Previous") : tr("Back 10 seconds"));
+    m_forward->setToolTip(entries ? tr("Next") : tr("Forward 10 seconds"));
+    m_back->setIcon(style()->standardIcon(entries ? QStyle::SP_MediaSkipBackward
+                                                  : QStyle::SP_MediaSeekBackward));
+    m_forward->setIcon(
+        style()->standardIcon(entries ? QStyle::SP_MediaSkipForward : QStyle::SP_MediaSeekForward));
+}
+
 QString ControlBar::formatTime(double seconds) {
     const long long total =
         std::isfinite(seconds) && seconds > 0 ? std::llround(std::floor(seconds)) : 0;

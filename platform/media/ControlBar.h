@@ -27,6 +27,8 @@ public:
     void setTimes(double position, double duration);
     void setMuted(bool muted);
     void setVolumePercent(double percent);
+    // With a list the skip buttons go to the next and previous entry; they ask all the same.
+    void setSkipsEntries(bool entries);
 
     // "1:05" or "1:02:03"; what both time labels show.
     static QString formatTime(double seconds);

@@ -1,19 +1,26 @@
 #include "DropTarget.h"
 
+#include "media/MediaSource.h"
+
 #include <QDropEvent>
 #include <QMimeData>
 #include <QWidget>
-#include <algorithm>
 
 namespace vyx {
 
 namespace {
 
-QString firstLocalFile(const QMimeData* data) {
+QStringList playable(const QMimeData* data) {
+    QStringList entries;
     const QList<QUrl> urls = data->urls();
-    const auto first =
-        std::find_if(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
-    return first == urls.end() ? QString() : first->toLocalFile();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) {
+            entries.append(url.toLocalFile());
+        } else if (isStreamAddress(url.toString())) {
+            entries.append(url.toString(QUrl::FullyEncoded));
+        }
+    }
+    return entries;
 }
 
 } // namespace
@@ -27,14 +34,14 @@ DropTarget::DropTarget(QWidget* widget)
 bool DropTarget::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::Drop) {
         auto* const drop = static_cast<QDropEvent*>(event);
-        const QString path = firstLocalFile(drop->mimeData());
-        if (path.isEmpty()) {
+        const QStringList entries = playable(drop->mimeData());
+        if (entries.isEmpty()) {
             return false;
         }
         drop->acceptProposedAction();
         if (event->type() == QEvent::Drop) {
             QMetaObject::invokeMethod(
-                this, [this, path] { Q_EMIT fileDropped(path); }, Qt::QueuedConnection);
+                this, [this, entries] { Q_EMIT dropped(entries); }, Qt::QueuedConnection);
         }
         return true;
     }

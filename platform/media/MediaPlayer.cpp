@@ -1,9 +1,10 @@
 #include "MediaPlayer.h"
 
+#include "desktop/ScreenSaverHold.h"
 #include "errors/RuntimeError.h"
 #include "media/ControlBar.h"
 #include "media/DropTarget.h"
-#include "media/MediaProbe.h"
+#include "media/MediaSource.h"
 #include "media/MpvSession.h"
 #include "media/PlaybackTiming.h"
 #include "media/PlayerMenu.h"
@@ -27,7 +28,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     , m_screen(new PlayerScreen(this))
     , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
                                  settings.ShowTracker, settings.ShowAudioControls},
-                                this)) {
+                                this))
+    , m_screenSaver(new ScreenSaverHold(this)) {
     setFocusPolicy(Qt::StrongFocus);
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -37,11 +39,17 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     m_controls->setVisible(settings.ShowControls || settings.ShowPositionControls ||
                            settings.ShowTracker || settings.ShowAudioControls);
 
-    connect(new DropTarget(this), &DropTarget::fileDropped, this, &MediaPlayer::fileDropped);
+    connect(new DropTarget(this), &DropTarget::dropped, this, &MediaPlayer::filesDropped);
     connect(m_controls, &ControlBar::playPauseRequested, this, &MediaPlayer::togglePlay);
     connect(m_controls, &ControlBar::stopRequested, this, &MediaPlayer::stop);
-    connect(m_controls, &ControlBar::skipRequested, this,
-            [this](double seconds) { seek(m_position + seconds); });
+    // With a list the skip buttons go from entry to entry.
+    connect(m_controls, &ControlBar::skipRequested, this, [this](double seconds) {
+        if (m_list.count() < 2) {
+            seek(m_position + seconds);
+        } else {
+            seconds < 0 ? previous() : next();
+        }
+    });
     connect(m_controls, &ControlBar::seekRequested, this, &MediaPlayer::seek);
     connect(m_controls, &ControlBar::muteRequested, this, &MediaPlayer::setMute);
     connect(m_controls, &ControlBar::volumeRequested, this, [this](double percent) {
@@ -60,6 +68,7 @@ void MediaPlayer::connectSession() {
     connect(m_session, &MpvSession::pausedChanged, this, [this](bool paused) {
         m_paused = paused;
         m_controls->setPlaying(isPlaying());
+        updateState();
     });
     connect(m_session, &MpvSession::muteChanged, this, [this](bool muted) {
         m_muted = muted;
@@ -68,28 +77,59 @@ void MediaPlayer::connectSession() {
     connect(m_session, &MpvSession::volumeChanged, this, [this](double percent) {
         m_volumePercent = percent;
         m_controls->setVolumePercent(percent);
+        updateState();
     });
     connect(m_session, &MpvSession::positionChanged, this, [this](double seconds) {
         m_position = seconds;
+        m_played = m_played || seconds > 0;
         m_controls->setTimes(m_position, m_duration);
     });
     connect(m_session, &MpvSession::durationChanged, this, [this](double seconds) {
         m_duration = seconds;
         m_controls->setTimes(m_position, m_duration);
+        updateState();
     });
     connect(m_session, &MpvSession::atEndChanged, this, [this](bool atEnd) {
         m_atEnd = atEnd;
         if (atEnd) {
-            m_session->setPaused(true);
-            if (m_settings.AutoRewind) {
-                m_session->rewind();
-            }
-            Q_EMIT finished();
+            reachedEnd();
         }
     });
-    connect(m_session, &MpvSession::titleChanged, m_screen, &PlayerScreen::setTitle);
-    connect(m_session, &MpvSession::hasVideoChanged, m_screen, &PlayerScreen::setHasVideo);
+    connect(m_session, &MpvSession::titleChanged, this, [this](const QString& title) {
+        m_title = title;
+        m_screen->setTitle(title);
+        updateState();
+    });
+    connect(m_session, &MpvSession::hasVideoChanged, this, [this](bool hasVideo) {
+        m_hasVideo = hasVideo;
+        m_screen->setHasVideo(hasVideo);
+        updateState();
+    });
+    connect(m_session, &MpvSession::speedChanged, this, [this](double speed) {
+        m_speed = speed;
+        updateState();
+    });
+    connect(m_session, &MpvSession::tracksChanged, this,
+            [this](const QList<MediaTrack>& tracks) { m_tracks = tracks; });
     connect(m_session, &MpvSession::failed, this, &MediaPlayer::showFailure);
+}
+
+void MediaPlayer::reachedEnd() {
+    // A server that cannot send the middle of a file (for an MP4 whose index is at its end)
+    // leaves the engine at the end at once.
+    if (!m_played && isStreamAddress(m_fileName)) {
+        showFailure(tr("the stream ended before any of it could be played"));
+        return;
+    }
+    // The next entry plays on; the end of the last is the settings' to decide.
+    if (m_list.hasNext() && advance(1, false)) {
+        return;
+    }
+    m_session->setPaused(true);
+    if (m_settings.AutoRewind) {
+        m_session->rewind();
+    }
+    Q_EMIT finished();
 }
 
 bool MediaPlayer::startEngine() {
@@ -118,32 +158,26 @@ bool MediaPlayer::startEngine() {
     setDisplaySize(m_settings.DisplaySize);
     setVolumePercent(m_volumePercent);
     setMute(m_muted);
+    setSpeed(m_speed);
     return true;
 }
 
 void MediaPlayer::Open(const QString& path) {
-    // The engine starts only for a file that it will play.
-    checkFile(path);
-    checkMediaFormat(path);
-    if (!startEngine()) {
-        throw RuntimeError(ErrorCode::MediaEngineUnavailable, path);
-    }
-    m_fileName = path;
-    m_timing->opened(path);
-    m_loaded = true;
-    m_atEnd = false;
-    m_position = 0.0;
-    m_duration = 0.0;
-    m_screen->newFile(path);
-    m_controls->setMedia(true);
-    m_controls->setTimes(0.0, 0.0);
-    m_paused = !m_settings.AutoStart;
-    m_controls->setPlaying(isPlaying());
-    m_session->load(path, m_paused);
+    OpenList({path});
+}
+
+void MediaPlayer::updateState() {
+    // Audio alone leaves the screen to the desktop.
+    m_screenSaver->setHeld(isPlaying() && m_hasVideo);
+    Q_EMIT changed();
 }
 
 int MediaPlayer::Volume() const {
     return volume::fromMpvPercent(m_volumePercent);
+}
+
+QString MediaPlayer::title() const {
+    return m_title.isEmpty() ? QFileInfo(m_fileName).fileName() : m_title;
 }
 
 QString MediaPlayer::message() const {
@@ -182,7 +216,9 @@ void MediaPlayer::seek(double seconds) {
     if (!m_loaded) {
         return;
     }
-    m_session->seek(std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds));
+    const double to = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
+    m_session->seek(to);
+    Q_EMIT seeked(to);
 }
 
 void MediaPlayer::setMute(bool muted) {
@@ -224,7 +260,7 @@ void MediaPlayer::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    carryOut(*this, command);
+    carryOut(*this, {command});
     event->accept();
 }
 
@@ -235,7 +271,8 @@ void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
     }
     carryOut(*this, choosePlayerCommand(this,
                                         {m_loaded, m_paused, m_muted,
-                                         m_settings.DisplaySize == DisplaySizeMode::FitToSize},
+                                         m_settings.DisplaySize == DisplaySizeMode::FitToSize,
+                                         m_list.count() > 1, m_speed, m_tracks},
                                         event->globalPos()));
 }
 
@@ -244,6 +281,11 @@ void MediaPlayer::showFailure(const QString& reason) {
     m_controls->setMedia(false);
     m_controls->setPlaying(false);
     m_screen->showMessage(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
+    updateState();
+    // As at the end of an entry, the list goes on.
+    if (m_list.hasNext()) {
+        advance(1, false);
+    }
 }
 
 } // namespace vyx

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "media/MediaTracks.h"
+#include "media/Playlist.h"
+
+#include <QStringList>
 #include <QWidget>
 
 namespace vyx {
@@ -8,6 +12,7 @@ class ControlBar;
 class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
+class ScreenSaverHold;
 
 // How the picture is sized in the player.
 enum class DisplaySizeMode {
@@ -42,11 +47,22 @@ public:
 
     // Replaces what was loaded and, with AutoStart, plays it. Throws for what can be known at
     // once (no name, missing, folder, unreadable, not audio or video); the loaded file is then
-    // left as it was. Failures found while playing are shown in the player itself.
+    // left as it was. Failures found while playing are shown in the player itself. An http://
+    // or https:// address is streamed; its failures are found while playing.
     void Open(const QString& path);
+    // The same with a list, which plays in turn; the first entry is checked at once, the others
+    // in their turn, and one that cannot be played is passed over.
+    void OpenList(const QStringList& entries);
+    // What was dropped: subtitles for what plays, or else a new list.
+    void openDropped(const QStringList& entries);
+    // Throws for a file that cannot be read.
+    void addSubtitles(const QString& path);
 
     [[nodiscard]] const QString& FileName() const { return m_fileName; }
+    [[nodiscard]] bool isLoaded() const { return m_loaded; }
     [[nodiscard]] bool isPlaying() const { return m_loaded && !m_paused; }
+    // The title the file gives itself, or else its name.
+    [[nodiscard]] QString title() const;
     [[nodiscard]] double position() const { return m_position; }
     [[nodiscard]] double duration() const { return m_duration; }
     [[nodiscard]] bool Mute() const { return m_muted; }
@@ -55,6 +71,10 @@ public:
     [[nodiscard]] double volumePercent() const { return m_volumePercent; }
     // What the player shows instead of a picture (a title, a failure); empty over video.
     [[nodiscard]] QString message() const;
+    [[nodiscard]] const Playlist& list() const { return m_list; }
+    [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
+    [[nodiscard]] double speed() const { return m_speed; }
+    [[nodiscard]] bool hasVideo() const { return m_hasVideo; }
 
     void play();
     void pause();
@@ -67,11 +87,23 @@ public:
     // Asks the window for the screen, or gives it back.
     void setFullScreen(bool on);
     void setDisplaySize(DisplaySizeMode size);
+    // The next or the previous entry of the list; before the first is its start.
+    void next();
+    void previous();
+    void selectTrack(MediaTrack::Kind kind, int id);
+    void chooseSubtitles();
+    // From half to twice the speed, the pitch kept.
+    void setSpeed(double speed);
 
 Q_SIGNALS:
     void finished();
-    // A file was dropped on the player; the window decides what to do with it.
-    void fileDropped(const QString& path);
+    // Files or addresses were dropped on the player; the window has them played.
+    void filesDropped(const QStringList& entries);
+    // Something a desktop's media controls show has changed: what plays, whether it plays,
+    // its length, the volume or the speed.
+    void changed();
+    // Playing went somewhere else than on.
+    void seeked(double seconds);
     // Double click, F and Escape ask for the screen or give it back; the control bar stays.
     void fullScreenRequested(bool on);
 
@@ -84,13 +116,24 @@ private:
     bool startEngine();
     void connectSession();
     void showFailure(const QString& reason);
+    void reachedEnd();
+    // Loads one entry; throws as Open does.
+    void openEntry(const QString& entry, bool paused);
+    // Goes to the nearest entry in that direction that can be opened; false when none can.
+    bool advance(int step, bool paused);
+    void updateState();
 
     MediaPlayerSettings m_settings;
     MpvSession* m_session;
     PlaybackTiming* m_timing;
     PlayerScreen* m_screen;
     ControlBar* m_controls;
+    ScreenSaverHold* m_screenSaver;
     QString m_fileName;
+    QString m_title;
+    Playlist m_list;
+    QList<MediaTrack> m_tracks;
+    double m_speed = 1.0;
     double m_position = 0.0;
     double m_duration = 0.0;
     double m_volumePercent = 100.0;
@@ -98,6 +141,8 @@ private:
     bool m_paused = true;
     bool m_loaded = false;
     bool m_atEnd = false;
+    bool m_played = false; // the position has moved since the entry was opened
+    bool m_hasVideo = false;
     bool m_engineFailed = false;
 };
 

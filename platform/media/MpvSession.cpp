@@ -1,5 +1,6 @@
 #include "MpvSession.h"
 
+#include "media/MediaSource.h"
 #include "media/MpvCore.h"
 #include "media/ReaderWatch.h"
 #include "system/Timing.h"
@@ -62,6 +63,15 @@ const std::array kProperties{
     PropertyRow{"eof-reached", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.atEndChanged(valueOr(v, 0) != 0);
+                }},
+    PropertyRow{"speed", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.speedChanged(valueOr(v, 1.0));
+                }},
+    // Read as text, the list is JSON.
+    PropertyRow{"track-list", MPV_FORMAT_STRING, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.tracksChanged(tracksFromJson(valueOr<const char*>(v, "[]")));
                 }},
     PropertyRow{"demuxer-cache-time", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
@@ -143,7 +153,12 @@ void MpvSession::start(int playCount) {
 void MpvSession::load(const QString& path, bool paused) {
     ++m_expectedEntry;
     m_path = path;
-    m_reader->start(path);
+    // A stream has no file of ours to watch, and no tail that is read into memory.
+    if (isStreamAddress(path)) {
+        m_reader->stop();
+    } else {
+        m_reader->start(path);
+    }
     m_core->setFlag("pause", paused);
     // The reply carries the entry, so that a refusal is reported only for the latest file.
     m_core->command({QStringLiteral("loadfile"), path, QStringLiteral("replace")},
@@ -169,6 +184,19 @@ void MpvSession::setMute(bool muted) {
 
 void MpvSession::setVolume(double percent) {
     m_core->setDouble("volume", percent);
+}
+
+void MpvSession::setSpeed(double speed) {
+    m_core->setDouble("speed", speed);
+}
+
+void MpvSession::selectTrack(MediaTrack::Kind kind, int id) {
+    m_core->setString(kind == MediaTrack::Kind::Audio ? "aid" : "sid",
+                      id > 0 ? QString::number(id) : QStringLiteral("no"));
+}
+
+void MpvSession::addSubtitles(const QString& path) {
+    m_core->command({QStringLiteral("sub-add"), path, QStringLiteral("select")});
 }
 
 void MpvSession::setFitToSize(bool fit) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/MediaTracks.h"
+
 #include <QObject>
 #include <QString>
 #include <atomic>
@@ -39,6 +41,11 @@ public:
     void seek(double seconds);
     void setMute(bool muted);
     void setVolume(double percent);
+    void setSpeed(double speed);
+    // Track 0 of subtitles shows none.
+    void selectTrack(MediaTrack::Kind kind, int id);
+    // Adds a file of subtitles to what plays, and shows it.
+    void addSubtitles(const QString& path);
     // Stretched to the player, or at the picture's own size, scaled down only when too big.
     void setFitToSize(bool fit);
 
@@ -56,6 +63,8 @@ Q_SIGNALS:
     // Known once the file is loaded.
     void titleChanged(const QString& title);
     void hasVideoChanged(bool hasVideo);
+    void speedChanged(double speed);
+    void tracksChanged(const QList<MediaTrack>& tracks);
     // Pictures left out, counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);
     void decoderDropsChanged(qint64 frames);

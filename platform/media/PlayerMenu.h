@@ -1,7 +1,9 @@
 #pragma once
 
+#include "media/MediaTracks.h"
 #include "media/PlayerCommand.h"
 
+#include <QList>
 #include <QPoint>
 
 class QWidget;
@@ -14,10 +16,13 @@ struct PlayerMenuState {
     bool paused = true;
     bool muted = false;
     bool fitToSize = false;
+    bool severalEntries = false;
+    double speed = 1.0;
+    QList<MediaTrack> tracks;
 };
 
 // Shows the player's context menu at a screen position and returns what was chosen.
-[[nodiscard]] PlayerCommand choosePlayerCommand(QWidget* parent, const PlayerMenuState& state,
+[[nodiscard]] PlayerRequest choosePlayerCommand(QWidget* parent, const PlayerMenuState& state,
                                                 QPoint globalPos);
 
 } // namespace vyx

@@ -33,6 +33,7 @@ public:
     explicit ReaderWatch(QObject* parent);
 
     void start(const QString& path);
+    void stop() { m_timer.stop(); }
     void opened();
     void packetsRead() { m_packets = true; }
 

@@ -1,0 +1,196 @@
+#include "MprisAdaptors.h"
+
+#include "desktop/MprisService.h"
+#include "errors/RuntimeError.h"
+#include "media/MediaPlayer.h"
+#include "media/MediaSource.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QGuiApplication>
+#include <QUrl>
+
+namespace vyx {
+
+namespace {
+
+constexpr double kMicroseconds = 1e6;
+
+} // namespace
+
+MprisRootAdaptor::MprisRootAdaptor(QObject* object, MprisService& service)
+    : QDBusAbstractAdaptor(object)
+    , m_service(service) {}
+
+QString MprisRootAdaptor::identity() {
+    return QGuiApplication::applicationName();
+}
+
+QString MprisRootAdaptor::desktopEntry() {
+    return QGuiApplication::desktopFileName();
+}
+
+QStringList MprisRootAdaptor::supportedUriSchemes() {
+    return {QStringLiteral("file"), QStringLiteral("http"), QStringLiteral("https")};
+}
+
+QStringList MprisRootAdaptor::supportedMimeTypes() {
+    return {QStringLiteral("audio/mpeg"), QStringLiteral("audio/ogg"),
+            QStringLiteral("audio/wav"),  QStringLiteral("video/mp4"),
+            QStringLiteral("video/webm"), QStringLiteral("video/x-matroska")};
+}
+
+void MprisRootAdaptor::Raise() {
+    if (MediaPlayer* const player = m_service.player()) {
+        QWidget* const window = player->window();
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+MprisPlayerAdaptor::MprisPlayerAdaptor(MprisObject* object, MprisService& service)
+    : QDBusAbstractAdaptor(object)
+    , m_object(object)
+    , m_service(service) {}
+
+QString MprisPlayerAdaptor::playbackStatus() const {
+    const MediaPlayer* const player = m_service.player();
+    if (player == nullptr || !player->isLoaded()) {
+        return QStringLiteral("Stopped");
+    }
+    return player->isPlaying() ? QStringLiteral("Playing") : QStringLiteral("Paused");
+}
+
+double MprisPlayerAdaptor::rate() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr ? player->speed() : 1.0;
+}
+
+void MprisPlayerAdaptor::setRate(double rate) {
+    if (MediaPlayer* const player = m_service.player(); player != nullptr && rate > 0) {
+        player->setSpeed(rate);
+    }
+}
+
+QVariantMap MprisPlayerAdaptor::metadata() const {
+    const MediaPlayer* const player = m_service.player();
+    if (player == nullptr || player->FileName().isEmpty()) {
+        return {{QStringLiteral("mpris:trackid"),
+                 QVariant::fromValue(QDBusObjectPath(
+                     QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
+    }
+    const QString& entry = player->FileName();
+    const QUrl url = isStreamAddress(entry) ? QUrl(entry) : QUrl::fromLocalFile(entry);
+    return {{QStringLiteral("mpris:trackid"),
+             QVariant::fromValue(QDBusObjectPath(m_service.trackId()))},
+            {QStringLiteral("xesam:title"), player->title()},
+            {QStringLiteral("xesam:url"), url.toString(QUrl::FullyEncoded)},
+            {QStringLiteral("mpris:length"),
+             static_cast<qlonglong>(player->duration() * kMicroseconds)}};
+}
+
+double MprisPlayerAdaptor::volume() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr ? player->volumePercent() / 100.0 : 1.0;
+}
+
+void MprisPlayerAdaptor::setVolume(double volume) {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->setVolumePercent(volume * 100.0);
+    }
+}
+
+qlonglong MprisPlayerAdaptor::position() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr ? static_cast<qlonglong>(player->position() * kMicroseconds) : 0;
+}
+
+bool MprisPlayerAdaptor::canGoNext() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->list().hasNext();
+}
+
+bool MprisPlayerAdaptor::canGoPrevious() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->list().hasPrevious();
+}
+
+bool MprisPlayerAdaptor::canPlay() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->isLoaded();
+}
+
+bool MprisPlayerAdaptor::canSeek() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->isLoaded() && player->duration() > 0;
+}
+
+void MprisPlayerAdaptor::Next() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->next();
+    }
+}
+
+void MprisPlayerAdaptor::Previous() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->previous();
+    }
+}
+
+void MprisPlayerAdaptor::Pause() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->pause();
+    }
+}
+
+void MprisPlayerAdaptor::PlayPause() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->togglePlay();
+    }
+}
+
+void MprisPlayerAdaptor::Stop() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->stop();
+    }
+}
+
+void MprisPlayerAdaptor::Play() {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->play();
+    }
+}
+
+void MprisPlayerAdaptor::Seek(qlonglong offset) {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->seek(player->position() + static_cast<double>(offset) / kMicroseconds);
+    }
+}
+
+void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong position) {
+    // A position for an entry that has been replaced meanwhile is ignored, as MPRIS asks.
+    MediaPlayer* const player = m_service.player();
+    if (player != nullptr && track.path() == m_service.trackId()) {
+        player->seek(static_cast<double>(position) / kMicroseconds);
+    }
+}
+
+void MprisPlayerAdaptor::OpenUri(const QString& uri) {
+    MediaPlayer* const player = m_service.player();
+    const QUrl url(uri);
+    const QString entry = url.isLocalFile() ? url.toLocalFile() : uri;
+    if (player == nullptr || (!url.isLocalFile() && !isStreamAddress(uri))) {
+        m_object->sendErrorReply(QDBusError::NotSupported,
+                                 tr("only file, http and https addresses play"));
+        return;
+    }
+    try {
+        player->Open(entry);
+    } catch (const RuntimeError& error) {
+        m_object->sendErrorReply(QDBusError::InvalidArgs, error.description());
+    }
+}
+
+} // namespace vyx

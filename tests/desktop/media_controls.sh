@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The desktop's view of the player, from outside: its media controls (MPRIS, through playerctl
+# on a session bus of its own) see it, pause it, skip between two files and open a third; a
+# second process takes a name of its own; and while a video plays the screen does not go idle,
+# where audio alone leaves it be.
+# Usage: media_controls.sh VYXPLAYER WORK_DIR
+#        (needs DISPLAY, dbus-run-session, playerctl, xprintidle, xdotool, ffmpeg)
+set -euo pipefail
+player=$1
+work=$2
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
+  exec dbus-run-session -- bash "$0" "$@"
+fi
+rm -rf "$work" && mkdir -p "$work"
+clip() {
+  ffmpeg -loglevel error -y -f lavfi -i "$2=size=320x240:rate=25" -f lavfi -i sine=f=440 -t "$3" \
+    -pix_fmt yuv420p -c:v libx264 -preset ultrafast -c:a aac "$work/$1"
+}
+clip one.mp4 testsrc 20
+clip two.mp4 smptebars 20
+ffmpeg -loglevel error -y -f lavfi -i sine=f=330 -t 30 "$work/tone.mp3"
+
+source "$(dirname "$0")/../support/checks.sh"
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
+"$player" --separate-window "$work/one.mp4" "$work/two.mp4" >"$work/player.log" 2>&1 &
+pids+=($!)
+ctl() { playerctl -p vyxplayer "$@" 2>/dev/null; }
+is() { test "$(ctl "${@:2}")" = "$1"; }
+check wait_for is Playing status
+check is "vyxplayer" -l
+check is "file://$work/one.mp4" metadata xesam:url
+check is 20000000 metadata mpris:length
+ctl pause
+check wait_for is Paused status
+ctl play
+check wait_for is Playing status
+ctl next
+check wait_for is "file://$work/two.mp4" metadata xesam:url
+ctl previous
+check wait_for is "one.mp4" metadata xesam:title
+
+# A video that plays keeps the X server's idle time from growing past the reset period (10 s).
+sleep 13
+check test "$(xprintidle)" -lt 11000
+
+ctl open "file://$work/tone.mp3"
+check wait_for is "file://$work/tone.mp3" metadata xesam:url
+sleep 13
+check test "$(xprintidle)" -gt 11000
+
+"$player" "$work/one.mp4" >"$work/second.log" 2>&1 &
+pids+=($!)
+second() { playerctl -l 2>/dev/null | grep -qx "vyxplayer.instance${pids[1]}"; }
+check wait_for second
+finish
