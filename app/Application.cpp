@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "PlayFileCommand.h"
 #include "desktop/MprisService.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
@@ -10,6 +11,7 @@
 #include "system/Timing.h"
 
 #include <QCoreApplication>
+#include <QUrl>
 
 namespace vyx {
 
@@ -70,6 +72,10 @@ frmBrowser& Application::showBrowserWindow() {
     if (m_browser.isNull()) {
         logTiming("browser-show");
         m_browser = makeWindow<frmBrowser>(m_prompter, m_chooser, m_engine(), *this);
+        // Streamed in the one player window, which comes to the front for it.
+        connect(m_browser, &frmBrowser::playRequested, this, [this](const QUrl& address) {
+            playFiles(m_prompter, showPlayerWindow().MP(), {address.toString(QUrl::FullyEncoded)});
+        });
         m_browser->Form_Load();
     } else {
         bringBack(*m_browser);

@@ -55,6 +55,7 @@ frmBrowser::frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrows
     m_web->setObjectName(QStringLiteral("WebBrowser"));
     m_web->setGeometry(twips::toPixels(0, 480, 13335, 9615));
     connect(m_web, &WebBrowser::DownloadComplete, this, &frmBrowser::WebBrowser_DownloadComplete);
+    connect(m_web, &WebBrowser::playRequested, this, &frmBrowser::playRequested);
 
     createToolBar();
     createMenus();

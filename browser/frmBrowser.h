@@ -7,6 +7,7 @@
 #include <QTimer>
 
 class QComboBox;
+class QUrl;
 class QToolButton;
 
 namespace vyx {
@@ -50,6 +51,10 @@ public:
     [[nodiscard]] QWidget& tbToolBar() const { return *m_toolbar; }
     [[nodiscard]] const QTimer& timTimer() const { return m_timer; }
     [[nodiscard]] QStringList addressList() const;
+
+Q_SIGNALS:
+    // The user chose to play the audio or video behind a link, from its web address.
+    void playRequested(const QUrl& address);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -5,6 +5,8 @@
 #include "LoopbackServer.h"
 #include "errors/RuntimeError.h"
 #include "frmBrowser.h"
+#include "frmMediaPlayer.h"
+#include "media/MediaPlayer.h"
 #include "web/WebBrowser.h"
 
 #include <QApplication>
@@ -28,6 +30,7 @@
 #include <sys/stat.h>
 
 using namespace vyx;
+using namespace Qt::StringLiterals;
 
 Q_DECLARE_METATYPE(vyx::ErrorCode)
 
@@ -61,6 +64,8 @@ private Q_SLOTS:
     void scriptDialogsHoldOnlyTheirPage_data();
     void scriptDialogsHoldOnlyTheirPage();
     void oneSaveQuestionAtATime();
+    void mediaLinkPlaysOrSaves_data();
+    void mediaLinkPlaysOrSaves();
 
 private:
     WebBrowser& browser();
@@ -551,6 +556,58 @@ void TestWebBrowser::oneSaveQuestionAtATime() {
     QCOMPARE(most, 1);
     QVERIFY(!modal);
     QTRY_COMPARE(shownDialogs<QFileDialog>().size(), 0);
+}
+
+void TestWebBrowser::mediaLinkPlaysOrSaves_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("type");
+    QTest::addColumn<QString>("answer");
+    // The engine would show this one itself.
+    QTest::newRow("named by its extension") << u"/clip.webm"_s << "video/webm"_ba << u"&Play"_s;
+    QTest::newRow("named by its type") << u"/watch?v=1"_s << "video/x-msvideo"_ba << u"&Play"_s;
+    QTest::newRow("saved instead") << u"/clip.mkv"_s << "video/x-matroska"_ba << u"&Save..."_s;
+}
+
+void TestWebBrowser::mediaLinkPlaysOrSaves() {
+    QFETCH(QString, path);
+    QFETCH(QByteArray, type);
+    QFETCH(QString, answer);
+    const QString clip = m_files.videoClip(u"clip.mkv"_s, 3);
+    QFile body(clip);
+    QVERIFY(body.open(QIODevice::ReadOnly));
+    m_server.route(path, {"Content-Type: " + type + "\r\n", body.readAll()});
+    Window window;
+    // Answered from the event loop, as a user would: the questions wait inside the engine's call.
+    QTimer user;
+    QStringList asked;
+    bool saveAsked = false;
+    connect(&user, &QTimer::timeout, [&] {
+        for (QFileDialog* const dialog : shownDialogs<QFileDialog>()) {
+            saveAsked = true;
+            dialog->reject();
+        }
+        for (QMessageBox* const box : shownDialogs<QMessageBox>()) {
+            asked << box->text().section(u' ', 1);
+            for (QAbstractButton* const button : box->buttons()) {
+                if (button->text() == answer) {
+                    button->click();
+                }
+            }
+        }
+    });
+    user.start(50);
+    const QString address = m_server.url(path).toString();
+    window.browser().NavigateTo(address);
+    if (answer == u"&Play"_s) {
+        QTRY_VERIFY_WITH_TIMEOUT(window.app.playerWindow() != nullptr, 20000);
+        MediaPlayer& player = window.app.playerWindow()->MP();
+        QCOMPARE(player.FileName(), address);
+        QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0.3, 15000);
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(saveAsked, 20000);
+        QVERIFY(window.app.playerWindow() == nullptr);
+    }
+    QCOMPARE(asked, QStringList{u"is audio or video.\nPlay it in the media player, or save it?"_s});
 }
 
 void TestWebBrowser::windowShowsPageTitle() {

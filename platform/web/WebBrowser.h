@@ -34,6 +34,8 @@ public:
 Q_SIGNALS:
     // Each time a download of the current navigation ends, whether it succeeded or not.
     void DownloadComplete();
+    // The user chose to play, rather than save, the audio or video at a web address.
+    void playRequested(const QUrl& address);
 };
 
 // Makes browsers. The web engine lives in a plugin that is loaded only when the first browser

@@ -3,8 +3,10 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -144,6 +146,23 @@ bool PageDialogs::prompt(const QUrl& origin, const QString& text, const QString&
     }
     *result = dialog.textValue();
     return true;
+}
+
+PageDialogs::MediaAnswer PageDialogs::playOrSave(const QUrl& address) {
+    const QString name = QFileInfo(address.path()).fileName();
+    QMessageBox box(QMessageBox::Question, tr("Vyx Surfer"),
+                    tr("%1 is audio or video.\nPlay it in the media player, or save it?")
+                        .arg(name.isEmpty() ? address.host() : name),
+                    QMessageBox::NoButton, m_view->window());
+    const QAbstractButton* const play = box.addButton(tr("&Play"), QMessageBox::AcceptRole);
+    const QAbstractButton* const save = box.addButton(tr("&Save..."), QMessageBox::ActionRole);
+    box.addButton(QMessageBox::Cancel);
+    // Not asked at all (another question is open) is neither.
+    ask(box);
+    if (box.clickedButton() == play) {
+        return MediaAnswer::Play;
+    }
+    return box.clickedButton() == save ? MediaAnswer::Save : MediaAnswer::Neither;
 }
 
 } // namespace vyx

@@ -29,6 +29,9 @@ public:
     [[nodiscard]] bool confirm(const QUrl& origin, const QString& text);
     [[nodiscard]] bool prompt(const QUrl& origin, const QString& text, const QString& value,
                               QString* result);
+    // Audio or video behind a link: the user plays it, saves it, or neither.
+    enum class MediaAnswer { Play, Save, Neither };
+    [[nodiscard]] MediaAnswer playOrSave(const QUrl& address);
     // A new page: no silence carried over, and its own count.
     void newPage();
 

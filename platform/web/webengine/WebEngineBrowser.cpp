@@ -4,6 +4,7 @@
 #include "LocalPages.h"
 #include "PageDialogs.h"
 #include "errors/RuntimeError.h"
+#include "media/MediaSource.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -31,11 +32,13 @@ namespace {
 // for a local page elsewhere, unless the user clicked or typed: its scripts cannot.
 class ContainedPage final : public QWebEnginePage {
 public:
+    using MediaLink = std::function<void(const QUrl& address)>;
     ContainedPage(QWebEngineProfile* profile, QWidget* view, LocalPageScheme& localPages,
-                  PageDialogs& dialogs)
+                  PageDialogs& dialogs, MediaLink mediaLink)
         : QWebEnginePage(profile, view)
         , m_localPages(localPages)
         , m_dialogs(dialogs)
+        , m_mediaLink(std::move(mediaLink))
         , m_input(view) {}
 
 protected:
@@ -53,6 +56,13 @@ protected:
     QWebEnginePage* createWindow(WebWindowType /*type*/) override { return nullptr; }
 
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        // Audio or video is the player's, if the user wants: asked once the engine's call is
+        // over, since the question waits for the user.
+        if (isMainFrame && isMediaAddress(url)) {
+            QMetaObject::invokeMethod(
+                this, [this, url] { m_mediaLink(url); }, Qt::QueuedConnection);
+            return false;
+        }
         const bool byUser = type == NavigationTypeTyped || type == NavigationTypeBackForward ||
                             type == NavigationTypeReload || m_input.userActedJustNow();
         if (!byUser && LocalPageScheme::isLocalPage(this->url()) &&
@@ -68,6 +78,7 @@ protected:
 private:
     LocalPageScheme& m_localPages;
     PageDialogs& m_dialogs;
+    MediaLink m_mediaLink;
     UserInputClock m_input;
 };
 
@@ -105,7 +116,8 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     m_profile->installUrlSchemeHandler(LocalPageScheme::scheme(), localPages);
     m_profile->setUrlRequestInterceptor(new LocalPageGuard(m_profile));
 
-    auto* const page = new ContainedPage(m_profile, m_view, *localPages, *m_dialogs);
+    auto* const page = new ContainedPage(m_profile, m_view, *localPages, *m_dialogs,
+                                         [this](const QUrl& url) { onMediaLink(url); });
     m_view->setPage(page);
     connect(page, &QWebEnginePage::featurePermissionRequested, page,
             [page](const QUrl& origin, QWebEnginePage::Feature feature) {
@@ -194,7 +206,45 @@ QString WebEngineBrowser::LocationURL() const {
         .toString();
 }
 
+void WebEngineBrowser::onMediaLink(const QUrl& address) {
+    switch (m_dialogs->playOrSave(address)) {
+    case PageDialogs::MediaAnswer::Play:
+        Q_EMIT playRequested(address);
+        break;
+    case PageDialogs::MediaAnswer::Save:
+        m_saveAsked.append(address);
+        m_view->page()->download(address);
+        break;
+    case PageDialogs::MediaAnswer::Neither:
+        break;
+    }
+}
+
+bool WebEngineBrowser::playedInstead(QWebEngineDownloadRequest* download) {
+    const QUrl address = download->url();
+    if (m_saveAsked.removeOne(address) || !isStreamAddress(address.toString())) {
+        return false;
+    }
+    const QString type = download->mimeType();
+    if (!type.startsWith(QLatin1String("audio/")) && !type.startsWith(QLatin1String("video/")) &&
+        !isMediaAddress(address)) {
+        return false;
+    }
+    const PageDialogs::MediaAnswer answer = m_dialogs->playOrSave(address);
+    if (answer == PageDialogs::MediaAnswer::Save) {
+        return false;
+    }
+    download->cancel();
+    if (answer == PageDialogs::MediaAnswer::Play) {
+        Q_EMIT playRequested(address);
+    }
+    return true;
+}
+
 void WebEngineBrowser::onDownloadRequested(QWebEngineDownloadRequest* download) {
+    if (playedInstead(download)) {
+        return;
+    }
     // Nothing is written before the user has said where. While another question is open the
     // answer is no: a page cannot pile up save questions, one a second.
     const QString target =

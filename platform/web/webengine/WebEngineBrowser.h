@@ -33,6 +33,11 @@ public:
 private:
     void open(const QUrl& url);
     void onDownloadRequested(QWebEngineDownloadRequest* download);
+    // A link to audio or video: play it, save it, or neither.
+    void onMediaLink(const QUrl& address);
+    // Asks whether a download of audio or video should rather be played; true when it is not
+    // to be saved.
+    bool playedInstead(QWebEngineDownloadRequest* download);
     void onPageCrashed(const QUrl& address);
 
     // Removed after the profile and view, which are children and go with the QWidget base.
@@ -46,6 +51,8 @@ private:
     PageDialogs* m_dialogs;
     SaveLocation m_saveLocation;
     QUrl m_requested;
+    // Media the user chose to save: its download is not asked about again.
+    QList<QUrl> m_saveAsked;
     QUrl m_crashed; // the page whose crash notice is shown, if one is
     bool m_busy = false;
 };
