@@ -1,5 +1,6 @@
 #include "Doubles.h"
 #include "Fixtures.h"
+#include "desktop/ScreenSaverHold.h"
 #include "dialogs/FileFilter.h"
 #include "dialogs/OpenFileDialog.h"
 #include "errors/RuntimeError.h"
@@ -11,6 +12,9 @@
 #include "web/WebBrowser.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusContext>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -23,6 +27,7 @@
 #include <sys/stat.h>
 
 using namespace vyx;
+using namespace Qt::StringLiterals;
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -43,6 +48,8 @@ private Q_SLOTS:
     void frameBufferIsAligned();
     void addressText_data();
     void addressText();
+    void screenSaverHeldOnBus_data();
+    void screenSaverHeldOnBus();
     void mediaProbe_data();
     void mediaProbe();
     void errorDescriptionNamesSubject();
@@ -345,6 +352,69 @@ void TestPlatform::errorDescriptionNamesSubject() {
     QCOMPARE(error.description(), QStringLiteral("File not found: /x.mp4"));
     QCOMPARE(RuntimeError(ErrorCode::DialogCancelled).description(), describe(32755));
     QVERIFY(!describe(-1).isEmpty());
+}
+
+// The desktop's screen-saver service, as far as the hold uses it; it answers after a while, as
+// a busy desktop would.
+class FakeScreenSaver final : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+public:
+    QList<uint> held;
+    uint issued = 0;
+public Q_SLOTS:
+    uint Inhibit(const QString& /*application*/, const QString& /*reason*/) {
+        setDelayedReply(true);
+        held.append(++issued);
+        QTimer::singleShot(300, this, [bus = connection(), reply = message().createReply(issued)] {
+            bus.send(reply);
+        });
+        return 0;
+    }
+    void UnInhibit(uint cookie) { held.removeOne(cookie); }
+};
+
+void TestPlatform::screenSaverHeldOnBus_data() {
+    QTest::addColumn<QList<bool>>("steps"); // setHeld, one every 20 ms
+    QTest::addColumn<int>("settle");        // ms before the count is read and the hold goes
+    QTest::addColumn<int>("held");
+    QTest::newRow("held") << QList<bool>{true} << 600 << 1;
+    QTest::newRow("let go before the answer, held again")
+        << QList<bool>{true, false, true} << 600 << 1;
+    QTest::newRow("let go before the answer") << QList<bool>{true, false} << 600 << 0;
+    QTest::newRow("gone before the answer") << QList<bool>{true} << 0 << 1;
+}
+
+void TestPlatform::screenSaverHeldOnBus() {
+    QFETCH(QList<bool>, steps);
+    QFETCH(int, settle);
+    QFETCH(int, held);
+    if (!QDBusConnection::sessionBus().isConnected()) {
+        QSKIP("no session bus: run under dbus-run-session");
+    }
+    // A connection of its own, as another program's would be: calls on the same connection
+    // are answered at once, without the bus.
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desktop"_s);
+    const auto disconnect = qScopeGuard([] { QDBusConnection::disconnectFromBus(u"desktop"_s); });
+    FakeScreenSaver service;
+    QVERIFY(bus.registerObject(u"/org/freedesktop/ScreenSaver"_s, &service,
+                               QDBusConnection::ExportAllSlots));
+    QVERIFY(bus.registerService(u"org.freedesktop.ScreenSaver"_s));
+    const auto unregister = qScopeGuard([&bus] {
+        bus.unregisterService(u"org.freedesktop.ScreenSaver"_s);
+        bus.unregisterObject(u"/org/freedesktop/ScreenSaver"_s);
+    });
+    {
+        ScreenSaverHold hold(nullptr);
+        for (const bool on : steps) {
+            hold.setHeld(on);
+            QTest::qWait(20);
+        }
+        QTest::qWait(settle);
+        QCOMPARE(service.held.size(), held);
+    }
+    // Gone with the player.
+    QTRY_VERIFY(service.held.isEmpty());
 }
 
 QTEST_MAIN(TestPlatform)

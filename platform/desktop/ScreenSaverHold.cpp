@@ -1,11 +1,13 @@
 #include "ScreenSaverHold.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QGuiApplication>
+#include <QPointer>
 #include <xcb/xcb.h>
 
 namespace vyx {
@@ -62,32 +64,43 @@ void ScreenSaverHold::askService() {
     QDBusMessage call = serviceCall(QStringLiteral("Inhibit"));
     call << QGuiApplication::applicationDisplayName() << tr("Playing a video");
     m_asking = true;
-    auto* const watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* w) {
-        w->deleteLater();
-        m_asking = false;
-        const QDBusPendingReply<quint32> reply = *w;
-        if (reply.isError()) {
-            if (m_held) {
-                resetX11();
-                m_x11Reset.start();
-            }
-            return;
-        }
-        m_cookie = reply.value();
-        if (!m_held) {
-            releaseService();
-        }
-    });
+    // The answer is awaited even when the hold has gone meanwhile (its player closed), so that
+    // the inhibition it brings is given back rather than left for the rest of the session.
+    auto* const watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call),
+                                                      QCoreApplication::instance());
+    connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+            [self = QPointer<ScreenSaverHold>(this)](QDBusPendingCallWatcher* answer) {
+                answer->deleteLater();
+                const QDBusPendingReply<quint32> reply = *answer;
+                if (!self.isNull()) {
+                    self->answered(reply.isError() ? std::nullopt
+                                                   : std::optional<quint32>(reply.value()));
+                } else if (!reply.isError()) {
+                    release(reply.value());
+                }
+            });
+}
+
+void ScreenSaverHold::answered(std::optional<quint32> cookie) {
+    m_asking = false;
+    m_cookie = cookie;
+    if (!m_held) {
+        releaseService();
+    } else if (!cookie) {
+        resetX11();
+        m_x11Reset.start();
+    }
 }
 
 void ScreenSaverHold::releaseService() {
-    if (!m_cookie || m_asking) {
-        return;
+    if (m_cookie) {
+        release(*std::exchange(m_cookie, std::nullopt));
     }
+}
+
+void ScreenSaverHold::release(quint32 cookie) {
     QDBusMessage call = serviceCall(QStringLiteral("UnInhibit"));
-    call << *std::exchange(m_cookie, std::nullopt);
+    call << cookie;
     QDBusConnection::sessionBus().send(call);
 }
 

@@ -22,7 +22,10 @@ public:
 
 private:
     void askService();
+    // The service's answer: the inhibition's cookie, or none when it refused.
+    void answered(std::optional<quint32> cookie);
     void releaseService();
+    static void release(quint32 cookie);
     static void resetX11();
 
     QTimer m_x11Reset;
