@@ -127,40 +127,34 @@ bool MprisPlayerAdaptor::canSeek() const {
     return player != nullptr && player->isLoaded() && player->duration() > 0;
 }
 
-void MprisPlayerAdaptor::Next() {
+void MprisPlayerAdaptor::act(void (MediaPlayer::*command)()) {
     if (MediaPlayer* const player = m_service.player()) {
-        player->next();
+        (player->*command)();
     }
+}
+
+void MprisPlayerAdaptor::Next() {
+    act(&MediaPlayer::next);
 }
 
 void MprisPlayerAdaptor::Previous() {
-    if (MediaPlayer* const player = m_service.player()) {
-        player->previous();
-    }
+    act(&MediaPlayer::previous);
 }
 
 void MprisPlayerAdaptor::Pause() {
-    if (MediaPlayer* const player = m_service.player()) {
-        player->pause();
-    }
+    act(&MediaPlayer::pause);
 }
 
 void MprisPlayerAdaptor::PlayPause() {
-    if (MediaPlayer* const player = m_service.player()) {
-        player->togglePlay();
-    }
+    act(&MediaPlayer::togglePlay);
 }
 
 void MprisPlayerAdaptor::Stop() {
-    if (MediaPlayer* const player = m_service.player()) {
-        player->stop();
-    }
+    act(&MediaPlayer::stop);
 }
 
 void MprisPlayerAdaptor::Play() {
-    if (MediaPlayer* const player = m_service.player()) {
-        player->play();
-    }
+    act(&MediaPlayer::play);
 }
 
 void MprisPlayerAdaptor::Seek(qlonglong offset) {

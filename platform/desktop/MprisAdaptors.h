@@ -8,6 +8,7 @@
 
 namespace vyx {
 
+class MediaPlayer;
 class MprisService;
 
 // The object the adaptors are exported on; the bus tells it which call it is answering, so that
@@ -99,6 +100,9 @@ Q_SIGNALS:
     void Seeked(qlonglong position);
 
 private:
+    // Tells the player spoken for, if there is one, to do something.
+    void act(void (MediaPlayer::*command)());
+
     MprisObject* m_object;
     MprisService& m_service;
 };
