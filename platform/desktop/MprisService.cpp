@@ -69,9 +69,15 @@ void MprisService::follow(MediaPlayer* player) {
             Q_EMIT m_adaptor->Seeked(static_cast<qlonglong>(seconds * 1e6));
         }
     });
+    // Told once the player is gone: while it is being destroyed it is no longer a MediaPlayer.
     connect(player, &QObject::destroyed, this, [this] {
-        m_players.removeAll(nullptr);
-        announce();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_players.removeAll(nullptr);
+                announce();
+            },
+            Qt::QueuedConnection);
     });
 }
 
