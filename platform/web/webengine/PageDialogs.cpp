@@ -119,7 +119,8 @@ bool PageDialogs::askScript(QDialog& dialog) {
     m_scriptAsking = true;
     const int result = ask(dialog);
     m_scriptAsking = false;
-    m_silenced = silence != nullptr && silence->isChecked();
+    // A window closed meanwhile has silenced the page already.
+    m_silenced = m_silenced || (silence != nullptr && silence->isChecked());
     return result == QDialog::Accepted || result == QMessageBox::Ok;
 }
 
