@@ -44,7 +44,7 @@ ReaderWatch::ReaderWatch(QObject* parent)
     : QObject(parent) {
     m_timer.setInterval(kLookMilliseconds);
     connect(&m_timer, &QTimer::timeout, this, [this] {
-        const qint64 offset = readPosition(m_path);
+        const qint64 offset = m_position.offset();
         if (offset < 0) {
             return;
         }
@@ -57,7 +57,7 @@ ReaderWatch::ReaderWatch(QObject* parent)
 }
 
 void ReaderWatch::start(const QString& path) {
-    m_path = path;
+    m_position = ReadPosition(path);
     m_judge = {};
     m_packets = false;
     m_opened = false;
@@ -66,7 +66,7 @@ void ReaderWatch::start(const QString& path) {
 
 void ReaderWatch::opened() {
     m_opened = true;
-    m_judge.opened(std::max<qint64>(readPosition(m_path), 0));
+    m_judge.opened(std::max<qint64>(m_position.offset(), 0));
 }
 
 } // namespace vyx

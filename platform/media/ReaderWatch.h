@@ -1,5 +1,7 @@
 #pragma once
 
+#include "system/ReadPosition.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -43,7 +45,7 @@ Q_SIGNALS:
 
 private:
     QTimer m_timer;
-    QString m_path;
+    ReadPosition m_position;
     TailJudge m_judge;
     bool m_packets = false;
     bool m_opened = false;

@@ -7,28 +7,54 @@
 
 namespace vyx {
 
-qint64 readPosition(const QString& path) {
-    const QString target = QFileInfo(path).canonicalFilePath();
-    qint64 furthest = -1;
-    if (target.isEmpty()) {
-        return furthest;
+namespace {
+
+const QString kDescriptors = QStringLiteral("/proc/self/fd/");
+
+} // namespace
+
+ReadPosition::ReadPosition(const QString& path)
+    : m_target(path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath()) {}
+
+qint64 ReadPosition::offset() {
+    if (m_target.isEmpty()) {
+        return -1;
     }
-    const QDir descriptors(QStringLiteral("/proc/self/fd"));
-    for (const QString& fd : descriptors.entryList(QDir::Files | QDir::System)) {
-        if (QFile::symLinkTarget(descriptors.filePath(fd)) != target) {
-            continue;
+    qint64 furthest = -1;
+    if (m_descriptors.isEmpty() || !readKnown(&furthest)) {
+        findDescriptors();
+        furthest = -1;
+        readKnown(&furthest);
+    }
+    return furthest;
+}
+
+bool ReadPosition::readKnown(qint64* furthest) const {
+    for (const QString& fd : m_descriptors) {
+        if (QFile::symLinkTarget(kDescriptors + fd) != m_target) {
+            return false;
         }
         QFile info(QStringLiteral("/proc/self/fdinfo/") + fd);
         if (!info.open(QIODevice::ReadOnly)) {
-            continue;
+            return false;
         }
         // The first line reads "pos:\t<offset>".
         const QByteArray first = info.readLine();
         if (first.startsWith("pos:")) {
-            furthest = std::max(furthest, first.mid(4).trimmed().toLongLong());
+            *furthest = std::max(*furthest, first.mid(4).trimmed().toLongLong());
         }
     }
-    return furthest;
+    return true;
+}
+
+void ReadPosition::findDescriptors() {
+    m_descriptors.clear();
+    const QDir descriptors(kDescriptors);
+    for (const QString& fd : descriptors.entryList(QDir::Files | QDir::System)) {
+        if (QFile::symLinkTarget(descriptors.filePath(fd)) == m_target) {
+            m_descriptors.append(fd);
+        }
+    }
 }
 
 } // namespace vyx
