@@ -1,9 +1,16 @@
 #!/usr/bin/env bash
 # The whole benchmark: sets up the machine, builds the release binary and measures it against
 # mpv and VLC, writing bench/results/results.md and results.csv.
-# Usage: bench/run.sh [runs]   (default 5)
+# Usage: bench/run.sh [RUNS | --quick]   (default 2 rounds, some 20 minutes on 2 cores;
+#        --quick is one round)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+rounds=(--runs 2)
+case "${1:-}" in
+  --quick) rounds=(--quick) ;;
+  '') ;;
+  *) rounds=(--runs "$1") ;;
+esac
 scripts/install-deps.sh build run test bench
 scripts/build.sh release
-python3 bench/bench.py --binary build/release/bin/vyxplayer --runs "${1:-5}" --out bench/results
+python3 bench/bench.py --binary build/release/bin/vyxplayer "${rounds[@]}" --out bench/results
