@@ -19,6 +19,11 @@ const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player")
 
 MprisService::MprisService(QObject* parent)
     : QObject(parent) {
+    // Once the event loop runs: the windows come first, the bus after.
+    QMetaObject::invokeMethod(this, &MprisService::registerOnBus, Qt::QueuedConnection);
+}
+
+void MprisService::registerOnBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
@@ -41,6 +46,7 @@ MprisService::MprisService(QObject* parent)
             break;
         }
     }
+    announce();
 }
 
 MprisService::~MprisService() {
