@@ -19,11 +19,6 @@ const QString kPlayerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player")
 
 MprisService::MprisService(QObject* parent)
     : QObject(parent) {
-    // Once the event loop runs: the windows come first, the bus after.
-    QMetaObject::invokeMethod(this, &MprisService::registerOnBus, Qt::QueuedConnection);
-}
-
-void MprisService::registerOnBus() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return;
@@ -46,7 +41,6 @@ void MprisService::registerOnBus() {
             break;
         }
     }
-    announce();
 }
 
 MprisService::~MprisService() {

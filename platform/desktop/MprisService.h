@@ -31,7 +31,6 @@ public:
     [[nodiscard]] QString trackId() const;
 
 private:
-    void registerOnBus();
     // Tells the bus which of the player's properties have changed since it was last told.
     void announce();
 
