@@ -20,9 +20,6 @@ public:
     MprisService(const MprisService&) = delete;
     MprisService& operator=(const MprisService&) = delete;
 
-    // The bus name taken; empty without a bus.
-    [[nodiscard]] const QString& busName() const { return m_busName; }
-
     // A player the controls may speak for; it is forgotten when it goes.
     void follow(MediaPlayer* player);
     // The player spoken for: the last that played, else the last followed; null when none.

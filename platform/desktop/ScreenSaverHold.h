@@ -18,7 +18,6 @@ public:
     ScreenSaverHold& operator=(const ScreenSaverHold&) = delete;
 
     void setHeld(bool held);
-    [[nodiscard]] bool held() const { return m_held; }
 
 private:
     void askService();

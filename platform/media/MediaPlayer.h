@@ -74,7 +74,6 @@ public:
     [[nodiscard]] const Playlist& list() const { return m_list; }
     [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
     [[nodiscard]] double speed() const { return m_speed; }
-    [[nodiscard]] bool hasVideo() const { return m_hasVideo; }
 
     void play();
     void pause();
