@@ -8,6 +8,7 @@
 #include "media/ControlBar.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
+#include "media/PlayerScreen.h"
 #include "media/VolumeScale.h"
 #include "web/WebBrowser.h"
 
@@ -46,6 +47,7 @@ private Q_SLOTS:
     void frameStride_data();
     void frameStride();
     void frameBufferIsAligned();
+    void failureStaysUntilNextFile();
     void addressText_data();
     void addressText();
     void screenSaverHeldOnBus_data();
@@ -227,6 +229,20 @@ void TestPlatform::frameBufferIsAligned() {
         // The engine may write up to the end of the last line's padding.
         std::memset(buffer.data(), 0x7f, buffer.stride() * static_cast<std::size_t>(size.height()));
     }
+}
+
+void TestPlatform::failureStaysUntilNextFile() {
+    PlayerScreen screen(nullptr);
+    screen.newFile(QStringLiteral("/media/song.mp3"));
+    const QString why = QStringLiteral("Cannot play song.mp3:\nthe stream ended");
+    screen.showFailure(why);
+    // The engine's later word on the failed file (its title, that it has no picture).
+    screen.setHasVideo(false);
+    screen.setTitle(QStringLiteral("Song"));
+    QCOMPARE(screen.message(), why);
+    screen.newFile(QStringLiteral("/media/next.mp3"));
+    screen.setHasVideo(false);
+    QCOMPARE(screen.message(), QStringLiteral("next.mp3"));
 }
 
 void TestPlatform::twipsConversion() {

@@ -280,7 +280,7 @@ void MediaPlayer::showFailure(const QString& reason) {
     m_loaded = false;
     m_controls->setMedia(false);
     m_controls->setPlaying(false);
-    m_screen->showMessage(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
+    m_screen->showFailure(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
     updateState();
     // As at the end of an entry, the list goes on.
     if (m_list.hasNext()) {

@@ -65,7 +65,7 @@ bool MediaPlayer::advance(int step, bool paused) {
     const QString refused =
         m_list.step(step, [this, paused](const QString& entry) { openEntry(entry, paused); });
     if (!refused.isEmpty()) {
-        m_screen->showMessage(refused);
+        m_screen->showFailure(refused);
     }
     return refused.isEmpty();
 }

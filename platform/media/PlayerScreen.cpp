@@ -35,23 +35,31 @@ void PlayerScreen::showMessage(const QString& text) {
     setCurrentWidget(m_message);
 }
 
+void PlayerScreen::showFailure(const QString& text) {
+    m_failed = true;
+    showMessage(text);
+}
+
 void PlayerScreen::newFile(const QString& fileName) {
     m_fileName = fileName;
     m_title.clear();
     m_audioOnly = false;
+    m_failed = false;
     showPicture();
 }
 
 void PlayerScreen::setTitle(const QString& title) {
     m_title = title;
-    if (m_audioOnly) {
+    if (m_audioOnly && !m_failed) {
         showTitle();
     }
 }
 
 void PlayerScreen::setHasVideo(bool hasVideo) {
     m_audioOnly = !hasVideo;
-    m_audioOnly ? showTitle() : showPicture();
+    if (!m_failed) {
+        m_audioOnly ? showTitle() : showPicture();
+    }
 }
 
 void PlayerScreen::showTitle() {

@@ -20,6 +20,9 @@ public:
     // Adds the surface that draws the core's picture.
     VideoSurface* addPicture(std::shared_ptr<MpvCore> core);
     void showMessage(const QString& text);
+    // Why the file cannot be played: it stays until the next file, whatever the engine still
+    // reports of this one.
+    void showFailure(const QString& text);
     // A new file: its picture until it turns out to have none, then its title.
     void newFile(const QString& fileName);
     void setTitle(const QString& title);
@@ -38,6 +41,7 @@ private:
     QString m_fileName;
     QString m_title;
     bool m_audioOnly = false;
+    bool m_failed = false;
 };
 
 } // namespace vyx
