@@ -47,6 +47,8 @@ private Q_SLOTS:
     void frameStride_data();
     void frameStride();
     void frameBufferIsAligned();
+    void windowTarget_data();
+    void windowTarget();
     void failureStaysUntilNextFile();
     void addressText_data();
     void addressText();
@@ -228,6 +230,44 @@ void TestPlatform::frameBufferIsAligned() {
         QCOMPARE(static_cast<std::size_t>(image.bytesPerLine()), buffer.stride());
         // The engine may write up to the end of the last line's padding.
         std::memset(buffer.data(), 0x7f, buffer.stride() * static_cast<std::size_t>(size.height()));
+    }
+}
+
+void TestPlatform::windowTarget_data() {
+    QTest::addColumn<QImage::Format>("format");
+    QTest::addColumn<bool>("alphaShown");
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<bool>("direct");
+    const int width = 320;
+    const QRect belowMenu(0, 19, width, 100);
+    QTest::newRow("full width below a menu bar")
+        << QImage::Format_RGB32 << true << belowMenu << true;
+    QTest::newRow("alpha not shown")
+        << QImage::Format_ARGB32_Premultiplied << false << belowMenu << true;
+    QTest::newRow("alpha shown") << QImage::Format_ARGB32_Premultiplied << true << belowMenu
+                                 << false;
+    QTest::newRow("one column short")
+        << QImage::Format_RGB32 << false << QRect(0, 19, width - 1, 100) << false;
+    QTest::newRow("not at the left edge")
+        << QImage::Format_RGB32 << false << QRect(1, 19, width - 1, 100) << false;
+    QTest::newRow("past the bottom")
+        << QImage::Format_RGB32 << false << QRect(0, 200, width, 41) << false;
+    QTest::newRow("16-bit window") << QImage::Format_RGB16 << false << belowMenu << false;
+    QTest::newRow("empty") << QImage::Format_RGB32 << false << QRect(0, 10, width, 0) << false;
+}
+
+void TestPlatform::windowTarget() {
+    QFETCH(QImage::Format, format);
+    QFETCH(bool, alphaShown);
+    QFETCH(QRect, area);
+    QFETCH(bool, direct);
+    QImage window(320, 240, format);
+    const std::optional<FrameTarget> target = vyx::windowTarget(window, area, alphaShown);
+    QCOMPARE(target.has_value(), direct);
+    if (target) {
+        QCOMPARE(target->pixels, static_cast<void*>(window.scanLine(area.y())));
+        QCOMPARE(target->stride, static_cast<std::size_t>(window.bytesPerLine()));
+        QCOMPARE(target->size, area.size());
     }
 }
 

@@ -9,6 +9,18 @@ std::size_t frameStride(int width) {
     return (bytes + kLine - 1) / kLine * kLine;
 }
 
+std::optional<FrameTarget> windowTarget(QImage& window, QRect area, bool alphaShown) {
+    constexpr qsizetype kPixel = 4;
+    const bool pixelsFit = window.format() == QImage::Format_RGB32 ||
+                           (!alphaShown && window.format() == QImage::Format_ARGB32_Premultiplied);
+    if (!pixelsFit || area.isEmpty() || area.x() != 0 || area.width() != window.width() ||
+        window.bytesPerLine() != area.width() * kPixel || !window.rect().contains(area)) {
+        return std::nullopt;
+    }
+    return FrameTarget{window.scanLine(area.y()), static_cast<std::size_t>(window.bytesPerLine()),
+                       area.size()};
+}
+
 void FrameBuffer::Free::operator()(std::byte* data) const {
     ::operator delete[](data, kAlignment);
 }

@@ -1,16 +1,32 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <optional>
 
 namespace vyx {
 
 // Bytes per line for a picture of the given width in 4-byte pixels: rounded up to 64, which the
 // media engine's scalers need for their fast paths.
 [[nodiscard]] std::size_t frameStride(int width);
+
+// Where the engine writes a picture: 4-byte pixels in the byte order of Qt's RGB32.
+struct FrameTarget {
+    void* pixels = nullptr;
+    std::size_t stride = 0;
+    QSize size;
+};
+
+// The part of a window's own picture that an area of it covers, when the engine can write the
+// picture straight into it: the area spans the window's whole width, so that nothing lies
+// between the end of one line and the start of the next (the engine may write over that gap,
+// which would belong to the widgets beside the area), and the window's pixels are RGB32 or
+// have an alpha byte that is not shown (the engine leaves it zero in the bars beside a picture).
+[[nodiscard]] std::optional<FrameTarget> windowTarget(QImage& window, QRect area, bool alphaShown);
 
 // A picture buffer that the media engine writes into and Qt paints from: 64-byte aligned, one
 // allocation reused until the size changes.
@@ -23,6 +39,7 @@ public:
     [[nodiscard]] QSize size() const { return m_size; }
     [[nodiscard]] std::size_t stride() const { return m_stride; }
     [[nodiscard]] void* data() const { return m_data.get(); }
+    [[nodiscard]] FrameTarget target() const { return {data(), m_stride, m_size}; }
     // A view of the buffer, valid until the next resize.
     [[nodiscard]] QImage image() const;
 

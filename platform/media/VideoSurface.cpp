@@ -4,8 +4,11 @@
 #include "system/Timing.h"
 
 #include <QApplication>
+#include <QBackingStore>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QWindow>
 #include <array>
 #include <utility>
 
@@ -61,11 +64,9 @@ void VideoSurface::onUpdate(void* context) {
         Qt::QueuedConnection);
 }
 
-void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
+void VideoSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const qreal ratio = devicePixelRatioF();
-    m_frame.resize((QSizeF(size()) * ratio).toSize());
-    if (m_render == nullptr || m_frame.size().isEmpty()) {
+    if (m_render == nullptr) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
@@ -73,9 +74,54 @@ void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
     std::array query{mpv_render_param{MPV_RENDER_PARAM_NEXT_FRAME_INFO, &next}};
     const bool newFrame = m_core->api().renderGetInfo(m_render, query[0]) >= 0 &&
                           (next.flags & MPV_RENDER_FRAME_INFO_PRESENT) != 0;
+    // Straight into the window's own picture where it can be, which saves copying every frame
+    // once more; otherwise into a buffer of our own that is painted like any image.
+    const std::optional<FrameTarget> direct = windowTarget(painter, event->region());
+    if (direct) {
+        m_frame.resize({});
+    } else {
+        m_frame.resize((QSizeF(size()) * devicePixelRatioF()).toSize());
+    }
+    const FrameTarget target = direct.value_or(m_frame.target());
+    if (target.size.isEmpty() || !renderInto(target)) {
+        painter.fillRect(rect(), Qt::black);
+        return;
+    }
+    if (!direct) {
+        QImage picture = m_frame.image();
+        picture.setDevicePixelRatio(devicePixelRatioF());
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+    if (newFrame) {
+        Q_EMIT framePainted();
+    }
+}
 
-    std::array<int, 2> pixels{m_frame.size().width(), m_frame.size().height()};
-    std::size_t stride = m_frame.stride();
+std::optional<FrameTarget> VideoSurface::windowTarget(const QPainter& painter,
+                                                      const QRegion& painted) const {
+    // Only the window's own picture on screen (a copy of the widget made with render() or
+    // grab() shows every byte it is given), and only when the whole surface is painted: the
+    // engine writes all of it, which must not reach what Qt does not paint over afterwards.
+    QPaintDevice* const device = painter.paintEngine()->paintDevice();
+    QBackingStore* const store = backingStore();
+    const QTransform place = painter.deviceTransform();
+    if (!QRegion(rect()).subtracted(painted).isEmpty() || device == nullptr || store == nullptr ||
+        device != store->paintDevice() || device->devType() != QInternal::Image ||
+        place.type() > QTransform::TxTranslate) {
+        return std::nullopt;
+    }
+    // X shows a window without alpha from the 24 bits of colour alone, whatever Qt keeps in
+    // the fourth byte of its picture.
+    const QWindow* const shown = window()->windowHandle();
+    const bool alphaShown = QGuiApplication::platformName() != QLatin1String("xcb") ||
+                            shown == nullptr || shown->format().hasAlpha();
+    return vyx::windowTarget(*static_cast<QImage*>(device),
+                             rect().translated(place.map(QPoint(0, 0))), alphaShown);
+}
+
+bool VideoSurface::renderInto(const FrameTarget& target) {
+    std::array<int, 2> pixels{target.size.width(), target.size.height()};
+    std::size_t stride = target.stride;
     // The GUI thread must never wait for a frame's due time: the core asks for a paint when a
     // frame is due.
     int block = 0;
@@ -83,20 +129,11 @@ void VideoSurface::paintEvent(QPaintEvent* /*event*/) {
         mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, pixels.data()},
         mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kPixelFormat)},
         mpv_render_param{MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, m_frame.data()},
+        mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, target.pixels},
         mpv_render_param{MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
         mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
     };
-    if (m_core->api().renderRender(m_render, params.data()) < 0) {
-        painter.fillRect(rect(), Qt::black);
-        return;
-    }
-    QImage picture = m_frame.image();
-    picture.setDevicePixelRatio(ratio);
-    painter.drawImage(QPoint(0, 0), picture);
-    if (newFrame) {
-        Q_EMIT framePainted();
-    }
+    return m_core->api().renderRender(m_render, params.data()) >= 0;
 }
 
 void VideoSurface::resizeEvent(QResizeEvent* event) {

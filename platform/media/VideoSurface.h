@@ -5,7 +5,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+class QPainter;
+class QRegion;
 struct mpv_render_context;
 
 namespace vyx {
@@ -44,6 +47,10 @@ protected:
 
 private:
     static void onUpdate(void* context);
+    // The window's own picture under this surface, when the engine may write into it.
+    [[nodiscard]] std::optional<FrameTarget> windowTarget(const QPainter& painter,
+                                                          const QRegion& painted) const;
+    bool renderInto(const FrameTarget& target);
 
     std::shared_ptr<MpvCore> m_core;
     mpv_render_context* m_render = nullptr;
