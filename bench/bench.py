@@ -474,8 +474,9 @@ class Bench:
         self.add_play(clip, area, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
-        self.outputs["vyx"] = ("libmpv's software render API (its default scaler, bicubic), "
-                               "painted by Qt's raster engine (XShm)")
+        self.outputs["vyx"] = ("libmpv's software render API (swscale bicubic, its fast chroma), "
+                               "into Qt's window buffer (XShm): straight in when the picture "
+                               "spans the window (full screen), else copied from its own")
 
     def mpv_play(self, clip, area, output):
         side = f"mpv {output}"
@@ -593,11 +594,11 @@ class Bench:
                     log(f"{what} failed: {error}")
                     self.failures.append(f"round {number + 1}, {what}: {error}")
                 self.settle()
-        self.outputs["mpv x11"] = "--vo=x11 (swscale, mpv's default bicubic)"
+        self.outputs["mpv x11"] = "--vo=x11 (zimg, mpv's default lanczos, as its log says)"
         self.outputs["mpv gpu"] = ("--vo=gpu --gpu-sw (GL on llvmpipe, mpv's default scale "
                                    "bilinear)")
         if self.vlc_user:
-            self.outputs["vlc"] = ("--vout=xcb_x11 (its swscale converter; full screen is "
+            self.outputs["vlc"] = ("--vout=xcb_x11 (its swscale converter, bicubic; full screen is "
                                    "the screen's width, without a window manager), Qt "
                                    "interface for start-up")
         self.outputs["ffmpeg decode only"] = "-f null: the decoder's own cost, the floor"
