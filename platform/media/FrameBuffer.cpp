@@ -13,8 +13,10 @@ std::optional<FrameTarget> windowTarget(QImage& window, QRect area, bool alphaSh
     constexpr qsizetype kPixel = 4;
     const bool pixelsFit = window.format() == QImage::Format_RGB32 ||
                            (!alphaShown && window.format() == QImage::Format_ARGB32_Premultiplied);
-    if (!pixelsFit || area.isEmpty() || area.x() != 0 || area.width() != window.width() ||
-        window.bytesPerLine() != area.width() * kPixel || !window.rect().contains(area)) {
+    // Inside the window, each of the area's lines a whole line of the window's memory.
+    const bool wholeLines =
+        window.rect().contains(area) && window.bytesPerLine() == area.width() * kPixel;
+    if (!pixelsFit || area.isEmpty() || !wholeLines) {
         return std::nullopt;
     }
     return FrameTarget{window.scanLine(area.y()), static_cast<std::size_t>(window.bytesPerLine()),
