@@ -16,10 +16,12 @@
 #include <QTest>
 #include <QToolButton>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <memory>
 #include <mpv/client.h>
+#include <utility>
 
 using namespace vyx;
 using namespace Qt::StringLiterals;
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void sessionReportsProperties_data();
     void sessionReportsProperties();
     void sessionDropsStaleEntries();
+    void sessionReportsShownSize();
     void unplayableTailJudged_data();
     void unplayableTailJudged();
     void playsAndAdvances();
@@ -149,6 +152,30 @@ void TestMediaPlayer::sessionReportsProperties() {
         }
     });
     QCOMPARE(arguments.value(0), expected);
+}
+
+void TestMediaPlayer::sessionReportsShownSize() {
+    MpvSession session(nullptr);
+    session.start(1);
+    QSignalSpy sizes(&session, &MpvSession::pictureSizeChanged);
+    // An anamorphic picture: 1440 pixels wide, shown 1920 wide.
+    std::array<char*, 4> keys{const_cast<char*>("pixelformat"), const_cast<char*>("w"),
+                              const_cast<char*>("dw"), const_cast<char*>("dh")};
+    std::array<mpv_node, 4> values{};
+    values[0].format = MPV_FORMAT_STRING;
+    values[0].u.string = const_cast<char*>("yuv420p");
+    for (const auto& [index, number] : {std::pair{1, 1440}, {2, 1920}, {3, 1080}}) {
+        values.at(index).format = MPV_FORMAT_INT64;
+        values.at(index).u.int64 = number;
+    }
+    mpv_node_list map{static_cast<int>(keys.size()), values.data(), keys.data()};
+    mpv_node params{};
+    params.format = MPV_FORMAT_NODE_MAP;
+    params.u.list = &map;
+    mpv_event_property property{"video-params", MPV_FORMAT_NODE, &params};
+    session.handleEvent(mpv_event{MPV_EVENT_PROPERTY_CHANGE, 0, 0, &property});
+    QCOMPARE(sizes.size(), 1);
+    QCOMPARE(sizes.first().first().toSize(), QSize(1920, 1080));
 }
 
 void TestMediaPlayer::sessionDropsStaleEntries() {

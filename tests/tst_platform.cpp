@@ -9,6 +9,7 @@
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
 #include "media/PlayerScreen.h"
+#include "media/ScalerChoice.h"
 #include "media/VolumeScale.h"
 #include "web/WebBrowser.h"
 
@@ -50,6 +51,8 @@ private Q_SLOTS:
     void windowTarget_data();
     void windowTarget();
     void failureStaysUntilNextFile();
+    void scalerForShrink_data();
+    void scalerForShrink();
     void addressText_data();
     void addressText();
     void screenSaverHeldOnBus_data();
@@ -269,6 +272,25 @@ void TestPlatform::windowTarget() {
         QCOMPARE(target->stride, static_cast<std::size_t>(window.bytesPerLine()));
         QCOMPARE(target->size, area.size());
     }
+}
+
+void TestPlatform::scalerForShrink_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<bool>("zimg");
+    QTest::newRow("1080p in 720p") << QSize(1920, 1080) << QSize(1280, 720) << false;
+    QTest::newRow("1080p in 360p") << QSize(1920, 1080) << QSize(640, 360) << true;
+    QTest::newRow("exactly half") << QSize(1920, 1080) << QSize(960, 540) << true;
+    QTest::newRow("2160p on a 1600 screen") << QSize(3840, 2160) << QSize(1600, 1177) << true;
+    QTest::newRow("upright film, wide area") << QSize(1080, 1920) << QSize(1280, 720) << true;
+    QTest::newRow("size not known") << QSize() << QSize(640, 360) << false;
+}
+
+void TestPlatform::scalerForShrink() {
+    QFETCH(QSize, picture);
+    QFETCH(QSize, area);
+    QFETCH(bool, zimg);
+    QCOMPARE(chooseScaler(picture, area) == Scaler::Zimg, zimg);
 }
 
 void TestPlatform::failureStaysUntilNextFile() {

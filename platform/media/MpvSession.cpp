@@ -30,6 +30,28 @@ template <typename T> T valueOr(const void* value, T zero) {
     return value != nullptr ? *static_cast<const T*>(value) : zero;
 }
 
+// The size a picture is shown at (its pixels' shape applied), from the engine's video
+// parameters; empty when they do not say.
+QSize shownSize(const mpv_node* params) {
+    QSize size;
+    if (params == nullptr || params->format != MPV_FORMAT_NODE_MAP) {
+        return size;
+    }
+    const mpv_node_list& map = *params->u.list;
+    for (int i = 0; i < map.num; ++i) {
+        if (map.values[i].format != MPV_FORMAT_INT64) {
+            continue;
+        }
+        const auto value = static_cast<int>(map.values[i].u.int64);
+        if (std::strcmp(map.keys[i], "dw") == 0) {
+            size.setWidth(value);
+        } else if (std::strcmp(map.keys[i], "dh") == 0) {
+            size.setHeight(value);
+        }
+    }
+    return size;
+}
+
 // One row per property: what is observed and how its change is reported, kept in one place.
 struct PropertyRow {
     const char* name;
@@ -85,6 +107,10 @@ const std::array kProperties{
     PropertyRow{"vid", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.hasVideoChanged(std::strcmp(valueOr<const char*>(v, ""), "no") != 0);
+                }},
+    PropertyRow{"video-params", MPV_FORMAT_NODE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.pictureSizeChanged(shownSize(static_cast<const mpv_node*>(v)));
                 }},
     PropertyRow{"frame-drop-count", MPV_FORMAT_INT64, Read::WhenTiming, Unset::Ignore,
                 [](MpvSession& s, const void* v) {

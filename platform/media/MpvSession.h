@@ -3,6 +3,7 @@
 #include "media/MediaTracks.h"
 
 #include <QObject>
+#include <QSize>
 #include <QString>
 #include <atomic>
 #include <cstdint>
@@ -65,6 +66,8 @@ Q_SIGNALS:
     void hasVideoChanged(bool hasVideo);
     void speedChanged(double speed);
     void tracksChanged(const QList<MediaTrack>& tracks);
+    // The size the picture is shown at, in its own pixels.
+    void pictureSizeChanged(QSize size);
     // Pictures left out, counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);
     void decoderDropsChanged(qint64 frames);

@@ -136,8 +136,23 @@ bool VideoSurface::renderInto(const FrameTarget& target) {
     return m_core->api().renderRender(m_render, params.data()) >= 0;
 }
 
+void VideoSurface::setPictureSize(QSize size) {
+    m_picture = size;
+    chooseScaler();
+}
+
+void VideoSurface::chooseScaler() {
+    const Scaler scaler =
+        vyx::chooseScaler(m_picture, (QSizeF(size()) * devicePixelRatioF()).toSize());
+    if (scaler != m_scaler) {
+        m_scaler = scaler;
+        m_core->setFlag("sws-allow-zimg", scaler == Scaler::Zimg);
+    }
+}
+
 void VideoSurface::resizeEvent(QResizeEvent* event) {
     logTiming("video-area", QStringLiteral("%1x%2").arg(width()).arg(height()));
+    chooseScaler();
     QWidget::resizeEvent(event);
 }
 

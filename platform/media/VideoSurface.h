@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/FrameBuffer.h"
+#include "media/ScalerChoice.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -28,6 +29,8 @@ public:
 
     // False when the core could not give a renderer; the player then says so instead.
     [[nodiscard]] bool hasRenderer() const { return m_render != nullptr; }
+    // The size the playing picture is shown at, which decides how it is scaled.
+    void setPictureSize(QSize size);
 
 Q_SIGNALS:
     void pressed();
@@ -51,10 +54,14 @@ private:
     [[nodiscard]] std::optional<FrameTarget> windowTarget(const QPainter& painter,
                                                           const QRegion& painted) const;
     bool renderInto(const FrameTarget& target);
+    // Tells the core which scaler suits the picture in this surface's size.
+    void chooseScaler();
 
     std::shared_ptr<MpvCore> m_core;
     mpv_render_context* m_render = nullptr;
     FrameBuffer m_frame;
+    QSize m_picture;
+    Scaler m_scaler = Scaler::Swscale;
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
     QTimer m_clickTimer;
