@@ -474,9 +474,10 @@ class Bench:
         self.add_play(clip, area, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
-        self.outputs["vyx"] = ("libmpv's software render API (swscale bicubic, its fast chroma), "
-                               "into Qt's window buffer (XShm): straight in when the picture "
-                               "spans the window (full screen), else copied from its own")
+        self.outputs["vyx"] = ("libmpv's software render API (swscale bicubic with its fast "
+                               "chroma; zimg bicubic for pictures shrunk to half or less), into "
+                               "Qt's window buffer (XShm): straight in when the picture spans "
+                               "the window (full screen), else copied from its own")
 
     def mpv_play(self, clip, area, output):
         side = f"mpv {output}"
