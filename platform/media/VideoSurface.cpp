@@ -80,7 +80,7 @@ void VideoSurface::paintEvent(QPaintEvent* event) {
     if (direct) {
         m_frame.resize({});
     } else {
-        m_frame.resize((QSizeF(size()) * devicePixelRatioF()).toSize());
+        m_frame.resize(devicePixels());
     }
     const FrameTarget target = direct.value_or(m_frame.target());
     if (target.size.isEmpty() || !renderInto(target)) {
@@ -136,14 +136,17 @@ bool VideoSurface::renderInto(const FrameTarget& target) {
     return m_core->api().renderRender(m_render, params.data()) >= 0;
 }
 
+QSize VideoSurface::devicePixels() const {
+    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+}
+
 void VideoSurface::setPictureSize(QSize size) {
     m_picture = size;
     chooseScaler();
 }
 
 void VideoSurface::chooseScaler() {
-    const Scaler scaler =
-        vyx::chooseScaler(m_picture, (QSizeF(size()) * devicePixelRatioF()).toSize());
+    const Scaler scaler = vyx::chooseScaler(m_picture, devicePixels());
     if (scaler != m_scaler) {
         m_scaler = scaler;
         m_core->setFlag("sws-allow-zimg", scaler == Scaler::Zimg);

@@ -54,6 +54,8 @@ private:
     [[nodiscard]] std::optional<FrameTarget> windowTarget(const QPainter& painter,
                                                           const QRegion& painted) const;
     bool renderInto(const FrameTarget& target);
+    // The surface's size in the screen's own pixels, which the engine draws.
+    [[nodiscard]] QSize devicePixels() const;
     // Tells the core which scaler suits the picture in this surface's size.
     void chooseScaler();
 
