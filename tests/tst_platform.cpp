@@ -277,20 +277,25 @@ void TestPlatform::windowTarget() {
 void TestPlatform::scalerForShrink_data() {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QSize>("area");
-    QTest::addColumn<bool>("zimg");
-    QTest::newRow("1080p in 720p") << QSize(1920, 1080) << QSize(1280, 720) << false;
-    QTest::newRow("1080p in 360p") << QSize(1920, 1080) << QSize(640, 360) << true;
-    QTest::newRow("exactly half") << QSize(1920, 1080) << QSize(960, 540) << true;
-    QTest::newRow("2160p on a 1600 screen") << QSize(3840, 2160) << QSize(1600, 1177) << true;
-    QTest::newRow("upright film, wide area") << QSize(1080, 1920) << QSize(1280, 720) << true;
-    QTest::newRow("size not known") << QSize() << QSize(640, 360) << false;
+    QTest::addColumn<Scaler>("scaler");
+    QTest::newRow("1080p in 720p")
+        << QSize(1920, 1080) << QSize(1280, 720) << Scaler::SwscaleBilinear;
+    QTest::newRow("1080p in 360p") << QSize(1920, 1080) << QSize(640, 360) << Scaler::Zimg;
+    QTest::newRow("exactly half") << QSize(1920, 1080) << QSize(960, 540) << Scaler::Zimg;
+    QTest::newRow("2160p on a 1600 screen")
+        << QSize(3840, 2160) << QSize(1600, 1177) << Scaler::Zimg;
+    QTest::newRow("upright film, wide area")
+        << QSize(1080, 1920) << QSize(1280, 720) << Scaler::Zimg;
+    QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << Scaler::SwscaleBicubic;
+    QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << Scaler::SwscaleBicubic;
+    QTest::newRow("size not known") << QSize() << QSize(640, 360) << Scaler::SwscaleBicubic;
 }
 
 void TestPlatform::scalerForShrink() {
     QFETCH(QSize, picture);
     QFETCH(QSize, area);
-    QFETCH(bool, zimg);
-    QCOMPARE(chooseScaler(picture, area) == Scaler::Zimg, zimg);
+    QFETCH(Scaler, scaler);
+    QCOMPARE(chooseScaler(picture, area), scaler);
 }
 
 void TestPlatform::failureStaysUntilNextFile() {

@@ -150,6 +150,11 @@ void VideoSurface::chooseScaler() {
     if (scaler != m_scaler) {
         m_scaler = scaler;
         m_core->setFlag("sws-allow-zimg", scaler == Scaler::Zimg);
+        if (scaler != Scaler::Zimg) {
+            m_core->setString("sws-scaler", scaler == Scaler::SwscaleBilinear
+                                                ? QStringLiteral("bilinear")
+                                                : QStringLiteral("bicubic"));
+        }
     }
 }
 

@@ -63,7 +63,7 @@ private:
     mpv_render_context* m_render = nullptr;
     FrameBuffer m_frame;
     QSize m_picture;
-    Scaler m_scaler = Scaler::Swscale;
+    Scaler m_scaler = Scaler::SwscaleBicubic;
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
     QTimer m_clickTimer;
