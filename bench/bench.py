@@ -474,8 +474,9 @@ class Bench:
         self.add_play(clip, area, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
-        self.outputs["vyx"] = ("libmpv's software render API (swscale bicubic with its fast "
-                               "chroma; zimg bicubic for pictures shrunk to half or less), into "
+        self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: "
+                               "bilinear shrinking, bicubic enlarging; zimg bicubic for pictures "
+                               "shrunk to half or less; one decoder thread up to 1080p30), into "
                                "Qt's window buffer (XShm): straight in when the picture spans "
                                "the window (full screen), else copied from its own")
 

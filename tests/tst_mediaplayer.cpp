@@ -1,6 +1,7 @@
 #include "Fixtures.h"
 #include "LoopbackServer.h"
 #include "errors/RuntimeError.h"
+#include "media/DecoderThreads.h"
 #include "media/MediaPlayer.h"
 #include "media/MpvSession.h"
 #include "media/ReaderWatch.h"
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void sessionReportsProperties();
     void sessionDropsStaleEntries();
     void sessionReportsShownSize();
+    void laggingDecoderGetsCores();
     void unplayableTailJudged_data();
     void unplayableTailJudged();
     void playsAndAdvances();
@@ -178,14 +180,38 @@ void TestMediaPlayer::sessionReportsShownSize() {
     QCOMPARE(sizes.first().first().toSize(), QSize(1920, 1080));
 }
 
+void TestMediaPlayer::laggingDecoderGetsCores() {
+    if (decoderCores() < 2) {
+        QSKIP("one core: no thread to add");
+    }
+    const auto player = makePlayer(MediaPlayerSettings{});
+    player->Open(m_clip);
+    auto* const session = player->findChild<MpvSession*>();
+    auto* const surface = player->findChild<VideoSurface*>();
+    QVERIFY(session != nullptr && surface != nullptr);
+    QSignalSpy frames(surface, &VideoSurface::framePainted);
+    QTRY_VERIFY_WITH_TIMEOUT(frames.size() > 2, 15000);
+    QTest::ignoreMessage(
+        QtInfoMsg,
+        QRegularExpression(
+            QStringLiteral("fell behind with 1 thread.*%1 from here").arg(decoderCores())));
+    std::int64_t dropped = 6;
+    mpv_event_property property{"frame-drop-count", MPV_FORMAT_INT64, &dropped};
+    session->handleEvent(mpv_event{MPV_EVENT_PROPERTY_CHANGE, 0, 0, &property});
+    // The decoder starts again, and the picture goes on from where it was.
+    const double position = player->position();
+    frames.clear();
+    QTRY_VERIFY_WITH_TIMEOUT(frames.size() > 5 && player->position() > position + 0.2, 15000);
+}
+
 void TestMediaPlayer::sessionDropsStaleEntries() {
     MpvSession session(nullptr);
     session.start(1);
     QSignalSpy failed(&session, &MpvSession::failed);
     QSignalSpy titles(&session, &MpvSession::titleChanged);
     const QString missing = m_files.path(QStringLiteral("gone.mp4"));
-    session.load(missing, true); // entry 1
-    session.load(missing, true); // entry 2 replaces it
+    session.load(missing, true, 1); // entry 1
+    session.load(missing, true, 1); // entry 2 replaces it
     const auto feed = [&session](mpv_event_id id, std::uint64_t tag, int error, void* data) {
         session.handleEvent(mpv_event{id, error, tag, data});
     };

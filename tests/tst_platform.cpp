@@ -6,6 +6,7 @@
 #include "errors/RuntimeError.h"
 #include "forms/Twips.h"
 #include "media/ControlBar.h"
+#include "media/DecoderThreads.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
 #include "media/PlayerScreen.h"
@@ -59,6 +60,8 @@ private Q_SLOTS:
     void screenSaverHeldOnBus();
     void mediaProbe_data();
     void mediaProbe();
+    void workOfAFile_data();
+    void workOfAFile();
     void errorDescriptionNamesSubject();
 
 private:
@@ -427,6 +430,38 @@ void TestPlatform::mediaProbe() {
             QVERIFY2(error.description().contains(path), qPrintable(error.description()));
         }
     }
+}
+
+void TestPlatform::workOfAFile_data() {
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<double>("frameRate");
+    QTest::addColumn<int>("threads"); // on four cores
+    const QString video = QStringLiteral(
+        "-f lavfi -i testsrc=size=%1:rate=%2:duration=0.4 -c:v libx264 -preset ultrafast -f mp4");
+    QTest::newRow("small picture")
+        << video.arg(QStringLiteral("320x240")).arg(25) << QSize(320, 240) << 25.0 << 1;
+    QTest::newRow("1080p at 50") << video.arg(QStringLiteral("1920x1080")).arg(50)
+                                 << QSize(1920, 1080) << 50.0 << 4;
+    QTest::newRow("song with a cover")
+        << QStringLiteral(
+               "-f lavfi -i sine=duration=0.4 -f lavfi -i color=size=64x64:duration=0.04 "
+               "-map 0 -map 1 -c:v png -disposition:v attached_pic -f flac")
+        << QSize() << 0.0 << 4;
+}
+
+void TestPlatform::workOfAFile() {
+    QFETCH(QString, made);
+    QFETCH(QSize, picture);
+    QFETCH(double, frameRate);
+    QFETCH(int, threads);
+    const QString path =
+        m_files.ffmpeg(QStringLiteral("work"), made.split(u' ', Qt::SkipEmptyParts));
+    QVERIFY(!path.isEmpty());
+    const MediaShape shape = checkMediaFormat(path);
+    QCOMPARE(shape.picture, picture);
+    QCOMPARE(shape.frameRate, frameRate);
+    QCOMPARE(decoderThreads(shape.picture, shape.frameRate, 4), threads);
 }
 
 void TestPlatform::errorDescriptionNamesSubject() {

@@ -1,6 +1,7 @@
 #include "MediaPlayer.h"
 #include "errors/RuntimeError.h"
 #include "media/ControlBar.h"
+#include "media/DecoderThreads.h"
 #include "media/MediaProbe.h"
 #include "media/MediaSource.h"
 #include "media/MpvSession.h"
@@ -35,9 +36,11 @@ void MediaPlayer::openDropped(const QStringList& entries) {
 
 void MediaPlayer::openEntry(const QString& entry, bool paused) {
     // The engine starts only for a file that it will play; a stream is the engine's to judge.
+    int threads = decoderCores();
     if (!isStreamAddress(entry)) {
         checkFile(entry);
-        checkMediaFormat(entry);
+        const MediaShape shape = checkMediaFormat(entry);
+        threads = decoderThreads(shape.picture, shape.frameRate, threads);
     }
     if (!startEngine()) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable, entry);
@@ -57,7 +60,7 @@ void MediaPlayer::openEntry(const QString& entry, bool paused) {
     m_controls->setTimes(0.0, 0.0);
     m_paused = paused;
     m_controls->setPlaying(isPlaying());
-    m_session->load(entry, m_paused);
+    m_session->load(entry, m_paused, threads);
     updateState();
 }
 

@@ -59,6 +59,26 @@ bool hasAudioOrVideo(const AVFormatContext& context) {
     return false;
 }
 
+MediaShape shapeOf(const AVFormatContext& context) {
+    MediaShape shape;
+    for (unsigned i = 0; i < context.nb_streams; ++i) {
+        const AVStream& stream = *context.streams[i];
+        const QSize picture(stream.codecpar->width, stream.codecpar->height);
+        // A cover picture is shown once, not played.
+        if (stream.codecpar->codec_type != AVMEDIA_TYPE_VIDEO ||
+            (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) != 0 || picture.isEmpty() ||
+            (!shape.picture.isEmpty() && picture.width() * picture.height() <=
+                                             shape.picture.width() * shape.picture.height())) {
+            continue;
+        }
+        shape.picture = picture;
+        const AVRational rate =
+            stream.avg_frame_rate.num > 0 ? stream.avg_frame_rate : stream.r_frame_rate;
+        shape.frameRate = rate.num > 0 && rate.den > 0 ? av_q2d(rate) : 0.0;
+    }
+    return shape;
+}
+
 } // namespace
 
 void checkFile(const QString& path) {
@@ -68,24 +88,27 @@ void checkFile(const QString& path) {
     checkRegularFile(path);
 }
 
-void checkMediaFormat(const QString& path) {
+MediaShape checkMediaFormat(const QString& path) {
     const AvFormat av;
     // A file that is not media is the expected answer here, not news for the terminal.
     const int logLevel = av.getLogLevel();
     av.setLogLevel(AV_LOG_QUIET);
     AVFormatContext* context = nullptr;
     bool media = av.openInput(&context, QFile::encodeName(path).constData(), nullptr, nullptr) == 0;
+    MediaShape shape;
     if (media) {
         // Containers with a header name their streams at once; others (MPEG program streams,
         // raw streams) show them only once some packets have been read.
         media = hasAudioOrVideo(*context) ||
                 (av.findStreamInfo(context, nullptr) >= 0 && hasAudioOrVideo(*context));
+        shape = shapeOf(*context);
         av.closeInput(&context);
     }
     av.setLogLevel(logLevel);
     if (!media) {
         throw RuntimeError(ErrorCode::InvalidFormat, path);
     }
+    return shape;
 }
 
 } // namespace vyx

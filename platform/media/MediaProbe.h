@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 namespace vyx {
@@ -8,8 +9,15 @@ namespace vyx {
 // error, naming the file.
 // The file itself: an empty name, a missing file, not a regular file, not readable.
 void checkFile(const QString& path);
+// What a file's content asks of the player: its largest picture and that picture's frame rate
+// (0 when the file does not say); an empty size for sound alone.
+struct MediaShape {
+    QSize picture;
+    double frameRate = 0.0;
+};
+
 // Its content: no audio or video stream that the engine's own demuxers (libavformat) can find.
 // Call after checkFile: the demuxers would wait on a FIFO.
-void checkMediaFormat(const QString& path);
+MediaShape checkMediaFormat(const QString& path);
 
 } // namespace vyx

@@ -1,9 +1,8 @@
 #include "MpvCore.h"
 
 #include "errors/RuntimeError.h"
+#include "media/DecoderThreads.h"
 
-#include <QThread>
-#include <algorithm>
 #include <clocale>
 #include <vector>
 
@@ -40,13 +39,17 @@ MpvCore::MpvCore()
     setOption("input-default-bindings", QStringLiteral("no"));
     setOption("input-vo-keyboard", QStringLiteral("no"));
     setOption("osc", QStringLiteral("no"));
+    // The engine's statistics page and console answer only its own key bindings, which are off;
+    // each is a script with an interpreter of its own (3.5 MiB for the two).
+    setOption("load-stats-overlay", QStringLiteral("no"));
+    setOption("load-osd-console", QStringLiteral("no"));
     setOption("terminal", QStringLiteral("no"));
     setOption("config", QStringLiteral("no"));
     // The picture is drawn in software: hardware decoding would have to copy every frame
     // back and probe the drivers for every file, which costs more than it saves here.
     setOption("hwdec", QStringLiteral("no"));
-    // Scaled and converted by swscale's bicubic in one pass, as other players' software outputs
-    // do; the surface turns to zimg for pictures it shrinks a lot. The engine's default (zimg's
+    // Scaled and converted by swscale in one pass, as other players' software outputs do; the
+    // surface picks the filter, or zimg, for the picture's shrink. The engine's default (zimg's
     // lanczos with random dither, then its own repacking) costs an eighth more of the whole
     // playback at 1080p.
     setOption("sws-allow-zimg", QStringLiteral("no"));
@@ -55,8 +58,9 @@ MpvCore::MpvCore()
     setOption("zimg-scaler", QStringLiteral("bicubic"));
     setOption("zimg-dither", QStringLiteral("no"));
     // A decoder thread per core keeps every core busy; the engine's default of one more only
-    // holds more pictures in flight (30 MiB more for 2160p HEVC on two cores).
-    setOption("vd-lavc-threads", QString::number(std::max(1, QThread::idealThreadCount())));
+    // holds more pictures in flight (30 MiB more for 2160p HEVC on two cores). Each file may
+    // ask for fewer.
+    setOption("vd-lavc-threads", QString::number(decoderCores()));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }

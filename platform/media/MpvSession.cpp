@@ -1,12 +1,12 @@
 #include "MpvSession.h"
 
+#include "media/DecoderThreads.h"
 #include "media/MediaSource.h"
 #include "media/MpvCore.h"
+#include "media/MpvProperties.h"
 #include "media/ReaderWatch.h"
-#include "system/Timing.h"
 
-#include <array>
-#include <cstring>
+#include <limits>
 #include <malloc.h>
 #include <mpv/client.h>
 
@@ -14,125 +14,21 @@ namespace vyx {
 
 namespace {
 
-// When the engine reads a property.
-enum class Read {
-    Observed,  // whenever it changes
-    OnLoad,    // once per file, when it is loaded
-    WhenTiming // observed, but only while the timing log is on
-};
+// Frames dropped in one file that say its decoder cannot keep up; a seek or a busy moment can
+// drop one or two.
+constexpr qint64 kDropsBehind = 5;
+// The tag of the request for the video track, when its decoder is started again.
+constexpr std::uint64_t kVideoTrackTag = std::numeric_limits<std::uint64_t>::max();
 
-// What to do when the engine says a property has no value (no file, not yet known).
-enum class Unset { Ignore, ReportZero };
-
-using Handler = void (*)(MpvSession& session, const void* value);
-
-template <typename T> T valueOr(const void* value, T zero) {
-    return value != nullptr ? *static_cast<const T*>(value) : zero;
-}
-
-// The size a picture is shown at (its pixels' shape applied), from the engine's video
-// parameters; empty when they do not say.
-QSize shownSize(const mpv_node* params) {
-    QSize size;
-    if (params == nullptr || params->format != MPV_FORMAT_NODE_MAP) {
-        return size;
-    }
-    const mpv_node_list& map = *params->u.list;
-    for (int i = 0; i < map.num; ++i) {
-        if (map.values[i].format != MPV_FORMAT_INT64) {
-            continue;
-        }
-        const auto value = static_cast<int>(map.values[i].u.int64);
-        if (std::strcmp(map.keys[i], "dw") == 0) {
-            size.setWidth(value);
-        } else if (std::strcmp(map.keys[i], "dh") == 0) {
-            size.setHeight(value);
-        }
-    }
-    return size;
-}
-
-// One row per property: what is observed and how its change is reported, kept in one place.
-struct PropertyRow {
-    const char* name;
-    mpv_format format;
-    Read read;
-    Unset unset;
-    Handler handle;
-};
-
-const std::array kProperties{
-    PropertyRow{"pause", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.pausedChanged(valueOr(v, 0) != 0);
-                }},
-    PropertyRow{"mute", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.muteChanged(valueOr(v, 0) != 0);
-                }},
-    PropertyRow{"volume", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.volumeChanged(valueOr(v, 0.0));
-                }},
-    PropertyRow{"time-pos", MPV_FORMAT_DOUBLE, Read::Observed, Unset::ReportZero,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.positionChanged(valueOr(v, 0.0));
-                }},
-    PropertyRow{"duration", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.durationChanged(valueOr(v, 0.0));
-                }},
-    PropertyRow{"eof-reached", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.atEndChanged(valueOr(v, 0) != 0);
-                }},
-    PropertyRow{"speed", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.speedChanged(valueOr(v, 1.0));
-                }},
-    // Read as text, the list is JSON.
-    PropertyRow{"track-list", MPV_FORMAT_STRING, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.tracksChanged(tracksFromJson(valueOr<const char*>(v, "[]")));
-                }},
-    PropertyRow{"demuxer-cache-time", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.demuxedUntil(valueOr(v, 0.0));
-                }},
-    PropertyRow{"media-title", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.titleChanged(QString::fromUtf8(valueOr<const char*>(v, "")));
-                }},
-    // "no" when the loaded file has no picture; a track number otherwise.
-    PropertyRow{"vid", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.hasVideoChanged(std::strcmp(valueOr<const char*>(v, ""), "no") != 0);
-                }},
-    PropertyRow{"video-params", MPV_FORMAT_NODE, Read::Observed, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.pictureSizeChanged(shownSize(static_cast<const mpv_node*>(v)));
-                }},
-    PropertyRow{"frame-drop-count", MPV_FORMAT_INT64, Read::WhenTiming, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.outputDropsChanged(valueOr<std::int64_t>(v, 0));
-                }},
-    PropertyRow{"decoder-frame-drop-count", MPV_FORMAT_INT64, Read::WhenTiming, Unset::Ignore,
-                [](MpvSession& s, const void* v) {
-                    Q_EMIT s.decoderDropsChanged(valueOr<std::int64_t>(v, 0));
-                }},
-};
-
-void dispatch(MpvSession& session, const mpv_event_property& property) {
-    for (const PropertyRow& row : kProperties) {
-        if (std::strcmp(row.name, property.name) != 0) {
-            continue;
-        }
-        if (property.format == row.format) {
-            row.handle(session, property.data);
-        } else if (property.format == MPV_FORMAT_NONE && row.unset == Unset::ReportZero) {
-            row.handle(session, nullptr);
-        }
+// Chooses the video track that the engine named again, which starts its decoder afresh.
+void reselectVideo(MpvCore& core, const mpv_event_property& track) {
+    if (track.format != MPV_FORMAT_STRING) {
         return;
+    }
+    const QString id = QString::fromUtf8(*static_cast<const char* const*>(track.data));
+    if (id != QLatin1String("no")) {
+        core.setString("vid", QStringLiteral("no"));
+        core.setString("vid", id);
     }
 }
 
@@ -142,6 +38,7 @@ MpvSession::MpvSession(QObject* parent)
     : QObject(parent)
     , m_reader(new ReaderWatch(this)) {
     connect(this, &MpvSession::demuxedUntil, m_reader, &ReaderWatch::packetsRead);
+    connect(this, &MpvSession::outputDropsChanged, this, &MpvSession::keepUp);
     connect(m_reader, &ReaderWatch::unplayableTail, this, [this](bool whileOpening) {
         if (whileOpening) {
             // Nothing of it can be played, and the reader would not stop by itself.
@@ -150,7 +47,7 @@ MpvSession::MpvSession(QObject* parent)
         } else {
             // The file ends here. Only a new load stops the reader, so the file is loaded
             // afresh, paused at its start.
-            load(m_path, true);
+            load(m_path, true, m_decoderThreads);
             Q_EMIT atEndChanged(true);
         }
     });
@@ -167,18 +64,16 @@ void MpvSession::start(int playCount) {
     m_core = std::make_shared<MpvCore>();
     m_core->setOption("loop-file",
                       playCount <= 0 ? QStringLiteral("inf") : QString::number(playCount - 1));
-    for (const PropertyRow& row : kProperties) {
-        if (row.read == Read::Observed ||
-            (row.read == Read::WhenTiming && timingLog().isInfoEnabled())) {
-            m_core->observe(row.name, row.format);
-        }
-    }
+    observeProperties(*m_core);
     m_core->setWakeup(&MpvSession::wakeup, this);
 }
 
-void MpvSession::load(const QString& path, bool paused) {
+void MpvSession::load(const QString& path, bool paused, int decoderThreads) {
     ++m_expectedEntry;
     m_path = path;
+    m_decoderThreads = decoderThreads;
+    // Read when the file's decoder starts, which comes after this.
+    m_core->setString("vd-lavc-threads", QString::number(decoderThreads));
     // A stream has no file of ours to watch, and no tail that is read into memory.
     if (isStreamAddress(path)) {
         m_reader->stop();
@@ -246,6 +141,20 @@ void MpvSession::drainEvents() {
     }
 }
 
+void MpvSession::keepUp(qint64 droppedFrames) {
+    const int cores = decoderCores();
+    if (droppedFrames < kDropsBehind || m_decoderThreads >= cores) {
+        return;
+    }
+    // The decoder takes its threads when it starts: the video track is chosen again, and the
+    // engine carries on from the picture shown.
+    qCInfo(engineLog, "decoding fell behind with %d thread(s); %d from here", m_decoderThreads,
+           cores);
+    m_decoderThreads = cores;
+    m_core->setString("vd-lavc-threads", QString::number(cores));
+    m_core->request("vid", MPV_FORMAT_STRING, kVideoTrackTag);
+}
+
 QString MpvSession::errorText(int error) const {
     return m_core->errorText(error);
 }
@@ -254,11 +163,13 @@ void MpvSession::handleEvent(const mpv_event& event) {
     const auto tag = static_cast<std::int64_t>(event.reply_userdata);
     switch (event.event_id) {
     case MPV_EVENT_PROPERTY_CHANGE:
-        dispatch(*this, *static_cast<const mpv_event_property*>(event.data));
+        dispatchProperty(*this, *static_cast<const mpv_event_property*>(event.data));
         break;
     case MPV_EVENT_GET_PROPERTY_REPLY:
-        if (tag == m_currentEntry) {
-            dispatch(*this, *static_cast<const mpv_event_property*>(event.data));
+        if (event.reply_userdata == kVideoTrackTag) {
+            reselectVideo(*m_core, *static_cast<const mpv_event_property*>(event.data));
+        } else if (tag == m_currentEntry) {
+            dispatchProperty(*this, *static_cast<const mpv_event_property*>(event.data));
         }
         break;
     case MPV_EVENT_START_FILE: {
@@ -273,11 +184,7 @@ void MpvSession::handleEvent(const mpv_event& event) {
     }
     case MPV_EVENT_FILE_LOADED:
         m_reader->opened();
-        for (const PropertyRow& row : kProperties) {
-            if (row.read == Read::OnLoad) {
-                m_core->request(row.name, row.format, static_cast<std::uint64_t>(m_currentEntry));
-            }
-        }
+        requestFileProperties(*m_core, static_cast<std::uint64_t>(m_currentEntry));
         break;
     case MPV_EVENT_END_FILE: {
         const auto* const end = static_cast<const mpv_event_end_file*>(event.data);

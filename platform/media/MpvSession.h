@@ -34,8 +34,9 @@ public:
     // The core, for the surface that draws its picture; it lives as long as its last holder.
     [[nodiscard]] std::shared_ptr<MpvCore> core() const { return m_core; }
 
-    // Replaces whatever was loaded.
-    void load(const QString& path, bool paused);
+    // Replaces whatever was loaded, its pictures decoded by the given threads; should they
+    // fall behind, the decoder is started again with every core.
+    void load(const QString& path, bool paused, int decoderThreads);
     void setPaused(bool paused);
     // To the start of the file and paused.
     void rewind();
@@ -80,11 +81,13 @@ private:
     static void wakeup(void* context);
     void drainEvents();
     [[nodiscard]] QString errorText(int error) const;
+    void keepUp(qint64 droppedFrames);
 
     std::shared_ptr<MpvCore> m_core;
     // Ends a file whose tail is not media, which the engine would read into memory whole.
     ReaderWatch* m_reader;
     QString m_path;
+    int m_decoderThreads = 1;
     // libmpv numbers the files it is given in order, from 1.
     std::int64_t m_expectedEntry = 0;
     std::int64_t m_currentEntry = 0;

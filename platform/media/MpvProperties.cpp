@@ -1,0 +1,156 @@
+#include "MpvProperties.h"
+
+#include "media/MpvCore.h"
+#include "media/MpvSession.h"
+#include "system/Timing.h"
+
+#include <array>
+#include <cstring>
+#include <mpv/client.h>
+
+namespace vyx {
+
+namespace {
+
+// When the engine reads a property.
+enum class Read {
+    Observed,  // whenever it changes
+    OnLoad,    // once per file, when it is loaded
+    WhenTiming // observed, but only while the timing log is on
+};
+
+// What to do when the engine says a property has no value (no file, not yet known).
+enum class Unset { Ignore, ReportZero };
+
+using Handler = void (*)(MpvSession& session, const void* value);
+
+template <typename T> T valueOr(const void* value, T zero) {
+    return value != nullptr ? *static_cast<const T*>(value) : zero;
+}
+
+// The size a picture is shown at (its pixels' shape applied), from the engine's video
+// parameters; empty when they do not say.
+QSize shownSize(const mpv_node* params) {
+    QSize size;
+    if (params == nullptr || params->format != MPV_FORMAT_NODE_MAP) {
+        return size;
+    }
+    const mpv_node_list& map = *params->u.list;
+    for (int i = 0; i < map.num; ++i) {
+        if (map.values[i].format != MPV_FORMAT_INT64) {
+            continue;
+        }
+        const auto value = static_cast<int>(map.values[i].u.int64);
+        if (std::strcmp(map.keys[i], "dw") == 0) {
+            size.setWidth(value);
+        } else if (std::strcmp(map.keys[i], "dh") == 0) {
+            size.setHeight(value);
+        }
+    }
+    return size;
+}
+
+// One row per property: what is observed and how its change is reported, kept in one place.
+struct PropertyRow {
+    const char* name;
+    mpv_format format;
+    Read read;
+    Unset unset;
+    Handler handle;
+};
+
+const std::array kProperties{
+    PropertyRow{"pause", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.pausedChanged(valueOr(v, 0) != 0);
+                }},
+    PropertyRow{"mute", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.muteChanged(valueOr(v, 0) != 0);
+                }},
+    PropertyRow{"volume", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.volumeChanged(valueOr(v, 0.0));
+                }},
+    PropertyRow{"time-pos", MPV_FORMAT_DOUBLE, Read::Observed, Unset::ReportZero,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.positionChanged(valueOr(v, 0.0));
+                }},
+    PropertyRow{"duration", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.durationChanged(valueOr(v, 0.0));
+                }},
+    PropertyRow{"eof-reached", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.atEndChanged(valueOr(v, 0) != 0);
+                }},
+    PropertyRow{"speed", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.speedChanged(valueOr(v, 1.0));
+                }},
+    // Read as text, the list is JSON.
+    PropertyRow{"track-list", MPV_FORMAT_STRING, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.tracksChanged(tracksFromJson(valueOr<const char*>(v, "[]")));
+                }},
+    PropertyRow{"demuxer-cache-time", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.demuxedUntil(valueOr(v, 0.0));
+                }},
+    PropertyRow{"media-title", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.titleChanged(QString::fromUtf8(valueOr<const char*>(v, "")));
+                }},
+    // "no" when the loaded file has no picture; a track number otherwise.
+    PropertyRow{"vid", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.hasVideoChanged(std::strcmp(valueOr<const char*>(v, ""), "no") != 0);
+                }},
+    PropertyRow{"video-params", MPV_FORMAT_NODE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.pictureSizeChanged(shownSize(static_cast<const mpv_node*>(v)));
+                }},
+    PropertyRow{"frame-drop-count", MPV_FORMAT_INT64, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.outputDropsChanged(valueOr<std::int64_t>(v, 0));
+                }},
+    PropertyRow{"decoder-frame-drop-count", MPV_FORMAT_INT64, Read::WhenTiming, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.decoderDropsChanged(valueOr<std::int64_t>(v, 0));
+                }},
+};
+
+} // namespace
+
+void dispatchProperty(MpvSession& session, const mpv_event_property& property) {
+    for (const PropertyRow& row : kProperties) {
+        if (std::strcmp(row.name, property.name) != 0) {
+            continue;
+        }
+        if (property.format == row.format) {
+            row.handle(session, property.data);
+        } else if (property.format == MPV_FORMAT_NONE && row.unset == Unset::ReportZero) {
+            row.handle(session, nullptr);
+        }
+        return;
+    }
+}
+
+void observeProperties(MpvCore& core) {
+    for (const PropertyRow& row : kProperties) {
+        if (row.read == Read::Observed ||
+            (row.read == Read::WhenTiming && timingLog().isInfoEnabled())) {
+            core.observe(row.name, row.format);
+        }
+    }
+}
+
+void requestFileProperties(MpvCore& core, std::uint64_t tag) {
+    for (const PropertyRow& row : kProperties) {
+        if (row.read == Read::OnLoad) {
+            core.request(row.name, row.format, tag);
+        }
+    }
+}
+
+} // namespace vyx
