@@ -475,8 +475,8 @@ class Bench:
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
         self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: "
-                               "bilinear shrinking, bicubic enlarging; zimg bicubic for pictures "
-                               "shrunk to half or less; one decoder thread up to 1080p30), into "
+                               "bilinear shrinking, bicubic enlarging; one decoder thread up to "
+                               "1080p30), into "
                                "Qt's window buffer (XShm): straight in when the picture spans "
                                "the window (full screen), else copied from its own")
 

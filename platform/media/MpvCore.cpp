@@ -49,14 +49,12 @@ MpvCore::MpvCore()
     // back and probe the drivers for every file, which costs more than it saves here.
     setOption("hwdec", QStringLiteral("no"));
     // Scaled and converted by swscale in one pass, as other players' software outputs do; the
-    // surface picks the filter, or zimg, for the picture's shrink. The engine's default (zimg's
-    // lanczos with random dither, then its own repacking) costs an eighth more of the whole
-    // playback at 1080p.
+    // surface picks the filter for the picture's shrink. The engine's default (zimg's lanczos
+    // with random dither, then its own repacking) costs an eighth more of the whole playback at
+    // 1080p.
     setOption("sws-allow-zimg", QStringLiteral("no"));
     setOption("sws-scaler", QStringLiteral("bicubic"));
     setOption("sws-fast", QStringLiteral("yes"));
-    setOption("zimg-scaler", QStringLiteral("bicubic"));
-    setOption("zimg-dither", QStringLiteral("no"));
     // A decoder thread per core keeps every core busy; the engine's default of one more only
     // holds more pictures in flight (30 MiB more for 2160p HEVC on two cores). Each file may
     // ask for fewer.

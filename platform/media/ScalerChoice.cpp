@@ -11,9 +11,6 @@ Scaler chooseScaler(QSize picture, QSize area) {
     // Kept in shape, the picture takes the smaller of the two ratios.
     const double scale = std::min(static_cast<double>(area.width()) / picture.width(),
                                   static_cast<double>(area.height()) / picture.height());
-    if (scale <= 0.5) {
-        return Scaler::Zimg;
-    }
     return scale < 1.0 ? Scaler::SwscaleBilinear : Scaler::SwscaleBicubic;
 }
 

@@ -149,12 +149,9 @@ void VideoSurface::chooseScaler() {
     const Scaler scaler = vyx::chooseScaler(m_picture, devicePixels());
     if (scaler != m_scaler) {
         m_scaler = scaler;
-        m_core->setFlag("sws-allow-zimg", scaler == Scaler::Zimg);
-        if (scaler != Scaler::Zimg) {
-            m_core->setString("sws-scaler", scaler == Scaler::SwscaleBilinear
-                                                ? QStringLiteral("bilinear")
-                                                : QStringLiteral("bicubic"));
-        }
+        m_core->setString("sws-scaler", scaler == Scaler::SwscaleBilinear
+                                            ? QStringLiteral("bilinear")
+                                            : QStringLiteral("bicubic"));
     }
 }
 
