@@ -143,7 +143,9 @@ void MpvSession::drainEvents() {
 
 void MpvSession::keepUp(qint64 droppedFrames) {
     const int cores = decoderCores();
-    if (droppedFrames < kDropsBehind || m_decoderThreads >= cores) {
+    // A count still queued from the file before is not this file's.
+    if (droppedFrames < kDropsBehind || m_decoderThreads >= cores ||
+        m_currentEntry < m_expectedEntry) {
         return;
     }
     // The decoder takes its threads when it starts: the video track is chosen again, and the
