@@ -14,10 +14,37 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <csignal>
 #include <memory>
+#include <utility>
 
 using namespace vyx;
+
+namespace {
+
+// Where the screen shows the player's red picture, in the grab's own pixels, and the grab's size.
+std::pair<QRect, QSize> shownPicture(const MediaPlayer& player) {
+    const auto* const surface = player.findChild<VideoSurface*>();
+    QWidget* const top = surface->window();
+    const QPoint at = surface->mapTo(top, QPoint(0, 0));
+    const QImage shot =
+        top->screen()
+            ->grabWindow(top->winId(), at.x(), at.y(), surface->width(), surface->height())
+            .toImage();
+    QRect box;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb pixel = shot.pixel(x, y);
+            if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60) {
+                box |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return {box, shot.size()};
+}
+
+} // namespace
 
 Q_DECLARE_METATYPE(vyx::CommandLine::Action)
 
@@ -47,13 +74,22 @@ private:
     testing::Fixtures m_files;
     QString m_clip;
     QString m_other;
+    QString m_red;
     std::unique_ptr<testing::Rig> m_rig;
 };
 
 void TestNative::initTestCase() {
     m_clip = m_files.videoClip(QStringLiteral("clip with spaces é.mp4"), 12);
     m_other = m_files.videoClip(QStringLiteral("other.mkv"), 3, QStringLiteral("160x120"));
-    QVERIFY(!m_clip.isEmpty() && !m_other.isEmpty());
+    // Smaller than any screen, and wider than either window's picture area or the screen.
+    m_red =
+        m_files.ffmpeg(QStringLiteral("red.mp4"),
+                       {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                        QStringLiteral("color=c=red:size=320x180:rate=25"), QStringLiteral("-t"),
+                        QStringLiteral("30"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                        QStringLiteral("-c:v"), QStringLiteral("libx264"),
+                        QStringLiteral("-preset"), QStringLiteral("ultrafast")});
+    QVERIFY(!m_clip.isEmpty() && !m_other.isEmpty() && !m_red.isEmpty());
 }
 
 void TestNative::arguments_data() {
@@ -274,17 +310,32 @@ void TestNative::fullScreenAndBack() {
                                     : static_cast<QMainWindow*>(&m_rig->app.showMainWindow());
     MediaPlayer& player = *window->findChild<MediaPlayer*>(QStringLiteral("MP"));
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    player.Open(m_clip);
+    player.Open(m_red);
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0.3, 15000);
     const QRect before = player.geometry();
     const QRect windowBefore = window->geometry();
+    // The window's own rule: the main window stretches the picture over its area, the player
+    // window shows it at its own size.
+    const auto [boxBefore, areaBefore] = shownPicture(player);
+    QVERIFY(boxBefore.width() > 0);
+    QCOMPARE(boxBefore.size() == areaBefore, !inPlayerWindow);
+
     player.setFocus();
     QTest::keyClick(&player, Qt::Key_F);
     QTRY_VERIFY(player.isFullScreen());
     QTRY_COMPARE(player.geometry(), window->screen()->geometry());
-    // The picture goes on being drawn in its new window.
+    // The picture goes on being drawn in its new window, enlarged to the screen's width with
+    // its shape kept: bars above and below on a squarer screen.
     QSignalSpy painted(player.findChild<VideoSurface*>(), &VideoSurface::framePainted);
     QTRY_VERIFY_WITH_TIMEOUT(painted.size() > 5, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        shownPicture(player).first.width() >= shownPicture(player).second.width() - 1, 5000);
+    const auto [full, screenArea] = shownPicture(player);
+    QVERIFY(full.height() < screenArea.height());
+    QVERIFY2(std::abs(full.width() * 9 - full.height() * 16) <= 16 * 2,
+             qPrintable(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())));
     QCOMPARE(window->geometry(), windowBefore);
+
     // Closing the full-screen window only gives the screen back.
     QVERIFY(!player.close());
     QVERIFY(!player.isFullScreen());
@@ -296,6 +347,8 @@ void TestNative::fullScreenAndBack() {
     QTRY_COMPARE(player.geometry(), before);
     QCOMPARE(window->geometry(), windowBefore);
     QVERIFY(player.isVisible());
+    // And the window's own rule again.
+    QTRY_COMPARE(shownPicture(player).first, boxBefore);
 }
 
 void TestNative::hiDpiKeepsGeometry() {

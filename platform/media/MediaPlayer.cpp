@@ -250,9 +250,21 @@ void MediaPlayer::setFullScreen(bool on) {
 
 void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
     m_settings.DisplaySize = size;
+    applyPictureFit();
+}
+
+void MediaPlayer::applyPictureFit() {
     if (m_session->started()) {
-        m_session->setFitToSize(size == DisplaySizeMode::FitToSize);
+        m_session->setPictureFit(pictureFit(m_settings.DisplaySize, isFullScreen()));
     }
+}
+
+void MediaPlayer::changeEvent(QEvent* event) {
+    // The window asked for takes the screen, or gives it back, in its own time.
+    if (event->type() == QEvent::WindowStateChange) {
+        applyPictureFit();
+    }
+    QWidget::changeEvent(event);
 }
 
 void MediaPlayer::keyPressEvent(QKeyEvent* event) {

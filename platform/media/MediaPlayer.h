@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/MediaTracks.h"
+#include "media/PictureFit.h"
 #include "media/Playlist.h"
 
 #include <QStringList>
@@ -13,12 +14,6 @@ class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
 class ScreenSaverHold;
-
-// How the picture is sized in the player.
-enum class DisplaySizeMode {
-    Default = 0,   // at its own size, centred, scaled down only when it does not fit
-    FitToSize = 4, // stretched to the player
-};
 
 // The settings a window gives its player; they are fixed for the player's life.
 struct MediaPlayerSettings {
@@ -85,6 +80,7 @@ public:
     void setVolumePercent(double percent);
     // Asks the window for the screen, or gives it back.
     void setFullScreen(bool on);
+    // The window's rule for the picture; full screen is filled whatever it says.
     void setDisplaySize(DisplaySizeMode size);
     // The next or the previous entry of the list; before the first is its start.
     void next();
@@ -107,6 +103,7 @@ Q_SIGNALS:
     void fullScreenRequested(bool on);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -121,6 +118,7 @@ private:
     // Goes to the nearest entry in that direction that can be opened; false when none can.
     bool advance(int step, bool paused);
     void updateState();
+    void applyPictureFit();
 
     MediaPlayerSettings m_settings;
     MpvSession* m_session;

@@ -120,10 +120,11 @@ void MpvSession::addSubtitles(const QString& path) {
     m_core->command({QStringLiteral("sub-add"), path, QStringLiteral("select")});
 }
 
-void MpvSession::setFitToSize(bool fit) {
-    m_core->setString("keepaspect", fit ? QStringLiteral("no") : QStringLiteral("yes"));
-    m_core->setString("video-unscaled",
-                      fit ? QStringLiteral("no") : QStringLiteral("downscale-big"));
+void MpvSession::setPictureFit(PictureFit fit) {
+    m_core->setString("keepaspect",
+                      fit == PictureFit::Stretch ? QStringLiteral("no") : QStringLiteral("yes"));
+    m_core->setString("video-unscaled", fit == PictureFit::OwnSize ? QStringLiteral("downscale-big")
+                                                                   : QStringLiteral("no"));
 }
 
 void MpvSession::wakeup(void* context) {

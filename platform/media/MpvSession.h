@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/MediaTracks.h"
+#include "media/PictureFit.h"
 
 #include <QObject>
 #include <QSize>
@@ -48,8 +49,7 @@ public:
     void selectTrack(MediaTrack::Kind kind, int id);
     // Adds a file of subtitles to what plays, and shows it.
     void addSubtitles(const QString& path);
-    // Stretched to the player, or at the picture's own size, scaled down only when too big.
-    void setFitToSize(bool fit);
+    void setPictureFit(PictureFit fit);
 
     // What the drain does with each event; the tests feed it events of their own.
     void handleEvent(const mpv_event& event);
