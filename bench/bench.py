@@ -22,27 +22,61 @@ import subprocess
 import sys
 import tempfile
 import time
-from dataclasses import dataclass, field
+from dataclasses import dataclass
 from pathlib import Path
 
 # What users play: name -> (picture size, video encoder arguments, audio encoder arguments,
-# container). Made with Debian's ffmpeg at the start of a run.
+# container, pixel format). Made with Debian's ffmpeg at the start of a run.
 AAC = ["-c:a", "aac", "-b:a", "128k"]
 OPUS = ["-c:a", "libopus", "-b:a", "128k"]
+X264 = ["-c:v", "libx264", "-preset", "veryfast", "-g", "60"]
+VP9 = ["-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-row-mt", "1", "-b:v",
+       "4M"]
 CLIPS = {
-    "1080p H.264": ("1920x1080", ["-c:v", "libx264", "-preset", "veryfast", "-g", "60"], AAC,
-                    "mp4"),
+    "1080p H.264": ("1920x1080", X264, AAC, "mp4", "yuv420p"),
     "2160p HEVC": ("3840x2160", ["-c:v", "libx265", "-preset", "ultrafast", "-tag:v", "hvc1",
-                                 "-x265-params", "log-level=error"], AAC, "mp4"),
-    "1080p VP9": ("1920x1080", ["-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8",
-                                "-row-mt", "1", "-b:v", "4M"], OPUS, "webm"),
+                                 "-x265-params", "log-level=error"], AAC, "mp4", "yuv420p"),
+    "1080p VP9": ("1920x1080", VP9, OPUS, "webm", "yuv420p"),
     "1080p AV1": ("1920x1080", ["-c:v", "libsvtav1", "-preset", "12", "-crf", "35"], OPUS,
-                  "mkv"),
+                  "mkv", "yuv420p"),
+    "720p H.264": ("1280x720", X264, AAC, "mp4", "yuv420p"),
+    # Screen recordings keep every colour sample (H.264 High 4:4:4, VP9 in RGB); cameras and
+    # editors give 10 bits and 4:2:2.
+    "1080p H.264 4:4:4": ("1920x1080", X264, AAC, "mp4", "yuv444p"),
+    "1080p VP9 RGB": ("1920x1080", VP9, OPUS, "webm", "gbrp"),
+    "1080p H.264 10-bit": ("1920x1080", X264, AAC, "mp4", "yuv420p10le"),
+    "1080p H.264 4:2:2 10-bit": ("1920x1080", X264, AAC, "mp4", "yuv422p10le"),
 }
 FIRST_CLIP = "1080p H.264"
 SCREEN = (1600, 1200)
-# The video areas a picture is played in; None is the whole screen.
-AREAS = [(640, 360), (1280, 720), None]
+BIG_SCREEN = (3840, 2160)
+
+
+@dataclass(frozen=True)
+class Place:
+    """Where a picture plays: a video area of a window on a screen, or (no area) the whole
+    screen."""
+    area: tuple = None
+    screen: tuple = SCREEN
+
+    def name(self):
+        if self.area is not None:
+            return f"{self.area[0]}x{self.area[1]}"
+        return "full screen" if self.screen == SCREEN else \
+            f"full screen {self.screen[0]}x{self.screen[1]}"
+
+
+AREAS = [Place((640, 360)), Place((1280, 720)), Place()]
+# Each clip and where it plays: the codecs in every area; the other pixel formats full screen,
+# where converting them costs most; on a large screen, pictures enlarged to fill it.
+PLAN = [
+    *((clip, place) for clip in ("1080p H.264", "2160p HEVC", "1080p VP9", "1080p AV1")
+      for place in AREAS),
+    *((clip, Place()) for clip in ("1080p H.264 4:4:4", "1080p VP9 RGB", "1080p H.264 10-bit",
+                                   "1080p H.264 4:2:2 10-bit")),
+    *((clip, Place(screen=BIG_SCREEN)) for clip in ("720p H.264", "1080p H.264")),
+]
+SMOKE_PLAN = [*((FIRST_CLIP, place) for place in AREAS), (FIRST_CLIP, Place(screen=BIG_SCREEN))]
 PLAY_SECONDS = 8.0
 # The sound outputs Vyx Player asks for, given to mpv too so that both sides do the same work.
 MPV_AUDIO = ["--ao=pipewire,pulse,alsa,jack", "--audio-fallback-to-null=yes"]
@@ -65,21 +99,17 @@ def log(message):
 
 
 def make_clip(folder, name, seconds):
-    size, video, audio, container = CLIPS[name]
-    path = folder / (name.replace(" ", "-").replace(".", "") + "." + container)
+    size, video, audio, container, pixels = CLIPS[name]
+    path = folder / (re.sub(r"[ :]", "-", name).replace(".", "") + "." + container)
     if not path.exists():
         log(f"making the {name} clip")
         subprocess.run(
             ["ffmpeg", "-v", "error", "-y",
              "-f", "lavfi", "-i", f"testsrc2=size={size}:rate=30:duration={seconds}",
              "-f", "lavfi", "-i", f"sine=frequency=440:sample_rate=48000:duration={seconds}",
-             *video, "-pix_fmt", "yuv420p", *audio, "-shortest", str(path)],
+             *video, "-pix_fmt", pixels, *audio, "-shortest", str(path)],
             check=True)
     return path
-
-
-def area_name(area):
-    return "full screen" if area is None else f"{area[0]}x{area[1]}"
 
 
 def make_page(folder):
@@ -92,7 +122,7 @@ def make_page(folder):
 class VirtualDisplay:
     """One Xvfb for the whole run; -ac lets VLC, run as another user, draw on it too."""
 
-    def __init__(self):
+    def __init__(self, screen):
         for number in range(140, 200):
             if not Path(f"/tmp/.X11-unix/X{number}").exists() and \
                not Path(f"/tmp/.X{number}-lock").exists():
@@ -101,7 +131,8 @@ class VirtualDisplay:
         else:
             raise BenchError("no free X display number")
         self.process = subprocess.Popen(
-            ["Xvfb", self.name, "-screen", "0", "1600x1200x24", "-ac", "-nolisten", "tcp"],
+            ["Xvfb", self.name, "-screen", "0", f"{screen[0]}x{screen[1]}x24", "-ac", "-nolisten",
+             "tcp"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 10
         while not Path(f"/tmp/.X11-unix/X{self.name[1:]}").exists():
@@ -309,11 +340,12 @@ def mpv_first_frame(log_path, timeout=30.0):
 
 
 class Bench:
-    def __init__(self, args, display, work):
+    def __init__(self, args, displays, work):
         self.args = args
         self.work = work
+        self.displays = displays
         self.vyx = str(Path(args.binary).resolve())
-        self.env = dict(os.environ, DISPLAY=display.name, LIBGL_ALWAYS_SOFTWARE="1",
+        self.env = dict(os.environ, DISPLAY=displays[SCREEN].name, LIBGL_ALWAYS_SOFTWARE="1",
                         QTWEBENGINE_DISABLE_SANDBOX="1", XDG_RUNTIME_DIR=str(work / "run"))
         (work / "run").mkdir(mode=0o700, exist_ok=True)
         self.env.pop("QT_LOGGING_RULES", None)
@@ -327,6 +359,10 @@ class Bench:
         self.samples = {}  # (figure, side) -> list of values
         self.failures = []  # the steps that failed, and why
         self.outputs = {}  # side -> video output
+
+    def on(self, screen, env):
+        """The same environment, on the given screen's display."""
+        return dict(env, DISPLAY=self.displays[screen].name)
 
     def add(self, figure, side, value):
         # A figure a side does not report (VLC's dropped frames) is left out, not zero.
@@ -403,23 +439,23 @@ class Bench:
 
     # playing a clip in a video area of a given size
 
-    def add_play(self, clip, area, side, cpu, drops, peak_kib):
-        self.add(("play", "CPU seconds", clip, area_name(area)), side, cpu)
-        self.add(("play", "dropped frames", clip, area_name(area)), side, drops)
-        self.add(("play", "peak memory (MiB)", clip, area_name(area)), side, peak_kib / 1024)
+    def add_play(self, clip, place, side, cpu, drops, peak_kib):
+        self.add(("play", "CPU seconds", clip, place.name()), side, cpu)
+        self.add(("play", "dropped frames", clip, place.name()), side, drops)
+        self.add(("play", "peak memory (MiB)", clip, place.name()), side, peak_kib / 1024)
 
-    def vyx_window(self, run):
+    def vyx_window(self, run, env):
         deadline = time.monotonic() + 10
         while time.monotonic() < deadline:
             found = subprocess.run(
                 ["xdotool", "search", "--onlyvisible", "--pid", str(run.pid), "--name",
-                 "Media Player"], capture_output=True, text=True, env=self.env).stdout.split()
+                 "Media Player"], capture_output=True, text=True, env=env).stdout.split()
             if found:
                 return found[-1]
             time.sleep(0.01)
         raise BenchError("the player window did not appear")
 
-    def vyx_fit(self, timing, window, area):
+    def vyx_fit(self, timing, window, area, env):
         """The window grows with its picture one for one: corrected by the difference."""
         width, height = area
         for _ in range(5):
@@ -428,50 +464,50 @@ class Bench:
             if have == area:
                 return
             geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                      capture_output=True, text=True, env=self.env).stdout
+                                      capture_output=True, text=True, env=env).stdout
             size = dict(line.split("=") for line in geometry.split())
             subprocess.run(["xdotool", "windowsize", window,
                             str(int(size["WIDTH"]) + width - have[0]),
-                            str(int(size["HEIGHT"]) + height - have[1])], env=self.env,
+                            str(int(size["HEIGHT"]) + height - have[1])], env=env,
                            check=True)
             deadline = time.monotonic() + 5
             while timing.last("video-area")[2] == current and time.monotonic() < deadline:
                 time.sleep(0.01)
         raise BenchError(f"could not give the picture {width}x{height}")
 
-    def vyx_full_screen(self, timing, window):
+    def vyx_full_screen(self, timing, window, screen, env):
         """A double click on the picture, as a user takes the screen."""
         geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                  capture_output=True, text=True, env=self.env).stdout
+                                  capture_output=True, text=True, env=env).stdout
         place = dict(line.split("=") for line in geometry.split())
         subprocess.run(["xdotool", "mousemove", str(int(place["X"]) + int(place["WIDTH"]) // 2),
                         str(int(place["Y"]) + int(place["HEIGHT"]) // 3), "click", "--repeat",
-                        "2", "--delay", "80", "1"], env=self.env, check=True)
+                        "2", "--delay", "80", "1"], env=env, check=True)
         deadline = time.monotonic() + 5
         while time.monotonic() < deadline:
             width = int(timing.last("video-area")[2].split("x")[0])
-            if width == SCREEN[0]:
+            if width == screen[0]:
                 return
             time.sleep(0.01)
         raise BenchError("the player did not take the screen")
 
-    def vyx_play(self, clip, area):
-        run = Run([self.vyx, "--separate-window", str(self.clips[clip])], self.vyx_env,
-                  self.work)
+    def vyx_play(self, clip, place):
+        env = self.on(place.screen, self.vyx_env)
+        run = Run([self.vyx, "--separate-window", str(self.clips[clip])], env, self.work)
         timing = TimingLog(run)
         try:
             timing.wait("first-frame")
-            window = self.vyx_window(run)
-            if area is None:
-                self.vyx_full_screen(timing, window)
+            window = self.vyx_window(run, env)
+            if place.area is None:
+                self.vyx_full_screen(timing, window, place.screen, env)
             else:
-                self.vyx_fit(timing, window, area)
+                self.vyx_fit(timing, window, place.area, env)
             cpu = self.measure_cpu(run.pid)
         finally:
             peak = run.stop()
         drops = timing.last("dropped-frames")
         counts = dict(re.findall(r"(\w+)=(\d+)", drops[2])) if drops else {}
-        self.add_play(clip, area, "vyx", cpu,
+        self.add_play(clip, place, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
         self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: "
@@ -480,16 +516,17 @@ class Bench:
                                "Qt's window buffer (XShm): straight in when the picture spans "
                                "the window (full screen), else copied from its own")
 
-    def mpv_play(self, clip, area, output):
+    def mpv_play(self, clip, place, output):
         side = f"mpv {output}"
         sock = self.work / f"mpv-{output}.sock"
         sock.unlink(missing_ok=True)
         log_path = self.work / f"mpv-play-{output}.log"
         log_path.unlink(missing_ok=True)
+        area = place.area
         size = ["--fs"] if area is None else [f"--geometry={area[0]}x{area[1]}"]
         run = Run(["mpv", "--no-config", *MPV_OUTPUTS[output], *MPV_AUDIO, *size,
                    f"--input-ipc-server={sock}", f"--log-file={log_path}",
-                   str(self.clips[clip])], self.env, self.work)
+                   str(self.clips[clip])], self.on(place.screen, self.env), self.work)
         try:
             mpv_first_frame(log_path)
             ipc = MpvIpc(sock)
@@ -498,22 +535,23 @@ class Bench:
             ipc.close()
         finally:
             peak = run.stop()
-        self.add_play(clip, area, side, cpu, drops, peak)
+        self.add_play(clip, place, side, cpu, drops, peak)
 
-    def vlc_play(self, clip, area):
+    def vlc_play(self, clip, place):
         # VLC's own window takes the picture's size; its zoom makes it the area asked for. Without
         # a window manager it cannot take the screen: the whole width is the same picture.
-        width = SCREEN[0] if area is None else area[0]
+        width = place.screen[0] if place.area is None else place.area[0]
         picture = int(CLIPS[clip][0].split("x")[0])
+        env = self.on(place.screen, self.vlc_env)
         run = Run(["vlc", "--intf", "dummy", "--no-video-title-show", "--vout=xcb_x11",
                    f"--zoom={width / picture:.6f}", "--play-and-exit", str(self.clips[clip])],
-                  self.vlc_env, self.work, user=self.vlc_user)
+                  env, self.work, user=self.vlc_user)
         try:
-            wait_window(run.pid, self.env, run.start, name="VLC media player")
+            wait_window(run.pid, env, run.start, name="VLC media player")
             cpu = self.measure_cpu(run.pid)
         finally:
             peak = run.stop()
-        self.add_play(clip, area, "vlc", cpu, None, peak)
+        self.add_play(clip, place, "vlc", cpu, None, peak)
 
     def measure_cpu(self, pid):
         before = cpu_seconds(pid)
@@ -527,9 +565,10 @@ class Bench:
                  str(self.args.play_seconds), "-i", str(path), "-f", "null", "-"],
                 capture_output=True, text=True, check=True)
             user, system, peak = result.stderr.split()[-3:]
-            for area in AREAS:
-                self.add_play(clip, area, "ffmpeg decode only", float(user) + float(system), None,
-                              int(peak))
+            for played, place in self.plan:
+                if played == clip:
+                    self.add_play(clip, place, "ffmpeg decode only", float(user) + float(system),
+                                  None, int(peak))
 
     # the browser
 
@@ -556,7 +595,11 @@ class Bench:
         media = self.work / "media"
         media.mkdir(exist_ok=True)
         # A smoke run shows that every kind of figure still works: one clip is enough.
-        names = [FIRST_CLIP] if self.args.smoke else list(CLIPS)
+        self.plan = SMOKE_PLAN if self.args.smoke else PLAN
+        if self.args.only:
+            self.plan = [(c, p) for c, p in self.plan
+                         if re.search(self.args.only, f"{c} in {p.name()}")]
+        names = dict.fromkeys(clip for clip, _ in self.plan)
         self.clips = {name: make_clip(media, name, self.args.clip_seconds) for name in names}
         self.page = make_page(media)
 
@@ -570,16 +613,17 @@ class Bench:
         steps += [("vyx first frame", self.vyx_first_frame),
                   *((f"mpv {o} first frame", lambda o=o: self.mpv_first_frame(o))
                     for o in MPV_OUTPUTS)]
-        for clip in self.clips:
-            for area in AREAS:
-                where = f"{clip} in {area_name(area)}"
-                steps.append((f"vyx, {where}", lambda c=clip, a=area: self.vyx_play(c, a)))
-                steps.extend((f"mpv {o}, {where}",
-                              lambda c=clip, a=area, o=o: self.mpv_play(c, a, o))
-                             for o in MPV_OUTPUTS)
-                if self.vlc_user:
-                    steps.append((f"vlc, {where}", lambda c=clip, a=area: self.vlc_play(c, a)))
-        steps.append(("vyx browser", self.vyx_browser))
+        if self.args.only:
+            steps = []
+        for clip, place in self.plan:
+            where = f"{clip} in {place.name()}"
+            steps.append((f"vyx, {where}", lambda c=clip, p=place: self.vyx_play(c, p)))
+            steps.extend((f"mpv {o}, {where}", lambda c=clip, p=place, o=o: self.mpv_play(c, p, o))
+                         for o in MPV_OUTPUTS)
+            if self.vlc_user:
+                steps.append((f"vlc, {where}", lambda c=clip, p=place: self.vlc_play(c, p)))
+        if not self.args.only:
+            steps.append(("vyx browser", self.vyx_browser))
         return steps
 
     def run(self):
@@ -737,7 +781,8 @@ def describe_machine():
     memory = int(Path("/proc/meminfo").read_text().split()[1]) // (1024 * 1024)
     mpv = subprocess.run(["mpv", "--version"], capture_output=True, text=True).stdout.split()[1]
     return (f"{os.cpu_count()} cores of {cpu}, {memory} GiB, {platform.system()} "
-            f"{platform.release()}, Xvfb 1600x1200x24 with Mesa llvmpipe, mpv {mpv}")
+            f"{platform.release()}, Xvfb {SCREEN[0]}x{SCREEN[1]}x24 and "
+            f"{BIG_SCREEN[0]}x{BIG_SCREEN[1]}x24 with Mesa llvmpipe, mpv {mpv}")
 
 
 def main():
@@ -748,6 +793,8 @@ def main():
     parser.add_argument("--quick", action="store_true", help="one round")
     parser.add_argument("--smoke", action="store_true",
                         help="one short run of every figure, to see that the bench works")
+    parser.add_argument("--only", help="play only the clips and places that match this "
+                        "expression ('1080p H.264 in full screen 3840x2160'), and nothing else")
     parser.add_argument("--vlc-user", default="nobody",
                         help="VLC refuses to run as root: the user it runs as")
     args = parser.parse_args()
@@ -773,14 +820,17 @@ def main():
 
     work = Path(tempfile.mkdtemp(prefix="vyx-bench-"))
     os.chmod(work, 0o755)
-    display = VirtualDisplay()
+    displays = {}
     try:
-        bench = Bench(args, display, work)
+        for screen in (SCREEN, BIG_SCREEN):
+            displays[screen] = VirtualDisplay(screen)
+        bench = Bench(args, displays, work)
         bench.run()
         table = write_tables(bench, Path(args.out), describe_machine())
         print(table.read_text())
     finally:
-        display.close()
+        for display in displays.values():
+            display.close()
         shutil.rmtree(work, ignore_errors=True)
 
 

@@ -9,6 +9,7 @@
 #include "media/DecoderThreads.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
+#include "media/PictureFit.h"
 #include "media/PlayerScreen.h"
 #include "media/ScalerChoice.h"
 #include "media/VolumeScale.h"
@@ -54,6 +55,8 @@ private Q_SLOTS:
     void failureStaysUntilNextFile();
     void scalerForShrink_data();
     void scalerForShrink();
+    void pictureTargetIsEvenAndSpanned_data();
+    void pictureTargetIsEvenAndSpanned();
     void addressText_data();
     void addressText();
     void screenSaverHeldOnBus_data();
@@ -289,6 +292,8 @@ void TestPlatform::scalerForShrink_data() {
         << QSize(1080, 1920) << QSize(1280, 720) << Scaler::SwscaleBilinear;
     QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << Scaler::SwscaleBicubic;
     QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << Scaler::SwscaleBicubic;
+    QTest::newRow("enlarged past a desktop screen")
+        << QSize(1920, 1080) << QSize(3800, 2137) << Scaler::SwscaleBilinear;
     QTest::newRow("size not known") << QSize() << QSize(640, 360) << Scaler::SwscaleBicubic;
 }
 
@@ -297,6 +302,36 @@ void TestPlatform::scalerForShrink() {
     QFETCH(QSize, area);
     QFETCH(Scaler, scaler);
     QCOMPARE(chooseScaler(picture, area), scaler);
+}
+
+void TestPlatform::pictureTargetIsEvenAndSpanned_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("area");
+    QTest::addColumn<PictureFit>("fit");
+    QTest::addColumn<QRect>("target");
+    // Held by the height, a 16:9 picture would be 3799 pixels wide.
+    QTest::newRow("1080p on a 4K screen above a control bar")
+        << QSize(1920, 1080) << QSize(3840, 2137) << PictureFit::Fill << QRect(16, 0, 3798, 2137);
+    QTest::newRow("wide picture on a square screen")
+        << QSize(640, 360) << QSize(1600, 1177) << PictureFit::Fill << QRect(0, 138, 1600, 900);
+    QTest::newRow("own size, centred")
+        << QSize(320, 180) << QSize(500, 400) << PictureFit::OwnSize << QRect(88, 110, 320, 180);
+    QTest::newRow("own size of odd width")
+        << QSize(321, 180) << QSize(500, 400) << PictureFit::OwnSize << QRect(88, 110, 320, 180);
+    QTest::newRow("own size, shrunk to fit")
+        << QSize(1920, 1080) << QSize(641, 600) << PictureFit::OwnSize << QRect(0, 120, 640, 360);
+    QTest::newRow("stretched, odd width kept")
+        << QSize(1920, 1080) << QSize(321, 289) << PictureFit::Stretch << QRect(0, 0, 321, 289);
+    QTest::newRow("size not known")
+        << QSize() << QSize(641, 360) << PictureFit::Fill << QRect(0, 0, 641, 360);
+}
+
+void TestPlatform::pictureTargetIsEvenAndSpanned() {
+    QFETCH(QSize, picture);
+    QFETCH(QSize, area);
+    QFETCH(PictureFit, fit);
+    QFETCH(QRect, target);
+    QCOMPARE(pictureTarget(picture, area, fit), target);
 }
 
 void TestPlatform::failureStaysUntilNextFile() {

@@ -146,6 +146,7 @@ bool MediaPlayer::startEngine() {
     }
 
     VideoSurface* const surface = m_screen->addPicture(m_session->core());
+    m_surface = surface;
     m_timing->watch(surface);
     connect(m_session, &MpvSession::pictureSizeChanged, surface, &VideoSurface::setPictureSize);
     connect(surface, &VideoSurface::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
@@ -254,8 +255,10 @@ void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
 }
 
 void MediaPlayer::applyPictureFit() {
-    if (m_session->started()) {
-        m_session->setPictureFit(pictureFit(m_settings.DisplaySize, isFullScreen()));
+    if (m_surface != nullptr) {
+        const PictureFit fit = pictureFit(m_settings.DisplaySize, isFullScreen());
+        m_session->setPictureFit(fit);
+        m_surface->setPictureFit(fit);
     }
 }
 

@@ -14,6 +14,7 @@ class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
 class ScreenSaverHold;
+class VideoSurface;
 
 // The settings a window gives its player; they are fixed for the player's life.
 struct MediaPlayerSettings {
@@ -124,6 +125,7 @@ private:
     MpvSession* m_session;
     PlaybackTiming* m_timing;
     PlayerScreen* m_screen;
+    VideoSurface* m_surface = nullptr; // once the engine has started
     ControlBar* m_controls;
     ScreenSaverHold* m_screenSaver;
     QString m_fileName;

@@ -36,6 +36,7 @@ QSize shownSize(const mpv_node* params) {
         return size;
     }
     const mpv_node_list& map = *params->u.list;
+    bool turned = false;
     for (int i = 0; i < map.num; ++i) {
         if (map.values[i].format != MPV_FORMAT_INT64) {
             continue;
@@ -45,9 +46,12 @@ QSize shownSize(const mpv_node* params) {
             size.setWidth(value);
         } else if (std::strcmp(map.keys[i], "dh") == 0) {
             size.setHeight(value);
+        } else if (std::strcmp(map.keys[i], "rotate") == 0) {
+            turned = value % 180 != 0;
         }
     }
-    return size;
+    // A phone's upright film is stored lying down, and turned when shown.
+    return turned ? size.transposed() : size;
 }
 
 // One row per property: what is observed and how its change is reported, kept in one place.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QRect>
+#include <QSize>
+
 namespace vyx {
 
 // How a window sizes the picture in its player.
@@ -23,5 +26,11 @@ enum class PictureFit {
     }
     return mode == DisplaySizeMode::FitToSize ? PictureFit::Stretch : PictureFit::OwnSize;
 }
+
+// The part of an area that the engine is given to draw a picture of the given size into, the
+// rest being bars. Where the shape is kept its width is even and the picture spans it: swscale
+// converts a picture of odd width with full chroma, which costs five times as much. A stretched
+// picture takes the whole area, as does one whose size is not known yet.
+[[nodiscard]] QRect pictureTarget(QSize picture, QSize area, PictureFit fit);
 
 } // namespace vyx

@@ -74,23 +74,35 @@ void VideoSurface::paintEvent(QPaintEvent* event) {
     std::array query{mpv_render_param{MPV_RENDER_PARAM_NEXT_FRAME_INFO, &next}};
     const bool newFrame = m_core->api().renderGetInfo(m_render, query[0]) >= 0 &&
                           (next.flags & MPV_RENDER_FRAME_INFO_PRESENT) != 0;
+    const QRect shown = pictureRect();
     // Straight into the window's own picture where it can be, which saves copying every frame
     // once more; otherwise into a buffer of our own that is painted like any image.
-    const std::optional<FrameTarget> direct = windowTarget(painter, event->region());
+    std::optional<FrameTarget> direct = windowTarget(painter, event->region());
     if (direct) {
         m_frame.resize({});
+        direct = FrameTarget{static_cast<uchar*>(direct->pixels) + shown.y() * direct->stride +
+                                 static_cast<std::size_t>(shown.x()) * 4,
+                             direct->stride, shown.size()};
     } else {
-        m_frame.resize(devicePixels());
+        m_frame.resize(shown.size());
     }
     const FrameTarget target = direct.value_or(m_frame.target());
     if (target.size.isEmpty() || !renderInto(target)) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
+    const qreal ratio = devicePixelRatioF();
     if (!direct) {
         QImage picture = m_frame.image();
-        picture.setDevicePixelRatio(devicePixelRatioF());
-        painter.drawImage(QPoint(0, 0), picture);
+        picture.setDevicePixelRatio(ratio);
+        painter.drawImage(QPointF(shown.topLeft()) / ratio, picture);
+    }
+    // The bars, after the picture: the engine may have written past the ends of its lines.
+    const QRect inside = QRectF(QPointF(shown.topLeft()) / ratio, QSizeF(shown.size()) / ratio)
+                             .toAlignedRect()
+                             .intersected(rect());
+    for (const QRect& bar : QRegion(rect()).subtracted(inside)) {
+        painter.fillRect(bar, Qt::black);
     }
     if (newFrame) {
         Q_EMIT framePainted();
@@ -136,17 +148,24 @@ bool VideoSurface::renderInto(const FrameTarget& target) {
     return m_core->api().renderRender(m_render, params.data()) >= 0;
 }
 
-QSize VideoSurface::devicePixels() const {
-    return (QSizeF(size()) * devicePixelRatioF()).toSize();
+QRect VideoSurface::pictureRect() const {
+    return pictureTarget(m_picture, (QSizeF(size()) * devicePixelRatioF()).toSize(), m_fit);
 }
 
 void VideoSurface::setPictureSize(QSize size) {
     m_picture = size;
     chooseScaler();
+    update();
+}
+
+void VideoSurface::setPictureFit(PictureFit fit) {
+    m_fit = fit;
+    chooseScaler();
+    update();
 }
 
 void VideoSurface::chooseScaler() {
-    const Scaler scaler = vyx::chooseScaler(m_picture, devicePixels());
+    const Scaler scaler = vyx::chooseScaler(m_picture, pictureRect().size());
     if (scaler != m_scaler) {
         m_scaler = scaler;
         m_core->setString("sws-scaler", scaler == Scaler::SwscaleBilinear

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "media/FrameBuffer.h"
+#include "media/PictureFit.h"
 #include "media/ScalerChoice.h"
 
 #include <QTimer>
@@ -31,6 +32,8 @@ public:
     [[nodiscard]] bool hasRenderer() const { return m_render != nullptr; }
     // The size the playing picture is shown at, which decides how it is scaled.
     void setPictureSize(QSize size);
+    // How the picture is put into the surface; the core is told the same by its session.
+    void setPictureFit(PictureFit fit);
 
 Q_SIGNALS:
     void pressed();
@@ -54,8 +57,8 @@ private:
     [[nodiscard]] std::optional<FrameTarget> windowTarget(const QPainter& painter,
                                                           const QRegion& painted) const;
     bool renderInto(const FrameTarget& target);
-    // The surface's size in the screen's own pixels, which the engine draws.
-    [[nodiscard]] QSize devicePixels() const;
+    // The part of the surface the engine draws, in the screen's own pixels.
+    [[nodiscard]] QRect pictureRect() const;
     // Tells the core which scaler suits the picture in this surface's size.
     void chooseScaler();
 
@@ -63,6 +66,7 @@ private:
     mpv_render_context* m_render = nullptr;
     FrameBuffer m_frame;
     QSize m_picture;
+    PictureFit m_fit = PictureFit::OwnSize;
     Scaler m_scaler = Scaler::SwscaleBicubic;
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
