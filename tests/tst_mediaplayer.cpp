@@ -36,7 +36,8 @@ private Q_SLOTS:
     void sessionReportsProperties_data();
     void sessionReportsProperties();
     void sessionDropsStaleEntries();
-    void sessionReportsShownSize();
+    void sessionReportsShownPicture_data();
+    void sessionReportsShownPicture();
     void laggingDecoderGetsCores();
     void unplayableTailJudged_data();
     void unplayableTailJudged();
@@ -156,17 +157,30 @@ void TestMediaPlayer::sessionReportsProperties() {
     QCOMPARE(arguments.value(0), expected);
 }
 
-void TestMediaPlayer::sessionReportsShownSize() {
+void TestMediaPlayer::sessionReportsShownPicture_data() {
+    QTest::addColumn<int>("rotate");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QSize>("shown");
+    // An anamorphic picture: 1440 pixels wide, shown 1920 wide.
+    QTest::newRow("anamorphic") << 0 << "yuv420p" << QSize(1920, 1080);
+    QTest::newRow("stored lying down") << 90 << "yuv444p" << QSize(1080, 1920);
+}
+
+void TestMediaPlayer::sessionReportsShownPicture() {
+    QFETCH(int, rotate);
+    QFETCH(QString, format);
+    QFETCH(QSize, shown);
     MpvSession session(nullptr);
     session.start(1);
-    QSignalSpy sizes(&session, &MpvSession::pictureSizeChanged);
-    // An anamorphic picture: 1440 pixels wide, shown 1920 wide.
-    std::array<char*, 4> keys{const_cast<char*>("pixelformat"), const_cast<char*>("w"),
-                              const_cast<char*>("dw"), const_cast<char*>("dh")};
-    std::array<mpv_node, 4> values{};
+    QSignalSpy pictures(&session, &MpvSession::pictureChanged);
+    const QByteArray formatName = format.toUtf8();
+    std::array<char*, 5> keys{const_cast<char*>("pixelformat"), const_cast<char*>("w"),
+                              const_cast<char*>("dw"), const_cast<char*>("dh"),
+                              const_cast<char*>("rotate")};
+    std::array<mpv_node, 5> values{};
     values[0].format = MPV_FORMAT_STRING;
-    values[0].u.string = const_cast<char*>("yuv420p");
-    for (const auto& [index, number] : {std::pair{1, 1440}, {2, 1920}, {3, 1080}}) {
+    values[0].u.string = const_cast<char*>(formatName.constData());
+    for (const auto& [index, number] : {std::pair{1, 1440}, {2, 1920}, {3, 1080}, {4, rotate}}) {
         values.at(index).format = MPV_FORMAT_INT64;
         values.at(index).u.int64 = number;
     }
@@ -176,8 +190,9 @@ void TestMediaPlayer::sessionReportsShownSize() {
     params.u.list = &map;
     mpv_event_property property{"video-params", MPV_FORMAT_NODE, &params};
     session.handleEvent(mpv_event{MPV_EVENT_PROPERTY_CHANGE, 0, 0, &property});
-    QCOMPARE(sizes.size(), 1);
-    QCOMPARE(sizes.first().first().toSize(), QSize(1920, 1080));
+    QCOMPARE(pictures.size(), 1);
+    QCOMPARE(pictures.first().at(0).toSize(), shown);
+    QCOMPARE(pictures.first().at(1).toString(), format);
 }
 
 void TestMediaPlayer::laggingDecoderGetsCores() {

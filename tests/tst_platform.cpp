@@ -53,8 +53,8 @@ private Q_SLOTS:
     void windowTarget_data();
     void windowTarget();
     void failureStaysUntilNextFile();
-    void scalerForShrink_data();
-    void scalerForShrink();
+    void scalerChoice_data();
+    void scalerChoice();
     void pictureTargetIsEvenAndSpanned_data();
     void pictureTargetIsEvenAndSpanned();
     void addressText_data();
@@ -280,28 +280,45 @@ void TestPlatform::windowTarget() {
     }
 }
 
-void TestPlatform::scalerForShrink_data() {
+void TestPlatform::scalerChoice_data() {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QSize>("area");
-    QTest::addColumn<Scaler>("scaler");
-    QTest::newRow("1080p in 720p")
-        << QSize(1920, 1080) << QSize(1280, 720) << Scaler::SwscaleBilinear;
-    QTest::newRow("2160p on a 1600 screen")
-        << QSize(3840, 2160) << QSize(1600, 1177) << Scaler::SwscaleBilinear;
-    QTest::newRow("upright film, wide area")
-        << QSize(1080, 1920) << QSize(1280, 720) << Scaler::SwscaleBilinear;
-    QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << Scaler::SwscaleBicubic;
-    QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << Scaler::SwscaleBicubic;
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<Converter>("converter");
+    QTest::addColumn<Filter>("filter");
+    const QString yuv420 = QStringLiteral("yuv420p");
+    QTest::newRow("1080p in 720p") << QSize(1920, 1080) << QSize(1280, 720) << yuv420
+                                   << Converter::Swscale << Filter::Bilinear;
+    QTest::newRow("2160p on a 1600 screen") << QSize(3840, 2160) << QSize(1600, 1177) << yuv420
+                                            << Converter::Swscale << Filter::Bilinear;
+    QTest::newRow("upright film, wide area") << QSize(1080, 1920) << QSize(1280, 720) << yuv420
+                                             << Converter::Swscale << Filter::Bilinear;
+    QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << yuv420
+                               << Converter::Swscale << Filter::Bicubic;
+    QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << yuv420
+                              << Converter::Swscale << Filter::Bicubic;
     QTest::newRow("enlarged past a desktop screen")
-        << QSize(1920, 1080) << QSize(3800, 2137) << Scaler::SwscaleBilinear;
-    QTest::newRow("size not known") << QSize() << QSize(640, 360) << Scaler::SwscaleBicubic;
+        << QSize(1920, 1080) << QSize(3800, 2137) << yuv420 << Converter::Swscale
+        << Filter::Bilinear;
+    QTest::newRow("10-bit 4:2:2") << QSize(1920, 1080) << QSize(1600, 900)
+                                  << QStringLiteral("yuv422p10") << Converter::Swscale
+                                  << Filter::Bilinear;
+    QTest::newRow("4:4:4 screen recording")
+        << QSize(1920, 1080) << QSize(1600, 900) << QStringLiteral("yuv444p") << Converter::Zimg
+        << Filter::Bilinear;
+    QTest::newRow("RGB, enlarged") << QSize(1280, 720) << QSize(1600, 900) << QStringLiteral("gbrp")
+                                   << Converter::Zimg << Filter::Bicubic;
+    QTest::newRow("size not known")
+        << QSize() << QSize(640, 360) << QString() << Converter::Swscale << Filter::Bicubic;
 }
 
-void TestPlatform::scalerForShrink() {
+void TestPlatform::scalerChoice() {
     QFETCH(QSize, picture);
     QFETCH(QSize, area);
-    QFETCH(Scaler, scaler);
-    QCOMPARE(chooseScaler(picture, area), scaler);
+    QFETCH(QString, format);
+    QFETCH(Converter, converter);
+    QFETCH(Filter, filter);
+    QCOMPARE(chooseScaler(picture, area, format), (Scaler{converter, filter}));
 }
 
 void TestPlatform::pictureTargetIsEvenAndSpanned_data() {

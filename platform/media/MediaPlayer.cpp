@@ -148,7 +148,7 @@ bool MediaPlayer::startEngine() {
     VideoSurface* const surface = m_screen->addPicture(m_session->core());
     m_surface = surface;
     m_timing->watch(surface);
-    connect(m_session, &MpvSession::pictureSizeChanged, surface, &VideoSurface::setPictureSize);
+    connect(m_session, &MpvSession::pictureChanged, surface, &VideoSurface::setPicture);
     connect(surface, &VideoSurface::pressed, this, [this] { setFocus(Qt::MouseFocusReason); });
     connect(surface, &VideoSurface::clicked, this, [this] {
         if (m_settings.ClickToPlay && m_loaded) {

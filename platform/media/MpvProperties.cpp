@@ -28,16 +28,21 @@ template <typename T> T valueOr(const void* value, T zero) {
     return value != nullptr ? *static_cast<const T*>(value) : zero;
 }
 
-// The size a picture is shown at (its pixels' shape applied), from the engine's video
-// parameters; empty when they do not say.
-QSize shownSize(const mpv_node* params) {
+// The size a picture is shown at (its pixels' shape applied) and its pixel format, from the
+// engine's video parameters; empty when they do not say.
+std::pair<QSize, QString> shownPicture(const mpv_node* params) {
     QSize size;
+    QString format;
     if (params == nullptr || params->format != MPV_FORMAT_NODE_MAP) {
-        return size;
+        return {size, format};
     }
     const mpv_node_list& map = *params->u.list;
     bool turned = false;
     for (int i = 0; i < map.num; ++i) {
+        if (map.values[i].format == MPV_FORMAT_STRING &&
+            std::strcmp(map.keys[i], "pixelformat") == 0) {
+            format = QString::fromUtf8(map.values[i].u.string);
+        }
         if (map.values[i].format != MPV_FORMAT_INT64) {
             continue;
         }
@@ -51,7 +56,7 @@ QSize shownSize(const mpv_node* params) {
         }
     }
     // A phone's upright film is stored lying down, and turned when shown.
-    return turned ? size.transposed() : size;
+    return {turned ? size.transposed() : size, format};
 }
 
 // One row per property: what is observed and how its change is reported, kept in one place.
@@ -112,7 +117,8 @@ const std::array kProperties{
                 }},
     PropertyRow{"video-params", MPV_FORMAT_NODE, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
-                    Q_EMIT s.pictureSizeChanged(shownSize(static_cast<const mpv_node*>(v)));
+                    const auto [size, format] = shownPicture(static_cast<const mpv_node*>(v));
+                    Q_EMIT s.pictureChanged(size, format);
                 }},
     PropertyRow{"frame-drop-count", MPV_FORMAT_INT64, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {

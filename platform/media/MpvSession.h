@@ -67,8 +67,9 @@ Q_SIGNALS:
     void hasVideoChanged(bool hasVideo);
     void speedChanged(double speed);
     void tracksChanged(const QList<MediaTrack>& tracks);
-    // The size the picture is shown at, in its own pixels.
-    void pictureSizeChanged(QSize size);
+    // The size the picture is shown at, in its own pixels, and how its pixels are stored (the
+    // engine's name: "yuv420p", "gbrp").
+    void pictureChanged(QSize size, const QString& pixelFormat);
     // Pictures left out, counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);
     void decoderDropsChanged(qint64 frames);

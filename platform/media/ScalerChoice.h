@@ -1,18 +1,34 @@
 #pragma once
 
 #include <QSize>
+#include <QStringView>
 
 namespace vyx {
 
-// swscale's filters. Shrinking, its bilinear filter widens with the ratio, so it averages rather
-// than drops lines, close to bicubic against a lanczos reference and cheaper. Enlarging, bicubic
-// keeps edges that bilinear softens, but its cost grows with the pixels it makes: past a desktop
-// screen's worth (a 4K screen), bilinear, as the engine's own GPU output enlarges by default.
-// The README has the measurements.
-enum class Scaler { SwscaleBicubic, SwscaleBilinear };
+// Which of the engine's converters scales the picture and turns it into the screen's pixels.
+// swscale does it in one pass, cheapest where the colour is stored at half the width (4:2:0,
+// 4:2:2); where it is stored at full width (4:4:4, RGB: screen recordings) swscale takes a slow
+// path of full chroma, and zimg, whose own repacking pass costs less than that, does it for half.
+enum class Converter { Swscale, Zimg };
 
-// The scaler for a picture of the given size shown in an area of the other, kept in shape;
-// bicubic while the picture's size is not known.
-[[nodiscard]] Scaler chooseScaler(QSize picture, QSize area);
+// Shrinking, bilinear widens with the ratio, so it averages rather than drops lines, close to
+// bicubic against a lanczos reference and cheaper. Enlarging, bicubic keeps edges that bilinear
+// softens, but its cost grows with the pixels it makes: past a desktop screen's worth (a 4K
+// screen), bilinear, as the engine's own GPU output enlarges by default. The README has the
+// measurements.
+enum class Filter { Bicubic, Bilinear };
+
+struct Scaler {
+    Converter converter = Converter::Swscale;
+    Filter filter = Filter::Bicubic;
+    friend bool operator==(Scaler, Scaler) = default;
+};
+
+// True for the engine's pixel formats whose colour is stored at the picture's full width.
+[[nodiscard]] bool fullWidthColour(QStringView pixelFormat);
+
+// The scaler for a picture of the given size and pixel format shown in an area of the other,
+// kept in shape; swscale's bicubic while the picture is not known.
+[[nodiscard]] Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat);
 
 } // namespace vyx

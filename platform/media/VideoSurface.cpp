@@ -152,8 +152,9 @@ QRect VideoSurface::pictureRect() const {
     return pictureTarget(m_picture, (QSizeF(size()) * devicePixelRatioF()).toSize(), m_fit);
 }
 
-void VideoSurface::setPictureSize(QSize size) {
+void VideoSurface::setPicture(QSize size, const QString& pixelFormat) {
     m_picture = size;
+    m_pixelFormat = pixelFormat;
     chooseScaler();
     update();
 }
@@ -165,12 +166,13 @@ void VideoSurface::setPictureFit(PictureFit fit) {
 }
 
 void VideoSurface::chooseScaler() {
-    const Scaler scaler = vyx::chooseScaler(m_picture, pictureRect().size());
+    const Scaler scaler = vyx::chooseScaler(m_picture, pictureRect().size(), m_pixelFormat);
     if (scaler != m_scaler) {
         m_scaler = scaler;
-        m_core->setString("sws-scaler", scaler == Scaler::SwscaleBilinear
-                                            ? QStringLiteral("bilinear")
-                                            : QStringLiteral("bicubic"));
+        m_core->setFlag("sws-allow-zimg", scaler.converter == Converter::Zimg);
+        m_core->setString(scaler.converter == Converter::Zimg ? "zimg-scaler" : "sws-scaler",
+                          scaler.filter == Filter::Bilinear ? QStringLiteral("bilinear")
+                                                            : QStringLiteral("bicubic"));
     }
 }
 

@@ -30,8 +30,9 @@ public:
 
     // False when the core could not give a renderer; the player then says so instead.
     [[nodiscard]] bool hasRenderer() const { return m_render != nullptr; }
-    // The size the playing picture is shown at, which decides how it is scaled.
-    void setPictureSize(QSize size);
+    // The size the playing picture is shown at and its pixel format, which decide how it is
+    // scaled and converted.
+    void setPicture(QSize size, const QString& pixelFormat);
     // How the picture is put into the surface; the core is told the same by its session.
     void setPictureFit(PictureFit fit);
 
@@ -66,8 +67,9 @@ private:
     mpv_render_context* m_render = nullptr;
     FrameBuffer m_frame;
     QSize m_picture;
+    QString m_pixelFormat;
     PictureFit m_fit = PictureFit::OwnSize;
-    Scaler m_scaler = Scaler::SwscaleBicubic;
+    Scaler m_scaler;
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
     QTimer m_clickTimer;
