@@ -14,6 +14,7 @@ import os
 import platform
 import pwd
 import re
+import select
 import shutil
 import signal
 import socket
@@ -48,6 +49,7 @@ CLIPS = {
     "1080p H.264 4:2:2 10-bit": ("1920x1080", X264, AAC, "mp4", "yuv422p10le"),
 }
 FIRST_CLIP = "1080p H.264"
+CLIP_RATE = 30
 SCREEN = (1600, 1200)
 BIG_SCREEN = (3840, 2160)
 
@@ -105,7 +107,7 @@ def make_clip(folder, name, seconds):
         log(f"making the {name} clip")
         subprocess.run(
             ["ffmpeg", "-v", "error", "-y",
-             "-f", "lavfi", "-i", f"testsrc2=size={size}:rate=30:duration={seconds}",
+             "-f", "lavfi", "-i", f"testsrc2=size={size}:rate={CLIP_RATE}:duration={seconds}",
              "-f", "lavfi", "-i", f"sine=frequency=440:sample_rate=48000:duration={seconds}",
              *video, "-pix_fmt", pixels, *audio, "-shortest", str(path)],
             check=True)
@@ -179,6 +181,67 @@ def has_library(pid, name):
         return name in Path(f"/proc/{pid}/maps").read_text()
     except FileNotFoundError:
         return False
+
+
+def largest_window(pid, env):
+    """The largest visible window of pid: the full-screen one, once it is up."""
+    best, area = None, -1
+    for window in subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                                 capture_output=True, text=True, env=env).stdout.split():
+        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                                  capture_output=True, text=True, env=env).stdout
+        size = dict(line.split("=") for line in geometry.split())
+        if int(size["WIDTH"]) * int(size["HEIGHT"]) > area:
+            best, area = window, int(size["WIDTH"]) * int(size["HEIGHT"])
+    return best
+
+
+class FrameSpacing:
+    """When the X server sees a window's picture change (X Damage, as a compositor would): the
+    spacing of the frames that reach the screen. Damage reported within 2 ms of the last is one
+    change; a change smaller than half the window (a clock in a control bar) is no frame."""
+
+    def __init__(self, env, window):
+        from Xlib import display
+        from Xlib.ext import damage
+        self.display = display.Display(env["DISPLAY"])
+        self.display.damage_query_version()
+        self.window = self.display.create_resource_object("window", int(window))
+        size = self.window.get_geometry()
+        self.least = size.width * size.height // 2
+        self.damage = self.window.damage_create(damage.DamageReportRawRectangles)
+        self.notify = self.display.extension_event.DamageNotify
+        self.times = []
+
+    def watch(self, seconds):
+        deadline = time.monotonic() + seconds
+        start, last, area = None, None, 0
+        while (left := deadline - time.monotonic()) > 0:
+            select.select([self.display.fileno()], [], [], min(left, 0.05))
+            now = time.monotonic()
+            while self.display.pending_events():
+                event = self.display.next_event()
+                if event.type != self.notify:
+                    continue
+                # A picture may be put in slices (mpv's x11 output): one frame.
+                if last is None or now - last > 0.002:
+                    if area >= self.least:
+                        self.times.append(start)
+                    start, area = now, 0
+                last = now
+                area += event.area.width * event.area.height
+        if area >= self.least:
+            self.times.append(start)
+        self.display.close()
+
+    def figures(self, rate):
+        """Standard deviation of the intervals (ms), and the share (%) more than a quarter of
+        the frame interval off it."""
+        intervals = [b - a for a, b in zip(self.times, self.times[1:])]
+        if len(intervals) < 2:
+            return None, None
+        off = sum(1 for i in intervals if abs(i - 1 / rate) > 0.25 / rate)
+        return statistics.stdev(intervals) * 1000, off * 100 / len(intervals)
 
 
 def visible_window(pid, env, name=None):
@@ -500,13 +563,16 @@ class Bench:
             window = self.vyx_window(run, env)
             if place.area is None:
                 self.vyx_full_screen(timing, window, place.screen, env)
+                window = largest_window(run.pid, env)
             else:
                 self.vyx_fit(timing, window, place.area, env)
-            cpu = self.measure_cpu(run.pid)
+            spacing = FrameSpacing(env, window)
+            cpu = self.measure_cpu(run.pid, spacing)
         finally:
             peak = run.stop()
         drops = timing.last("dropped-frames")
         counts = dict(re.findall(r"(\w+)=(\d+)", drops[2])) if drops else {}
+        self.add_spacing(clip, place, "vyx", spacing)
         self.add_play(clip, place, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
@@ -530,11 +596,13 @@ class Bench:
         try:
             mpv_first_frame(log_path)
             ipc = MpvIpc(sock)
-            cpu = self.measure_cpu(run.pid)
+            spacing = FrameSpacing(run.env, largest_window(run.pid, run.env))
+            cpu = self.measure_cpu(run.pid, spacing)
             drops = (ipc.get("frame-drop-count") or 0) + (ipc.get("decoder-frame-drop-count") or 0)
             ipc.close()
         finally:
             peak = run.stop()
+        self.add_spacing(clip, place, side, spacing)
         self.add_play(clip, place, side, cpu, drops, peak)
 
     def vlc_play(self, clip, place):
@@ -553,10 +621,19 @@ class Bench:
             peak = run.stop()
         self.add_play(clip, place, "vlc", cpu, None, peak)
 
-    def measure_cpu(self, pid):
+    def measure_cpu(self, pid, spacing=None):
+        """CPU seconds over the playing time, while the frames' spacing is watched."""
         before = cpu_seconds(pid)
-        time.sleep(self.args.play_seconds)
+        if spacing is None:
+            time.sleep(self.args.play_seconds)
+        else:
+            spacing.watch(self.args.play_seconds)
         return cpu_seconds(pid) - before
+
+    def add_spacing(self, clip, place, side, spacing):
+        deviation, off = spacing.figures(CLIP_RATE)
+        self.add(("play", "frame spacing SD (ms)", clip, place.name()), side, deviation)
+        self.add(("play", "frames off their time (%)", clip, place.name()), side, off)
 
     def ffmpeg_floor(self):
         for clip, path in self.clips.items():
@@ -695,6 +772,8 @@ PLAY_GOALS = {
     "dropped frames": ("none where the best peer drops none", PEERS,
                        lambda v, b: b > 0 or v == 0),
     "peak memory (MiB)": ("at most the best mpv's", PEERS[:-1], lambda v, b: v <= b),
+    "frame spacing SD (ms)": ("at most the best mpv's", PEERS[:-1], lambda v, b: v <= b),
+    "frames off their time (%)": ("at most the best mpv's", PEERS[:-1], lambda v, b: v <= b),
 }
 
 

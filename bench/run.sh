@@ -13,4 +13,5 @@ case "${1:-}" in
 esac
 scripts/install-deps.sh build run test bench
 scripts/build.sh release
-python3 bench/bench.py --binary build/release/bin/vyxplayer "${rounds[@]}" --out bench/results
+# Debian's Python, which has the X library the frame times are read with.
+/usr/bin/python3 bench/bench.py --binary build/release/bin/vyxplayer "${rounds[@]}" --out bench/results

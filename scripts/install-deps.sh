@@ -16,7 +16,7 @@ declare -A groups=(
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
           openbox python3 dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64"
   [fuzz]="clang libfuzzer-14-dev"
-  [bench]="python3 mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
+  [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=(run build test fuzz bench)

@@ -287,12 +287,12 @@ void TestPlatform::scalerChoice_data() {
     QTest::addColumn<Converter>("converter");
     QTest::addColumn<Filter>("filter");
     const QString yuv420 = QStringLiteral("yuv420p");
-    QTest::newRow("1080p in 720p") << QSize(1920, 1080) << QSize(1280, 720) << yuv420
-                                   << Converter::Swscale << Filter::Bilinear;
-    QTest::newRow("2160p on a 1600 screen") << QSize(3840, 2160) << QSize(1600, 1177) << yuv420
-                                            << Converter::Swscale << Filter::Bilinear;
-    QTest::newRow("upright film, wide area") << QSize(1080, 1920) << QSize(1280, 720) << yuv420
-                                             << Converter::Swscale << Filter::Bilinear;
+    QTest::newRow("1080p in 720p")
+        << QSize(1920, 1080) << QSize(1280, 720) << yuv420 << Converter::Swscale << Filter::Area;
+    QTest::newRow("2160p on a 1600 screen")
+        << QSize(3840, 2160) << QSize(1600, 1177) << yuv420 << Converter::Swscale << Filter::Area;
+    QTest::newRow("upright film, wide area")
+        << QSize(1080, 1920) << QSize(1280, 720) << yuv420 << Converter::Swscale << Filter::Area;
     QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << yuv420
                                << Converter::Swscale << Filter::Bicubic;
     QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << yuv420
@@ -302,7 +302,7 @@ void TestPlatform::scalerChoice_data() {
         << Filter::Bilinear;
     QTest::newRow("10-bit 4:2:2") << QSize(1920, 1080) << QSize(1600, 900)
                                   << QStringLiteral("yuv422p10") << Converter::Swscale
-                                  << Filter::Bilinear;
+                                  << Filter::Area;
     QTest::newRow("4:4:4 screen recording")
         << QSize(1920, 1080) << QSize(1600, 900) << QStringLiteral("yuv444p") << Converter::Zimg
         << Filter::Bilinear;

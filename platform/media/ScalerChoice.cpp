@@ -26,7 +26,10 @@ Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat) {
                                   static_cast<double>(area.height()) / picture.height());
     constexpr double kDesktopScreen = 1920.0 * 1200.0;
     const double made = scale * picture.width() * scale * picture.height();
-    return {converter, scale < 1.0 || made > kDesktopScreen ? Filter::Bilinear : Filter::Bicubic};
+    if (scale < 1.0) {
+        return {converter, converter == Converter::Swscale ? Filter::Area : Filter::Bilinear};
+    }
+    return {converter, made > kDesktopScreen ? Filter::Bilinear : Filter::Bicubic};
 }
 
 } // namespace vyx

@@ -11,12 +11,12 @@ namespace vyx {
 // path of full chroma, and zimg, whose own repacking pass costs less than that, does it for half.
 enum class Converter { Swscale, Zimg };
 
-// Shrinking, bilinear widens with the ratio, so it averages rather than drops lines, close to
-// bicubic against a lanczos reference and cheaper. Enlarging, bicubic keeps edges that bilinear
-// softens, but its cost grows with the pixels it makes: past a desktop screen's worth (a 4K
-// screen), bilinear, as the engine's own GPU output enlarges by default. The README has the
-// measurements.
-enum class Filter { Bicubic, Bilinear };
+// Shrinking, swscale's area filter averages the pixels each one covers: closer to a lanczos
+// reference than bilinear and no dearer (zimg has no such filter: bilinear, which widens with the
+// ratio). Enlarging, bicubic keeps edges that bilinear softens, but its cost grows with the
+// pixels it makes: past a desktop screen's worth (a 4K screen), bilinear, as the engine's own GPU
+// output enlarges by default. The README has the measurements.
+enum class Filter { Bicubic, Bilinear, Area };
 
 struct Scaler {
     Converter converter = Converter::Swscale;

@@ -19,6 +19,18 @@ namespace {
 // The byte order of Qt's RGB32 pixels in memory, in the engine's naming.
 constexpr const char* kPixelFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : "0rgb";
 
+QString filterName(Filter filter) {
+    switch (filter) {
+    case Filter::Bilinear:
+        return QStringLiteral("bilinear");
+    case Filter::Area:
+        return QStringLiteral("area");
+    case Filter::Bicubic:
+        break;
+    }
+    return QStringLiteral("bicubic");
+}
+
 } // namespace
 
 VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
@@ -171,8 +183,7 @@ void VideoSurface::chooseScaler() {
         m_scaler = scaler;
         m_core->setFlag("sws-allow-zimg", scaler.converter == Converter::Zimg);
         m_core->setString(scaler.converter == Converter::Zimg ? "zimg-scaler" : "sws-scaler",
-                          scaler.filter == Filter::Bilinear ? QStringLiteral("bilinear")
-                                                            : QStringLiteral("bicubic"));
+                          filterName(scaler.filter));
     }
 }
 
