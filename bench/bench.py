@@ -202,12 +202,17 @@ class FrameSpacing:
     change; a change smaller than half the window (a clock in a control bar) is no frame."""
 
     def __init__(self, env, window):
-        from Xlib import display
+        from Xlib import display, error
         from Xlib.ext import damage
+        if window is None:
+            raise BenchError("no window to watch")
         self.display = display.Display(env["DISPLAY"])
         self.display.damage_query_version()
         self.window = self.display.create_resource_object("window", int(window))
-        size = self.window.get_geometry()
+        try:
+            size = self.window.get_geometry()
+        except error.XError as failure:
+            raise BenchError(f"window {window} went: {failure}") from failure
         self.least = size.width * size.height // 2
         self.damage = self.window.damage_create(damage.DamageReportRawRectangles)
         self.notify = self.display.extension_event.DamageNotify
@@ -566,8 +571,7 @@ class Bench:
                 window = largest_window(run.pid, env)
             else:
                 self.vyx_fit(timing, window, place.area, env)
-            spacing = FrameSpacing(env, window)
-            cpu = self.measure_cpu(run.pid, spacing)
+            cpu, spacing = self.measure_cpu(run.pid, env, window)
         finally:
             peak = run.stop()
         drops = timing.last("dropped-frames")
@@ -596,8 +600,7 @@ class Bench:
         try:
             mpv_first_frame(log_path)
             ipc = MpvIpc(sock)
-            spacing = FrameSpacing(run.env, largest_window(run.pid, run.env))
-            cpu = self.measure_cpu(run.pid, spacing)
+            cpu, spacing = self.measure_cpu(run.pid, run.env, largest_window(run.pid, run.env))
             drops = (ipc.get("frame-drop-count") or 0) + (ipc.get("decoder-frame-drop-count") or 0)
             ipc.close()
         finally:
@@ -616,19 +619,22 @@ class Bench:
                   env, self.work, user=self.vlc_user)
         try:
             wait_window(run.pid, env, run.start, name="VLC media player")
-            cpu = self.measure_cpu(run.pid)
+            cpu, _ = self.measure_cpu(run.pid)
         finally:
             peak = run.stop()
         self.add_play(clip, place, "vlc", cpu, None, peak)
 
-    def measure_cpu(self, pid, spacing=None):
-        """CPU seconds over the playing time, while the frames' spacing is watched."""
+    def measure_cpu(self, pid, env=None, window=None):
+        """CPU seconds over the playing time, once playing has settled (a new window, a new
+        size), and the frames' spacing meanwhile when a window is named."""
+        time.sleep(self.args.settle_seconds)
+        spacing = None if window is None else FrameSpacing(env, window)
         before = cpu_seconds(pid)
         if spacing is None:
             time.sleep(self.args.play_seconds)
         else:
             spacing.watch(self.args.play_seconds)
-        return cpu_seconds(pid) - before
+        return cpu_seconds(pid) - before, spacing
 
     def add_spacing(self, clip, place, side, spacing):
         deviation, off = spacing.figures(CLIP_RATE)
@@ -874,18 +880,21 @@ def main():
                         help="one short run of every figure, to see that the bench works")
     parser.add_argument("--only", help="play only the clips and places that match this "
                         "expression ('1080p H.264 in full screen 3840x2160'), and nothing else")
+    parser.add_argument("--keep-going", action="store_true",
+                        help="a run whose steps failed still ends well")
     parser.add_argument("--vlc-user", default="nobody",
                         help="VLC refuses to run as root: the user it runs as")
     args = parser.parse_args()
     args.pause = 0.5
     args.idle_seconds = 2.0
     args.play_seconds = PLAY_SECONDS
-    args.clip_seconds = 10
+    args.settle_seconds = 1.0
+    args.clip_seconds = 12
     if args.quick:
         args.runs = 1
     if args.smoke:
         args.runs, args.pause, args.idle_seconds, args.play_seconds = 1, 0.1, 0.3, 1.0
-        args.clip_seconds = 3
+        args.settle_seconds, args.clip_seconds = 0.2, 3
     for tool in ("Xvfb", "xdotool", "ffmpeg", "mpv", "/usr/bin/time"):
         if not shutil.which(tool):
             raise BenchError(f"{tool} is missing: run bench/run.sh, which installs it")
@@ -907,6 +916,12 @@ def main():
         bench.run()
         table = write_tables(bench, Path(args.out), describe_machine())
         print(table.read_text())
+        # A figure missing is no figure met. A smoke run shows that Vyx Player's every step
+        # works; the peers are other people's programs, and here one start of mpv in some twenty
+        # never shows its window, which would make the test suite fail for them.
+        failed = [f for f in bench.failures if not args.smoke or f.split(", ", 1)[1].startswith("vyx")]
+        if failed and not args.keep_going:
+            raise BenchError(f"{len(failed)} steps failed:\n" + "\n".join(failed))
     finally:
         for display in displays.values():
             display.close()

@@ -82,13 +82,7 @@ void TestNative::initTestCase() {
     m_clip = m_files.videoClip(QStringLiteral("clip with spaces é.mp4"), 12);
     m_other = m_files.videoClip(QStringLiteral("other.mkv"), 3, QStringLiteral("160x120"));
     // Smaller than any screen, and wider than either window's picture area or the screen.
-    m_red =
-        m_files.ffmpeg(QStringLiteral("red.mp4"),
-                       {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
-                        QStringLiteral("color=c=red:size=320x180:rate=25"), QStringLiteral("-t"),
-                        QStringLiteral("30"), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
-                        QStringLiteral("-c:v"), QStringLiteral("libx264"),
-                        QStringLiteral("-preset"), QStringLiteral("ultrafast")});
+    m_red = m_files.redClip(QStringLiteral("red.mp4"), 30, QStringLiteral("320x180"));
     QVERIFY(!m_clip.isEmpty() && !m_other.isEmpty() && !m_red.isEmpty());
 }
 

@@ -48,6 +48,8 @@ private Q_SLOTS:
     void refusedText();
     void popupsOpenNothing();
     void localPagesStayLocal();
+    void localPagesStayInTheirFolder_data();
+    void localPagesStayInTheirFolder();
     void permissionsRefused();
     void download_data();
     void download();
@@ -261,6 +263,7 @@ void TestWebBrowser::localPagesStayLocal() {
               "setTimeout(() => { var form = document.createElement('form'); form.method = "
               "'post'; form.action = '%1/form'; document.body.appendChild(form); form.submit(); "
               "}, 300); setTimeout(() => location = '%1/moved', 600);"
+              "setTimeout(() => report('tried-all'), 700);"
               "</script><script src=own.js></script></body></html>")
               .arg(server, QUrl::fromLocalFile(secret).toString(),
                    QString(server).replace(QLatin1String("http:"), QLatin1String("ws:")))
@@ -269,10 +272,11 @@ void TestWebBrowser::localPagesStayLocal() {
     const QStringList before = m_server.paths();
     WebBrowser& web = browser();
     web.Navigate(folder + QStringLiteral("/hostile.html"));
-    // Its own script, picture and style work; reading a file and every way out do not.
+    // Its own script, picture and style work; reading a file and every way out do not, and the
+    // page is still there once it has tried them all.
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(),
-                              QStringLiteral("fetch-blocked own-img own-js xhr-blocked"), 20000);
-    QTest::qWait(1500);
+                              QStringLiteral("fetch-blocked own-img own-js tried-all xhr-blocked"),
+                              20000);
     QCOMPARE(m_server.paths(), before);
     QCOMPARE(web.LocationURL(), QUrl::fromLocalFile(folder + QStringLiteral("/hostile.html")));
     // A link that the user clicks still opens.
@@ -281,6 +285,47 @@ void TestWebBrowser::localPagesStayLocal() {
     QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(40, 40));
     QTRY_COMPARE_WITH_TIMEOUT(web.LocationName(), QStringLiteral("Clicked"), 20000);
     QCOMPARE(m_server.requests(QStringLiteral("/clicked")), 1);
+}
+
+void TestWebBrowser::localPagesStayInTheirFolder_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("beside the page") << "inside.js"
+                                     << "read";
+    QTest::newRow("the folder above") << "../outside.js"
+                                      << "refused";
+    QTest::newRow("a link out of the folder") << "link.js"
+                                              << "refused";
+    // Opened, it would hold the engine until something wrote to it.
+    QTest::newRow("a FIFO in the folder") << "fifo.js"
+                                          << "refused";
+}
+
+void TestWebBrowser::localPagesStayInTheirFolder() {
+    QFETCH(QString, source);
+    QFETCH(QString, outcome);
+    const QString folder = m_files.path(QStringLiteral("pages-") + QString::number(qHash(source)));
+    QVERIFY(QDir().mkpath(folder));
+    const auto write = [](const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    };
+    write(folder + QStringLiteral("/../outside.js"), "document.title = 'read';");
+    write(folder + QStringLiteral("/inside.js"), "document.title = 'read';");
+    QVERIFY(QFile::link(folder + QStringLiteral("/../outside.js"),
+                        folder + QStringLiteral("/link.js")));
+    QCOMPARE(::mkfifo(qPrintable(folder + QStringLiteral("/fifo.js")), 0600), 0);
+    write(folder + QStringLiteral("/page.html"),
+          QStringLiteral("<html><head><title>waiting</title></head><body><script src='%1' "
+                         "onerror=\"document.title = 'refused'\"></script></body></html>")
+              .arg(source)
+              .toUtf8());
+    WebBrowser& web = browser();
+    web.Navigate(folder + QStringLiteral("/page.html"));
+    QTRY_VERIFY_WITH_TIMEOUT(web.LocationName() != QLatin1String("waiting") &&
+                                 !web.LocationName().isEmpty() && !web.Busy(),
+                             20000);
+    QCOMPARE(web.LocationName(), outcome);
 }
 
 void TestWebBrowser::permissionsRefused() {

@@ -29,8 +29,7 @@ for signal in TERM HUP INT; do
   wait_for shown '^Vyx Player'
   window=$(window_named '^Vyx Player')
   xdotool windowfocus "$window" key ctrl+p
-  wait_for shown '^Select A Media File To Play'
-  sleep 0.5
+  check wait_for has_focus '^Select A Media File To Play'
   xdotool type --delay 5 "$work/notes.txt"
   xdotool key Return
   check wait_for shown '^ERROR'

@@ -30,7 +30,7 @@ check test "$("$prefix/bin/vyxplayer" --version)" = "Vyx Player 1.2.0"
 
 # A clip whose name needs percent-encoding, opened as the desktop file's %U would pass it.
 clip="$work/my clip é.mp4"
-ffmpeg -loglevel error -y -f lavfi -i testsrc=size=160x120:rate=25 -t 3 -pix_fmt yuv420p "$clip"
+ffmpeg -loglevel error -y -f lavfi -i testsrc=size=160x120:rate=25 -t 6 -pix_fmt yuv420p "$clip"
 url=$(python3 -c 'import pathlib,sys; print(pathlib.Path(sys.argv[1]).as_uri())' "$clip")
 exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/vyxplayer.desktop")
 command=${exec_line/\%U/$url}

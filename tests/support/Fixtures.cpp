@@ -32,6 +32,15 @@ QString Fixtures::videoClip(const QString& name, double seconds, const QString& 
                    QStringLiteral("ultrafast"), QStringLiteral("-c:a"), QStringLiteral("aac")});
 }
 
+QString Fixtures::redClip(const QString& name, double seconds, const QString& size) const {
+    return ffmpeg(name,
+                  {QStringLiteral("-f"), QStringLiteral("lavfi"), QStringLiteral("-i"),
+                   QStringLiteral("color=c=red:size=%1:rate=25").arg(size), QStringLiteral("-t"),
+                   QString::number(seconds), QStringLiteral("-pix_fmt"), QStringLiteral("yuv420p"),
+                   QStringLiteral("-c:v"), QStringLiteral("libx264"), QStringLiteral("-preset"),
+                   QStringLiteral("ultrafast")});
+}
+
 QString Fixtures::toneClip(const QString& name, double seconds, const QString& title) const {
     QStringList args{QStringLiteral("-f"), QStringLiteral("lavfi"),
                      QStringLiteral("-i"), QStringLiteral("sine=frequency=330"),

@@ -19,6 +19,8 @@ public:
     // A clip with a test picture and a tone.
     QString videoClip(const QString& name, double seconds,
                       const QString& size = QStringLiteral("320x240")) const;
+    // A silent clip of one red picture, whose place on the screen a test can find.
+    QString redClip(const QString& name, double seconds, const QString& size) const;
     QString toneClip(const QString& name, double seconds, const QString& title = {}) const;
     QString writeBytes(const QString& name, const QByteArray& bytes) const;
 

@@ -11,10 +11,29 @@ wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1
 # come and go while the program starts, and a search can meet one that has just gone.
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 shown() { test -n "$(window_named "$1")"; }
+# The window that takes the keyboard's input is the one named: what is typed reaches it.
+has_focus() {
+  local window
+  window=$(window_named "$1")
+  test -n "$window" && test "$(xdotool getwindowfocus -f 2>/dev/null)" = "$window"
+}
 # The closing line, and the exit status: 0 when nothing failed.
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
-# Starts a player command line, and checks that its main window comes up without an error box
-# and that it keeps running; then ends it.
+# The window's picture is not the same a second later: a clip plays, where "Cannot play" or a
+# frozen picture stands still.
+window_changes() {
+  local window=$1 shots
+  shots=$(mktemp -d)
+  import -window "$window" "$shots/before.png"
+  sleep 1
+  import -window "$window" "$shots/after.png"
+  local differing
+  differing=$(compare -metric AE "$shots/before.png" "$shots/after.png" null: 2>&1 || true)
+  rm -rf "$shots"
+  test "${differing%% *}" -gt 0 2>/dev/null
+}
+# Starts a player command line, and checks that its main window comes up without an error box,
+# that it keeps running and that what it was given plays; then ends it.
 plays_without_error() {
   "$@" >/dev/null 2>&1 &
   local pid=$!
@@ -23,6 +42,7 @@ plays_without_error() {
   # A refused file would have raised a box titled "ERROR: ..."; a played one raises none.
   check test -z "$(window_named '^ERROR')"
   check kill -0 "$pid"
+  check window_changes "$(window_named '^Vyx Player')"
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
 }
