@@ -322,9 +322,13 @@ void TestNative::fullScreenAndBack() {
     // its shape kept: bars above and below on a squarer screen.
     QSignalSpy painted(player.findChild<VideoSurface*>(), &VideoSurface::framePainted);
     QTRY_VERIFY_WITH_TIMEOUT(painted.size() > 5, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        shownPicture(player).first.width() >= shownPicture(player).second.width() - 1, 5000);
-    const auto [full, screenArea] = shownPicture(player);
+    std::pair<QRect, QSize> shown;
+    const auto spansTheWidth = [&shown, &player] {
+        shown = shownPicture(player);
+        return shown.first.width() >= shown.second.width() - 1;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(spansTheWidth(), 5000);
+    const auto [full, screenArea] = shown;
     QVERIFY(full.height() < screenArea.height());
     QVERIFY2(std::abs(full.width() * 9 - full.height() * 16) <= 16 * 2,
              qPrintable(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())));
