@@ -580,11 +580,11 @@ class Bench:
         self.add_play(clip, place, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
                       if counts else -1, peak)
-        self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: "
-                               "bilinear shrinking, bicubic enlarging; one decoder thread up to "
-                               "1080p30), into "
-                               "Qt's window buffer (XShm): straight in when the picture spans "
-                               "the window (full screen), else copied from its own")
+        self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: area "
+                               "shrinking, bicubic enlarging, bilinear past a 1920x1200 screen's "
+                               "worth; zimg for 4:4:4 and RGB; one decoder thread up to "
+                               "1080p30), into Qt's window buffer (XShm): straight in when the "
+                               "picture spans the window (full screen), else copied from its own")
 
     def mpv_play(self, clip, place, output):
         side = f"mpv {output}"
