@@ -325,9 +325,7 @@ void TestMediaPlayer::pictureIsDrawn() {
     auto* const surface = player->findChild<VideoSurface*>();
     QVERIFY(surface != nullptr);
     QVERIFY(surface->hasRenderer());
-    const auto isRed = [](QRgb pixel) {
-        return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
-    };
+    using testing::isRed;
     // A copy of the widget, and what the window shows: the picture is written straight into
     // the window's own buffer there, since it spans the window.
     const QPoint onScreen = surface->mapTo(player.get(), QPoint(0, 0));

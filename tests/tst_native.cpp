@@ -35,8 +35,7 @@ std::pair<QRect, QSize> shownPicture(const MediaPlayer& player) {
     QRect box;
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            if (qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60) {
+            if (testing::isRed(shot.pixel(x, y))) {
                 box |= QRect(x, y, 1, 1);
             }
         }

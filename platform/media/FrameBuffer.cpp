@@ -23,6 +23,14 @@ std::optional<FrameTarget> windowTarget(QImage& window, QRect area, bool alphaSh
                        area.size()};
 }
 
+FrameTarget partOf(const FrameTarget& target, QRect part) {
+    constexpr std::size_t kPixel = 4;
+    return {static_cast<std::byte*>(target.pixels) +
+                static_cast<std::size_t>(part.y()) * target.stride +
+                static_cast<std::size_t>(part.x()) * kPixel,
+            target.stride, part.size()};
+}
+
 void FrameBuffer::Free::operator()(std::byte* data) const {
     ::operator delete[](data, kAlignment);
 }

@@ -27,6 +27,8 @@ struct FrameTarget {
 // which would belong to the widgets beside the area), and the window's pixels are RGB32 or
 // have an alpha byte that is not shown (the engine leaves it zero in the bars beside a picture).
 [[nodiscard]] std::optional<FrameTarget> windowTarget(QImage& window, QRect area, bool alphaShown);
+// The part of a target that a rectangle inside it covers, with the target's lines.
+[[nodiscard]] FrameTarget partOf(const FrameTarget& target, QRect part);
 
 // A picture buffer that the media engine writes into and Qt paints from: 64-byte aligned, one
 // allocation reused until the size changes.

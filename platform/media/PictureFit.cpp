@@ -9,10 +9,7 @@ QRect pictureTarget(QSize picture, QSize area, PictureFit fit) {
     // Pixels: each line of the target starts 32-byte aligned, or the engine scales into a
     // buffer of its own and copies that over.
     constexpr int kAlign = 8;
-    if (area.width() < 2 || area.height() < 1) {
-        return {QPoint(0, 0), area};
-    }
-    if (fit == PictureFit::Stretch || picture.isEmpty()) {
+    if (fit == PictureFit::Stretch || picture.isEmpty() || area.width() < 2 || area.height() < 1) {
         return {QPoint(0, 0), area};
     }
     QSize shown = picture;

@@ -92,9 +92,7 @@ void VideoSurface::paintEvent(QPaintEvent* event) {
     std::optional<FrameTarget> direct = windowTarget(painter, event->region());
     if (direct) {
         m_frame.resize({});
-        direct = FrameTarget{static_cast<uchar*>(direct->pixels) + shown.y() * direct->stride +
-                                 static_cast<std::size_t>(shown.x()) * 4,
-                             direct->stride, shown.size()};
+        direct = partOf(*direct, shown);
     } else {
         m_frame.resize(shown.size());
     }

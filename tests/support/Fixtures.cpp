@@ -41,6 +41,10 @@ QString Fixtures::redClip(const QString& name, double seconds, const QString& si
                    QStringLiteral("ultrafast")});
 }
 
+bool isRed(QRgb pixel) {
+    return qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+}
+
 QString Fixtures::toneClip(const QString& name, double seconds, const QString& title) const {
     QStringList args{QStringLiteral("-f"), QStringLiteral("lavfi"),
                      QStringLiteral("-i"), QStringLiteral("sine=frequency=330"),

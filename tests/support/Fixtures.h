@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRgb>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -19,7 +20,7 @@ public:
     // A clip with a test picture and a tone.
     QString videoClip(const QString& name, double seconds,
                       const QString& size = QStringLiteral("320x240")) const;
-    // A silent clip of one red picture, whose place on the screen a test can find.
+    // A silent clip of one red picture, whose place on the screen a test can find with isRed.
     QString redClip(const QString& name, double seconds, const QString& size) const;
     QString toneClip(const QString& name, double seconds, const QString& title = {}) const;
     QString writeBytes(const QString& name, const QByteArray& bytes) const;
@@ -27,6 +28,9 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// A pixel of a red clip's picture, as the screen shows it.
+[[nodiscard]] bool isRed(QRgb pixel);
 
 // This process's resident memory in MiB, -1 when the system does not say.
 qint64 residentMiB();
