@@ -183,17 +183,19 @@ def has_library(pid, name):
         return False
 
 
+def window_geometry(window, env):
+    """X, Y, WIDTH and HEIGHT of a window, as numbers."""
+    shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
+                           capture_output=True, text=True, env=env).stdout
+    return {key: int(value) for key, value in (line.split("=") for line in shell.split())}
+
+
 def largest_window(pid, env):
     """The largest visible window of pid: the full-screen one, once it is up."""
-    best, area = None, -1
-    for window in subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                                 capture_output=True, text=True, env=env).stdout.split():
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                  capture_output=True, text=True, env=env).stdout
-        size = dict(line.split("=") for line in geometry.split())
-        if int(size["WIDTH"]) * int(size["HEIGHT"]) > area:
-            best, area = window, int(size["WIDTH"]) * int(size["HEIGHT"])
-    return best
+    windows = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
+                             capture_output=True, text=True, env=env).stdout.split()
+    sizes = {window: window_geometry(window, env) for window in windows}
+    return max(windows, key=lambda w: sizes[w]["WIDTH"] * sizes[w]["HEIGHT"], default=None)
 
 
 class FrameSpacing:
@@ -425,7 +427,7 @@ class Bench:
             shutil.chown(home, user=self.vlc_user)
             self.vlc_env = dict(self.env, HOME=str(home), XDG_RUNTIME_DIR=str(home))
         self.samples = {}  # (figure, side) -> list of values
-        self.failures = []  # the steps that failed, and why
+        self.failures = []  # (round, step, why) of the steps that failed
         self.outputs = {}  # side -> video output
 
     def on(self, screen, env):
@@ -507,10 +509,16 @@ class Bench:
 
     # playing a clip in a video area of a given size
 
-    def add_play(self, clip, place, side, cpu, drops, peak_kib):
-        self.add(("play", "CPU seconds", clip, place.name()), side, cpu)
-        self.add(("play", "dropped frames", clip, place.name()), side, drops)
-        self.add(("play", "peak memory (MiB)", clip, place.name()), side, peak_kib / 1024)
+    def add_play(self, clip, place, side, cpu, drops, peak_kib, spacing=None):
+        def add(metric, value):
+            self.add(("play", metric, clip, place.name()), side, value)
+        add("CPU seconds", cpu)
+        add("dropped frames", drops)
+        add("peak memory (MiB)", peak_kib / 1024)
+        if spacing is not None:
+            deviation, off = spacing.figures(CLIP_RATE)
+            add("frame spacing SD (ms)", deviation)
+            add("frames off their time (%)", off)
 
     def vyx_window(self, run, env):
         deadline = time.monotonic() + 10
@@ -531,13 +539,9 @@ class Bench:
             have = tuple(int(v) for v in current.split("x"))
             if have == area:
                 return
-            geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                      capture_output=True, text=True, env=env).stdout
-            size = dict(line.split("=") for line in geometry.split())
-            subprocess.run(["xdotool", "windowsize", window,
-                            str(int(size["WIDTH"]) + width - have[0]),
-                            str(int(size["HEIGHT"]) + height - have[1])], env=env,
-                           check=True)
+            size = window_geometry(window, env)
+            subprocess.run(["xdotool", "windowsize", window, str(size["WIDTH"] + width - have[0]),
+                            str(size["HEIGHT"] + height - have[1])], env=env, check=True)
             deadline = time.monotonic() + 5
             while timing.last("video-area")[2] == current and time.monotonic() < deadline:
                 time.sleep(0.01)
@@ -545,12 +549,10 @@ class Bench:
 
     def vyx_full_screen(self, timing, window, screen, env):
         """A double click on the picture, as a user takes the screen."""
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window],
-                                  capture_output=True, text=True, env=env).stdout
-        place = dict(line.split("=") for line in geometry.split())
-        subprocess.run(["xdotool", "mousemove", str(int(place["X"]) + int(place["WIDTH"]) // 2),
-                        str(int(place["Y"]) + int(place["HEIGHT"]) // 3), "click", "--repeat",
-                        "2", "--delay", "80", "1"], env=env, check=True)
+        place = window_geometry(window, env)
+        subprocess.run(["xdotool", "mousemove", str(place["X"] + place["WIDTH"] // 2),
+                        str(place["Y"] + place["HEIGHT"] // 3), "click", "--repeat", "2",
+                        "--delay", "80", "1"], env=env, check=True)
         deadline = time.monotonic() + 5
         while time.monotonic() < deadline:
             width = int(timing.last("video-area")[2].split("x")[0])
@@ -576,10 +578,9 @@ class Bench:
             peak = run.stop()
         drops = timing.last("dropped-frames")
         counts = dict(re.findall(r"(\w+)=(\d+)", drops[2])) if drops else {}
-        self.add_spacing(clip, place, "vyx", spacing)
         self.add_play(clip, place, "vyx", cpu,
                       int(counts.get("output", 0)) + int(counts.get("decoder", 0))
-                      if counts else -1, peak)
+                      if counts else -1, peak, spacing)
         self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: area "
                                "shrinking, bicubic enlarging, bilinear past a 1920x1200 screen's "
                                "worth; zimg for 4:4:4 and RGB; one decoder thread up to "
@@ -605,8 +606,7 @@ class Bench:
             ipc.close()
         finally:
             peak = run.stop()
-        self.add_spacing(clip, place, side, spacing)
-        self.add_play(clip, place, side, cpu, drops, peak)
+        self.add_play(clip, place, side, cpu, drops, peak, spacing)
 
     def vlc_play(self, clip, place):
         # VLC's own window takes the picture's size; its zoom makes it the area asked for. Without
@@ -635,11 +635,6 @@ class Bench:
         else:
             spacing.watch(self.args.play_seconds)
         return cpu_seconds(pid) - before, spacing
-
-    def add_spacing(self, clip, place, side, spacing):
-        deviation, off = spacing.figures(CLIP_RATE)
-        self.add(("play", "frame spacing SD (ms)", clip, place.name()), side, deviation)
-        self.add(("play", "frames off their time (%)", clip, place.name()), side, off)
 
     def ffmpeg_floor(self):
         for clip, path in self.clips.items():
@@ -721,7 +716,7 @@ class Bench:
                     step()
                 except BenchError as error:
                     log(f"{what} failed: {error}")
-                    self.failures.append(f"round {number + 1}, {what}: {error}")
+                    self.failures.append((number + 1, what, error))
                 self.settle()
         self.outputs["mpv x11"] = "--vo=x11 (zimg, mpv's default lanczos, as its log says)"
         self.outputs["mpv gpu"] = ("--vo=gpu --gpu-sw (GL on llvmpipe, mpv's default scale "
@@ -849,12 +844,17 @@ def write_tables(bench, out, machine):
     lines += [f"- {side}: {text}" for side, text in bench.outputs.items()]
     if bench.failures:
         lines += ["", "Steps that failed (their samples are missing):", ""]
-        lines += [f"- {failure}" for failure in bench.failures]
+        lines += [f"- {describe_failure(failure)}" for failure in bench.failures]
     lines += ["", "Every sample, in run order:", ""]
     for (figure, side), values in bench.samples.items():
         lines.append(f"- {name(figure)}, {side}: " + ", ".join(cell(v) for v in values))
     (out / "results.md").write_text("\n".join(lines) + "\n")
     return out / "results.md"
+
+
+def describe_failure(failure):
+    number, step, error = failure
+    return f"round {number}, {step}: {error}"
 
 
 def describe_machine():
@@ -919,9 +919,10 @@ def main():
         # A figure missing is no figure met. A smoke run shows that Vyx Player's every step
         # works; the peers are other people's programs, and here one start of mpv in some twenty
         # never shows its window, which would make the test suite fail for them.
-        failed = [f for f in bench.failures if not args.smoke or f.split(", ", 1)[1].startswith("vyx")]
+        failed = [f for f in bench.failures if not args.smoke or f[1].startswith("vyx")]
         if failed and not args.keep_going:
-            raise BenchError(f"{len(failed)} steps failed:\n" + "\n".join(failed))
+            raise BenchError(f"{len(failed)} steps failed:\n" +
+                             "\n".join(describe_failure(f) for f in failed))
     finally:
         for display in displays.values():
             display.close()
