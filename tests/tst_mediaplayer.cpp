@@ -52,7 +52,6 @@ private Q_SLOTS:
     void controlsShowInitialVolumeAndMute();
     void seekBarClickJumpsThere();
     void audioOnlyShowsTitle();
-    void laterFailureShownInPlayer();
     void openReplacesPlayingFile();
     void listPlaysInTurn_data();
     void listPlaysInTurn();
@@ -455,20 +454,6 @@ void TestMediaPlayer::audioOnlyShowsTitle() {
     player->Open(m_tone);
     QTRY_COMPARE_WITH_TIMEOUT(player->message(), QStringLiteral("Evening Tone"), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 10000);
-}
-
-void TestMediaPlayer::laterFailureShownInPlayer() {
-    // It passes every check at Open, and is gone when the engine comes to read it.
-    const QString vanishing = m_files.videoClip(QStringLiteral("vanishing.mp4"), 1);
-    const auto player = makePlayer();
-    player->Open(vanishing);
-    QVERIFY(QFile::remove(vanishing));
-    QTRY_VERIFY_WITH_TIMEOUT(
-        player->message().startsWith(QStringLiteral("Cannot play vanishing.mp4")), 10000);
-    QVERIFY(!player->isPlaying());
-    player->Open(m_clip);
-    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 15000);
-    QVERIFY(player->message().isEmpty());
 }
 
 void TestMediaPlayer::openReplacesPlayingFile() {
