@@ -1,12 +1,13 @@
 #include "Application.h"
 
+#include "MediaPlayer.h"
+#include "MprisService.h"
 #include "PlayFileCommand.h"
-#include "desktop/MprisService.h"
+#include "desktop/ScreenSaverHold.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
-#include "media/MediaPlayer.h"
 #include "registry/SystemInfoRegistry.h"
 #include "system/Timing.h"
 
@@ -47,16 +48,24 @@ frmVyx* Application::mainWindow() const {
 frmVyx& Application::showMainWindow() {
     if (m_main.isNull()) {
         m_main = makeWindow<frmVyx>(*this);
-        m_mpris->follow(&m_main->MP());
+        attach(m_main->MP());
     }
     m_main->show();
     return *m_main;
 }
 
+void Application::attach(MediaPlayer& player) {
+    m_mpris->follow(&player);
+    auto* const hold = new ScreenSaverHold(&player);
+    connect(&player, &MediaPlayer::screenAwakeChanged, hold, &ScreenSaverHold::setHeld);
+    connect(&player, &MediaPlayer::subtitlesWanted, &player,
+            [this, &player] { loadChosenSubtitles(m_prompter, m_chooser, player); });
+}
+
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
         m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
-        m_mpris->follow(&m_player->MP());
+        attach(m_player->MP());
         m_player->show();
     } else {
         bringBack(*m_player);

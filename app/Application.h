@@ -16,6 +16,7 @@
 namespace vyx {
 
 class FileChooser;
+class MediaPlayer;
 class MprisService;
 class MessagePrompter;
 class WebBrowserFactory;
@@ -58,6 +59,9 @@ public:
     void exitAll();
 
 private:
+    // What a player asks of the desktop and of the windows' dialogs, and the desktop's media
+    // controls for it.
+    void attach(MediaPlayer& player);
     template <class Window, class... Args> Window* makeWindow(Args&&... args) {
         auto* const window = new Window(std::forward<Args>(args)...);
         window->setAttribute(Qt::WA_DeleteOnClose);

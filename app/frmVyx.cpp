@@ -3,12 +3,12 @@
 #include "Application.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
+#include "MediaPlayer.h"
 #include "PlayFileCommand.h"
 #include "Publisher.h"
 #include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Twips.h"
-#include "media/MediaPlayer.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -6,7 +6,7 @@
 #include "EnterKeyWatch.h"
 #include "LinkCatalogue.h"
 #include "Publisher.h"
-#include "errors/ErrorTrap.h"
+#include "dialogs/ErrorTrap.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Twips.h"
 #include "system/Timing.h"

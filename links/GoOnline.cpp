@@ -2,7 +2,7 @@
 
 #include "BrowserHost.h"
 #include "Publisher.h"
-#include "errors/ErrorTrap.h"
+#include "dialogs/ErrorTrap.h"
 
 namespace vyx {
 

@@ -3,13 +3,13 @@
 #include "AboutHost.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
+#include "MediaPlayer.h"
 #include "PlayFileCommand.h"
 #include "PlayerLayout.h"
-#include "errors/ErrorTrap.h"
+#include "dialogs/ErrorTrap.h"
 #include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Twips.h"
-#include "media/MediaPlayer.h"
 
 #include <QIcon>
 #include <QMenuBar>

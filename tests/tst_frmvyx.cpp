@@ -1,8 +1,8 @@
 #include "Fixtures.h"
+#include "MediaPlayer.h"
 #include "Publisher.h"
 #include "Rig.h"
 #include "frmVyx.h"
-#include "media/MediaPlayer.h"
 
 #include <QAction>
 #include <QApplication>

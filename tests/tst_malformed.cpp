@@ -1,6 +1,6 @@
 #include "Fixtures.h"
+#include "MediaPlayer.h"
 #include "errors/RuntimeError.h"
-#include "media/MediaPlayer.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "Fixtures.h"
 #include "LoopbackServer.h"
+#include "MediaPlayer.h"
 #include "errors/RuntimeError.h"
 #include "media/DecoderThreads.h"
-#include "media/MediaPlayer.h"
 #include "media/MpvSession.h"
 #include "media/ReaderWatch.h"
 #include "media/VideoSurface.h"
@@ -295,12 +295,17 @@ std::unique_ptr<MediaPlayer> TestMediaPlayer::makePlayer(const MediaPlayerSettin
 
 void TestMediaPlayer::playsAndAdvances() {
     const auto player = makePlayer();
+    QSignalSpy awake(player.get(), &MediaPlayer::screenAwakeChanged);
     player->Open(m_clip);
     QCOMPARE(player->FileName(), m_clip);
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.5, 15000);
     QVERIFY(player->isPlaying());
     QVERIFY(std::abs(player->duration() - 4.0) < 0.2);
     QVERIFY(player->message().isEmpty());
+    // A picture that plays keeps the screen awake; paused, it lets the screen go.
+    QVERIFY(!awake.isEmpty() && awake.last().first().toBool());
+    player->pause();
+    QTRY_VERIFY(!awake.last().first().toBool());
 }
 
 void TestMediaPlayer::pictureIsDrawn_data() {
@@ -454,6 +459,8 @@ void TestMediaPlayer::audioOnlyShowsTitle() {
     player->Open(m_tone);
     QTRY_COMPARE_WITH_TIMEOUT(player->message(), QStringLiteral("Evening Tone"), 10000);
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 0.3, 10000);
+    // Sound alone leaves the screen to the desktop.
+    QVERIFY(!player->wantsScreenAwake());
 }
 
 void TestMediaPlayer::openReplacesPlayingFile() {

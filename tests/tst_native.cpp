@@ -1,10 +1,10 @@
 #include "CommandLine.h"
 #include "Fixtures.h"
+#include "MediaPlayer.h"
 #include "QuitSignals.h"
 #include "Rig.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
-#include "media/MediaPlayer.h"
 #include "media/VideoSurface.h"
 
 #include <QFile>

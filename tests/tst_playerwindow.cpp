@@ -1,13 +1,15 @@
 #include "Fixtures.h"
+#include "MediaPlayer.h"
 #include "PlayerLayout.h"
 #include "Rig.h"
+#include "dialogs/MessageBox.h"
 #include "forms/Twips.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
-#include "media/MediaPlayer.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -38,6 +40,8 @@ private Q_SLOTS:
     void closingMainLeavesPlayerPlaying();
     void laterCtrlWBringsItBack_data();
     void laterCtrlWBringsItBack();
+    void subtitlesChosenInTheWindowsDialogs_data();
+    void subtitlesChosenInTheWindowsDialogs();
 
 private:
     frmMediaPlayer& window() { return m_app->showPlayerWindow(); }
@@ -294,6 +298,32 @@ void TestPlayerWindow::closingMainLeavesPlayerPlaying() {
     QVERIFY(window().isVisible());
     const double before = window().MP().position();
     QTRY_VERIFY_WITH_TIMEOUT(window().MP().position() > before + 0.3, 15000);
+}
+
+void TestPlayerWindow::subtitlesChosenInTheWindowsDialogs_data() {
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("cancelled") << QString() << false;
+    QTest::newRow("readable") << m_other << false;
+    QTest::newRow("missing") << m_files.path(QStringLiteral("missing.srt")) << true;
+}
+
+void TestPlayerWindow::subtitlesChosenInTheWindowsDialogs() {
+    QFETCH(QString, chosen);
+    QFETCH(bool, refused);
+    MediaPlayer& player = window().MP();
+    player.Open(m_clip);
+    chosen.isEmpty() ? m_chooser->cancel() : m_chooser->choose(chosen);
+    player.chooseSubtitles();
+    QCOMPARE(m_chooser->requests.size(), 1);
+    QCOMPARE(m_chooser->requests.constFirst().title, QStringLiteral("Load Subtitles"));
+    // Looked for beside what plays, with no name filled in.
+    QCOMPARE(m_chooser->requests.constFirst().initialPath, QFileInfo(m_clip).absolutePath() + u'/');
+    QCOMPARE(m_prompter->shown.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(m_prompter->shown.constFirst().title, QStringLiteral("Load Subtitles"));
+        QCOMPARE(m_prompter->shown.constFirst().style, msgbox::Exclamation);
+    }
 }
 
 QTEST_MAIN(TestPlayerWindow)

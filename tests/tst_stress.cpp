@@ -1,11 +1,11 @@
 #include "Fixtures.h"
+#include "MediaPlayer.h"
 #include "Rig.h"
 #include "errors/RuntimeError.h"
 #include "frmAbout.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
-#include "media/MediaPlayer.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "Doubles.h"
+#include "dialogs/ErrorTrap.h"
 #include "dialogs/MessageBox.h"
-#include "errors/ErrorTrap.h"
 
 #include <QAbstractButton>
 #include <QApplication>

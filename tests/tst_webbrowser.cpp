@@ -3,10 +3,10 @@
 #include "Doubles.h"
 #include "Fixtures.h"
 #include "LoopbackServer.h"
+#include "MediaPlayer.h"
 #include "errors/RuntimeError.h"
 #include "frmBrowser.h"
 #include "frmMediaPlayer.h"
-#include "media/MediaPlayer.h"
 #include "web/WebBrowser.h"
 
 #include <QApplication>

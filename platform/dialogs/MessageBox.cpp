@@ -35,12 +35,15 @@ protected:
 } // namespace
 
 int QtMessagePrompter::MsgBox(const QString& prompt, int style, const QString& title) {
-    const bool critical = (style & msgbox::Critical) != 0;
+    const int icon = style & 0x70;
+    const bool critical = icon == msgbox::Critical;
     const bool abortRetryIgnore = (style & 0x0F) == msgbox::AbortRetryIgnore;
 
     if (!abortRetryIgnore) {
-        QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, prompt,
-                        QMessageBox::Ok);
+        QMessageBox box(critical                      ? QMessageBox::Critical
+                        : icon == msgbox::Exclamation ? QMessageBox::Warning
+                                                      : QMessageBox::NoIcon,
+                        title, prompt, QMessageBox::Ok);
         box.setWindowModality(Qt::ApplicationModal);
         box.exec();
         return msgbox::Ok;

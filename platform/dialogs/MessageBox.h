@@ -9,6 +9,7 @@ namespace msgbox {
 inline constexpr int OkOnly = 0;
 inline constexpr int AbortRetryIgnore = 2;
 inline constexpr int Critical = 16;
+inline constexpr int Exclamation = 48;
 inline constexpr int CriticalAbortRetryIgnore = Critical | AbortRetryIgnore; // 18
 
 inline constexpr int Ok = 1;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "errors/ErrorTrap.h"
+#include "dialogs/ErrorTrap.h"
 
 #include <QKeySequence>
 

@@ -1,6 +1,8 @@
 #include "MediaProbe.h"
 
 #include "errors/RuntimeError.h"
+#include "media/DecoderThreads.h"
+#include "media/MediaSource.h"
 #include "system/FileCheck.h"
 #include "system/ResolveSymbol.h"
 
@@ -109,6 +111,15 @@ MediaShape checkMediaFormat(const QString& path) {
         throw RuntimeError(ErrorCode::InvalidFormat, path);
     }
     return shape;
+}
+
+int checkEntry(const QString& entry) {
+    if (isStreamAddress(entry)) {
+        return decoderCores();
+    }
+    checkFile(entry);
+    const MediaShape shape = checkMediaFormat(entry);
+    return decoderThreads(shape.picture, shape.frameRate, decoderCores());
 }
 
 } // namespace vyx

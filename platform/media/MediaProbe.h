@@ -20,4 +20,9 @@ struct MediaShape {
 // Call after checkFile: the demuxers would wait on a FIFO.
 MediaShape checkMediaFormat(const QString& path);
 
+// An entry of a list as it is checked before the engine starts: a file by its name and its
+// content, a stream not at all (it is the engine's to judge). Returns the decoder threads that
+// its picture wants.
+int checkEntry(const QString& entry);
+
 } // namespace vyx

@@ -2,7 +2,7 @@
 
 #include "Application.h"
 #include "Doubles.h"
-#include "web/FakeWebBrowser.h"
+#include "FakeWebBrowser.h"
 
 namespace vyx::testing {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "PlayerList.h"
 #include "media/MediaTracks.h"
 #include "media/PictureFit.h"
-#include "media/Playlist.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +13,6 @@ class ControlBar;
 class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
-class ScreenSaverHold;
 class VideoSurface;
 
 // The settings a window gives its player; they are fixed for the player's life.
@@ -67,9 +66,12 @@ public:
     [[nodiscard]] double volumePercent() const { return m_volumePercent; }
     // What the player shows instead of a picture (a title, a failure); empty over video.
     [[nodiscard]] QString message() const;
-    [[nodiscard]] const Playlist& list() const { return m_list; }
+    [[nodiscard]] const Playlist& list() const { return m_list.entries(); }
     [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
     [[nodiscard]] double speed() const { return m_speed; }
+    // A picture that plays wants the screen kept from blanking; sound alone leaves the screen
+    // to the desktop.
+    [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
 
     void play();
     void pause();
@@ -87,7 +89,8 @@ public:
     void next();
     void previous();
     void selectTrack(MediaTrack::Kind kind, int id);
-    void chooseSubtitles();
+    // The file is chosen by whoever placed the player, with the dialogs of its windows.
+    void chooseSubtitles() { Q_EMIT subtitlesWanted(); }
     // From half to twice the speed, the pitch kept.
     void setSpeed(double speed);
 
@@ -102,6 +105,9 @@ Q_SIGNALS:
     void seeked(double seconds);
     // Double click, F and Escape ask for the screen or give it back; the control bar stays.
     void fullScreenRequested(bool on);
+    void screenAwakeChanged(bool wanted);
+    // The user asked to load subtitles from a file of their choice.
+    void subtitlesWanted();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -116,8 +122,6 @@ private:
     void reachedEnd();
     // Loads one entry; throws as Open does.
     void openEntry(const QString& entry, bool paused);
-    // Goes to the nearest entry in that direction that can be opened; false when none can.
-    bool advance(int step, bool paused);
     void updateState();
     void applyPictureFit();
 
@@ -127,10 +131,10 @@ private:
     PlayerScreen* m_screen;
     VideoSurface* m_surface = nullptr; // once the engine has started
     ControlBar* m_controls;
-    ScreenSaverHold* m_screenSaver;
+    bool m_screenAwake = false;
+    PlayerList m_list;
     QString m_fileName;
     QString m_title;
-    Playlist m_list;
     QList<MediaTrack> m_tracks;
     double m_speed = 1.0;
     double m_position = 0.0;

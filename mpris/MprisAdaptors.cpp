@@ -1,8 +1,8 @@
 #include "MprisAdaptors.h"
 
-#include "desktop/MprisService.h"
+#include "MediaPlayer.h"
+#include "MprisService.h"
 #include "errors/RuntimeError.h"
-#include "media/MediaPlayer.h"
 #include "media/MediaSource.h"
 
 #include <QDBusConnection>

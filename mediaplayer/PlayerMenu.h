@@ -1,7 +1,7 @@
 #pragma once
 
+#include "PlayerCommand.h"
 #include "media/MediaTracks.h"
-#include "media/PlayerCommand.h"
 
 #include <QList>
 #include <QPoint>

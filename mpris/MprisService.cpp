@@ -1,7 +1,7 @@
 #include "MprisService.h"
 
-#include "desktop/MprisAdaptors.h"
-#include "media/MediaPlayer.h"
+#include "MediaPlayer.h"
+#include "MprisAdaptors.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

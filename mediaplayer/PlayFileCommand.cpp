@@ -1,8 +1,12 @@
 #include "PlayFileCommand.h"
 
+#include "MediaPlayer.h"
+#include "dialogs/ErrorTrap.h"
+#include "dialogs/MessageBox.h"
 #include "dialogs/OpenFileDialog.h"
-#include "errors/ErrorTrap.h"
-#include "media/MediaPlayer.h"
+#include "errors/RuntimeError.h"
+
+#include <QFileInfo>
 
 namespace vyx {
 
@@ -30,6 +34,24 @@ void playDropped(MessagePrompter& prompter, MediaPlayer& player, const QStringLi
     runTrapped(TrapKind::FileCommand, prompter, {[&] {
                    player.openDropped(entries);
                }});
+}
+
+void loadChosenSubtitles(MessagePrompter& prompter, FileChooser& chooser, MediaPlayer& player) {
+    const QString title = QStringLiteral("Load Subtitles");
+    const std::optional<QString> path =
+        chooser.chooseFileToOpen({title,
+                                  {QStringLiteral("Subtitles (*.srt *.ass *.ssa *.vtt *.sub)"),
+                                   QStringLiteral("All Files (*)")},
+                                  {},
+                                  QFileInfo(player.FileName()).absolutePath() + u'/'});
+    if (!path) {
+        return;
+    }
+    try {
+        player.addSubtitles(*path);
+    } catch (const RuntimeError& error) {
+        prompter.MsgBox(error.description(), msgbox::Exclamation, title);
+    }
 }
 
 } // namespace vyx

@@ -1,6 +1,6 @@
 #include "PlayerCommand.h"
 
-#include "media/MediaPlayer.h"
+#include "MediaPlayer.h"
 
 namespace vyx {
 

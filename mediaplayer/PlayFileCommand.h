@@ -5,6 +5,7 @@
 
 namespace vyx {
 
+class FileChooser;
 class MediaPlayer;
 class MessagePrompter;
 class OpenFileDialog;
@@ -20,5 +21,9 @@ void playFiles(MessagePrompter& prompter, MediaPlayer& player, const QStringList
 
 // The same for what was dropped on the player, which may be subtitles for what it plays.
 void playDropped(MessagePrompter& prompter, MediaPlayer& player, const QStringList& entries);
+
+// Subtitles of the user's choice for what the player plays, looked for beside it; a file that
+// cannot be read is said so.
+void loadChosenSubtitles(MessagePrompter& prompter, FileChooser& chooser, MediaPlayer& player);
 
 } // namespace vyx

@@ -1,16 +1,16 @@
 #include "MediaPlayer.h"
 
-#include "desktop/ScreenSaverHold.h"
+#include "ControlBar.h"
+#include "DropTarget.h"
+#include "PlayerMenu.h"
+#include "PlayerScreen.h"
+#include "VolumeScale.h"
 #include "errors/RuntimeError.h"
-#include "media/ControlBar.h"
-#include "media/DropTarget.h"
+#include "media/MediaProbe.h"
 #include "media/MediaSource.h"
 #include "media/MpvSession.h"
 #include "media/PlaybackTiming.h"
-#include "media/PlayerMenu.h"
-#include "media/PlayerScreen.h"
 #include "media/VideoSurface.h"
-#include "media/VolumeScale.h"
 
 #include <QContextMenuEvent>
 #include <QFileInfo>
@@ -29,7 +29,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
                                  settings.ShowTracker, settings.ShowAudioControls},
                                 this))
-    , m_screenSaver(new ScreenSaverHold(this)) {
+    , m_list([this](const QString& entry, bool paused) { openEntry(entry, paused); },
+             [this](const QString& reason) { m_screen->showFailure(reason); }) {
     setFocusPolicy(Qt::StrongFocus);
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,7 +45,7 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     connect(m_controls, &ControlBar::stopRequested, this, &MediaPlayer::stop);
     // With a list the skip buttons go from entry to entry.
     connect(m_controls, &ControlBar::skipRequested, this, [this](double seconds) {
-        if (m_list.count() < 2) {
+        if (!m_list.several()) {
             seek(m_position + seconds);
         } else {
             seconds < 0 ? previous() : next();
@@ -122,7 +123,7 @@ void MediaPlayer::reachedEnd() {
         return;
     }
     // The next entry plays on; the end of the last is the settings' to decide.
-    if (m_list.hasNext() && advance(1, false)) {
+    if (m_list.next(false)) {
         return;
     }
     m_session->setPaused(true);
@@ -130,6 +131,84 @@ void MediaPlayer::reachedEnd() {
         m_session->rewind();
     }
     Q_EMIT finished();
+}
+
+void MediaPlayer::Open(const QString& path) {
+    OpenList({path});
+}
+
+void MediaPlayer::OpenList(const QStringList& entries) {
+    m_list.replace(entries, !m_settings.AutoStart);
+    m_controls->setSkipsEntries(m_list.several());
+}
+
+void MediaPlayer::openDropped(const QStringList& entries) {
+    if (m_loaded && std::all_of(entries.begin(), entries.end(), isSubtitleFile)) {
+        for (const QString& entry : entries) {
+            addSubtitles(entry);
+        }
+    } else {
+        OpenList(entries);
+    }
+}
+
+void MediaPlayer::openEntry(const QString& entry, bool paused) {
+    // The engine starts only for an entry that it will play.
+    const int threads = checkEntry(entry);
+    if (!startEngine()) {
+        throw RuntimeError(ErrorCode::MediaEngineUnavailable, entry);
+    }
+    m_fileName = entry;
+    m_timing->opened(entry);
+    m_loaded = true;
+    m_atEnd = false;
+    m_played = false;
+    m_title.clear();
+    m_position = 0.0;
+    m_duration = 0.0;
+    m_hasVideo = false;
+    m_tracks.clear();
+    m_screen->newFile(entry);
+    m_controls->setMedia(true);
+    m_controls->setTimes(0.0, 0.0);
+    m_paused = paused;
+    m_controls->setPlaying(isPlaying());
+    m_session->load(entry, m_paused, threads);
+    updateState();
+}
+
+void MediaPlayer::next() {
+    m_list.next(m_paused);
+}
+
+void MediaPlayer::previous() {
+    if (!m_list.previous(m_paused) && !m_list.entries().hasPrevious()) {
+        seek(0.0);
+    }
+}
+
+void MediaPlayer::addSubtitles(const QString& path) {
+    checkFile(path);
+    if (m_loaded) {
+        m_session->addSubtitles(path);
+    }
+}
+
+void MediaPlayer::selectTrack(MediaTrack::Kind kind, int id) {
+    if (m_loaded) {
+        m_session->selectTrack(kind, id);
+    }
+}
+
+void MediaPlayer::setSpeed(double speed) {
+    constexpr double kSlowest = 0.5;
+    constexpr double kFastest = 2.0;
+    // In hundredths, so that steps up and down come back to exactly 1.
+    m_speed = std::round(std::clamp(speed, kSlowest, kFastest) * 100.0) / 100.0;
+    if (m_session->started()) {
+        m_session->setSpeed(m_speed);
+    }
+    updateState();
 }
 
 bool MediaPlayer::startEngine() {
@@ -164,13 +243,11 @@ bool MediaPlayer::startEngine() {
     return true;
 }
 
-void MediaPlayer::Open(const QString& path) {
-    OpenList({path});
-}
-
 void MediaPlayer::updateState() {
-    // Audio alone leaves the screen to the desktop.
-    m_screenSaver->setHeld(isPlaying() && m_hasVideo);
+    if (wantsScreenAwake() != m_screenAwake) {
+        m_screenAwake = wantsScreenAwake();
+        Q_EMIT screenAwakeChanged(m_screenAwake);
+    }
     Q_EMIT changed();
 }
 
@@ -288,7 +365,7 @@ void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
     carryOut(*this, choosePlayerCommand(this,
                                         {m_loaded, m_paused, m_muted,
                                          m_settings.DisplaySize == DisplaySizeMode::FitToSize,
-                                         m_list.count() > 1, m_speed, m_tracks},
+                                         m_list.several(), m_speed, m_tracks},
                                         event->globalPos()));
 }
 
@@ -299,9 +376,7 @@ void MediaPlayer::showFailure(const QString& reason) {
     m_screen->showFailure(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
     updateState();
     // As at the end of an entry, the list goes on.
-    if (m_list.hasNext()) {
-        advance(1, false);
-    }
+    m_list.next(false);
 }
 
 } // namespace vyx
