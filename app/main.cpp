@@ -40,10 +40,10 @@ int main(int argc, char** argv) {
     }
 
     // Qt::AA_ShareOpenGLContexts is not set here, though the web engine needs a shared GL
-    // context: set before the application exists it loads the GL driver at start, some 50 MiB
-    // with a software one, for a browser that may never be opened. The engine plugin makes the
-    // shared context itself when the first browser loads it.
-    // Nothing is written to disk but what the user saves: not even compiled shaders.
+    // context: set before the application exists it loads the GL driver at start, a large
+    // library with a software one, for a browser that may never be opened. The engine plugin makes
+    // the shared context itself when the first browser loads it. Nothing is written to disk but
+    // what the user saves: not even compiled shaders.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));

@@ -40,7 +40,7 @@ MpvCore::MpvCore()
     setOption("input-vo-keyboard", QStringLiteral("no"));
     setOption("osc", QStringLiteral("no"));
     // The engine's statistics page and console answer only its own key bindings, which are off;
-    // each is a script with an interpreter of its own (3.5 MiB for the two).
+    // each is a script with an interpreter of its own.
     setOption("load-stats-overlay", QStringLiteral("no"));
     setOption("load-osd-console", QStringLiteral("no"));
     setOption("terminal", QStringLiteral("no"));
@@ -55,8 +55,7 @@ MpvCore::MpvCore()
     setOption("sws-scaler", QStringLiteral("bicubic"));
     setOption("sws-fast", QStringLiteral("yes"));
     // A decoder thread per core keeps every core busy; the engine's default of one more only
-    // holds more pictures in flight (30 MiB more for 2160p HEVC on two cores). Each file may
-    // ask for fewer.
+    // holds more pictures in flight. Each file may ask for fewer.
     setOption("vd-lavc-threads", QString::number(decoderCores()));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);

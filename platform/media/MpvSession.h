@@ -70,7 +70,8 @@ Q_SIGNALS:
     // The size the picture is shown at, in its own pixels, and how its pixels are stored (the
     // engine's name: "yuv420p", "gbrp").
     void pictureChanged(QSize size, const QString& pixelFormat);
-    // Pictures left out, counted only while the timing log is on.
+    // Pictures left out by the output, which the session watches to give a lagging decoder
+    // more threads; those the decoder left out are counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);
     void decoderDropsChanged(qint64 frames);
     // The file being played cannot be played; the engine's own reason.

@@ -15,7 +15,7 @@ enum class Converter { Swscale, Zimg };
 // reference than bilinear and no dearer (zimg has no such filter: bilinear, which widens with the
 // ratio). Enlarging, bicubic keeps edges that bilinear softens, but its cost grows with the
 // pixels it makes: past a desktop screen's worth (a 4K screen), bilinear, as the engine's own GPU
-// output enlarges by default. The README has the measurements.
+// output enlarges by default.
 enum class Filter { Bicubic, Bilinear, Area };
 
 struct Scaler {
