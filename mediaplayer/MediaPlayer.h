@@ -1,6 +1,7 @@
 #pragma once
 
-#include "PlayerList.h"
+#include "MediaPlayerSettings.h"
+#include "Playback.h"
 #include "media/MediaTracks.h"
 #include "media/PictureFit.h"
 
@@ -10,29 +11,12 @@
 namespace vyx {
 
 class ControlBar;
-class MpvSession;
-class PlaybackTiming;
 class PlayerScreen;
 class VideoSurface;
 
-// The settings a window gives its player; they are fixed for the player's life.
-struct MediaPlayerSettings {
-    bool AutoStart = true;
-    bool AutoRewind = false;
-    DisplaySizeMode DisplaySize = DisplaySizeMode::Default;
-    bool ShowControls = true;
-    bool ShowPositionControls = true;
-    bool ShowTracker = true;
-    bool ShowAudioControls = true;
-    bool EnableContextMenu = true;
-    bool ClickToPlay = true;
-    int PlayCount = 1; // 0 repeats for ever
-    bool Mute = false;
-    int Volume = 0; // hundredths of a decibel, 0 full, -10000 silent
-};
-
-// A media player component: the picture, its control bar and an engine session of its own,
-// wired together here. It asks its window for full screen rather than taking the screen itself.
+// A media player component: the picture and its control bar around what it plays (Playback,
+// which it hands its commands on to). It takes the keys and the menu, fits the picture, and
+// asks its window for full screen rather than taking the screen itself.
 class MediaPlayer final : public QWidget {
     Q_OBJECT
 public:
@@ -44,55 +28,55 @@ public:
     // once (no name, missing, folder, unreadable, not audio or video); the loaded file is then
     // left as it was. Failures found while playing are shown in the player itself. An http://
     // or https:// address is streamed; its failures are found while playing.
-    void Open(const QString& path);
+    void Open(const QString& path) { m_playback->openList({path}); }
     // The same with a list, which plays in turn; the first entry is checked at once, the others
     // in their turn, and one that cannot be played is passed over.
-    void OpenList(const QStringList& entries);
+    void OpenList(const QStringList& entries) { m_playback->openList(entries); }
     // What was dropped: subtitles for what plays, or else a new list.
-    void openDropped(const QStringList& entries);
+    void openDropped(const QStringList& entries) { m_playback->openDropped(entries); }
     // Throws for a file that cannot be read.
-    void addSubtitles(const QString& path);
+    void addSubtitles(const QString& path) { m_playback->addSubtitles(path); }
 
-    [[nodiscard]] const QString& FileName() const { return m_fileName; }
-    [[nodiscard]] bool isLoaded() const { return m_loaded; }
-    [[nodiscard]] bool isPlaying() const { return m_loaded && !m_paused; }
+    [[nodiscard]] const QString& FileName() const { return m_playback->fileName(); }
+    [[nodiscard]] bool isLoaded() const { return m_playback->isLoaded(); }
+    [[nodiscard]] bool isPlaying() const { return m_playback->isPlaying(); }
     // The title the file gives itself, or else its name.
-    [[nodiscard]] QString title() const;
-    [[nodiscard]] double position() const { return m_position; }
-    [[nodiscard]] double duration() const { return m_duration; }
-    [[nodiscard]] bool Mute() const { return m_muted; }
-    [[nodiscard]] int Volume() const;
+    [[nodiscard]] QString title() const { return m_playback->title(); }
+    [[nodiscard]] double position() const { return m_playback->position(); }
+    [[nodiscard]] double duration() const { return m_playback->duration(); }
+    [[nodiscard]] bool Mute() const { return m_playback->Mute(); }
+    [[nodiscard]] int Volume() const { return m_playback->Volume(); }
     // The engine's own volume scale, 0 to 100, which the keys and the slider step through.
-    [[nodiscard]] double volumePercent() const { return m_volumePercent; }
+    [[nodiscard]] double volumePercent() const { return m_playback->volumePercent(); }
     // What the player shows instead of a picture (a title, a failure); empty over video.
     [[nodiscard]] QString message() const;
-    [[nodiscard]] const Playlist& list() const { return m_list.entries(); }
-    [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
-    [[nodiscard]] double speed() const { return m_speed; }
+    [[nodiscard]] const Playlist& list() const { return m_playback->list().entries(); }
+    [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_playback->tracks(); }
+    [[nodiscard]] double speed() const { return m_playback->speed(); }
     // A picture that plays wants the screen kept from blanking; sound alone leaves the screen
     // to the desktop.
-    [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
+    [[nodiscard]] bool wantsScreenAwake() const { return m_playback->wantsScreenAwake(); }
 
-    void play();
-    void pause();
-    void togglePlay();
-    void stop();
-    void seek(double seconds);
-    void setMute(bool muted);
-    void setVolume(int hundredthsOfDecibel);
-    void setVolumePercent(double percent);
+    void play() { m_playback->play(); }
+    void pause() { m_playback->pause(); }
+    void togglePlay() { m_playback->togglePlay(); }
+    void stop() { m_playback->stop(); }
+    void seek(double seconds) { m_playback->seek(seconds); }
+    void setMute(bool muted) { m_playback->setMute(muted); }
+    void setVolume(int hundredthsOfDecibel) { m_playback->setVolume(hundredthsOfDecibel); }
+    void setVolumePercent(double percent) { m_playback->setVolumePercent(percent); }
     // Asks the window for the screen, or gives it back.
     void setFullScreen(bool on);
     // The window's rule for the picture; full screen is filled whatever it says.
     void setDisplaySize(DisplaySizeMode size);
     // The next or the previous entry of the list; before the first is its start.
-    void next();
-    void previous();
-    void selectTrack(MediaTrack::Kind kind, int id);
+    void next() { m_playback->next(); }
+    void previous() { m_playback->previous(); }
+    void selectTrack(MediaTrack::Kind kind, int id) { m_playback->selectTrack(kind, id); }
     // The file is chosen by whoever placed the player, with the dialogs of its windows.
     void chooseSubtitles() { Q_EMIT subtitlesWanted(); }
     // From half to twice the speed, the pitch kept.
-    void setSpeed(double speed);
+    void setSpeed(double speed) { m_playback->setSpeed(speed); }
 
 Q_SIGNALS:
     void finished();
@@ -115,38 +99,13 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Starts the engine on first need; false (and the reason shown) when it cannot start.
-    bool startEngine();
-    void connectSession();
-    void showFailure(const QString& reason);
-    void reachedEnd();
-    // Loads one entry; throws as Open does.
-    void openEntry(const QString& entry, bool paused);
-    void updateState();
     void applyPictureFit();
+    void pictureAdded(VideoSurface* surface);
 
     MediaPlayerSettings m_settings;
-    MpvSession* m_session;
-    PlaybackTiming* m_timing;
     PlayerScreen* m_screen;
-    VideoSurface* m_surface = nullptr; // once the engine has started
     ControlBar* m_controls;
-    bool m_screenAwake = false;
-    PlayerList m_list;
-    QString m_fileName;
-    QString m_title;
-    QList<MediaTrack> m_tracks;
-    double m_speed = 1.0;
-    double m_position = 0.0;
-    double m_duration = 0.0;
-    double m_volumePercent = 100.0;
-    bool m_muted = false;
-    bool m_paused = true;
-    bool m_loaded = false;
-    bool m_atEnd = false;
-    bool m_played = false; // the position has moved since the entry was opened
-    bool m_hasVideo = false;
-    bool m_engineFailed = false;
+    Playback* m_playback;
 };
 
 } // namespace vyx

@@ -1,0 +1,290 @@
+#include "Playback.h"
+
+#include "ControlBar.h"
+#include "PlayerScreen.h"
+#include "VolumeScale.h"
+#include "errors/RuntimeError.h"
+#include "media/MediaProbe.h"
+#include "media/MediaSource.h"
+#include "media/MpvSession.h"
+#include "media/PlaybackTiming.h"
+#include "media/VideoSurface.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <cmath>
+
+namespace vyx {
+
+Playback::Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, ControlBar& controls,
+                   QObject* parent)
+    : QObject(parent)
+    , m_settings(settings)
+    , m_screen(screen)
+    , m_controls(controls)
+    , m_session(new MpvSession(this))
+    , m_timing(new PlaybackTiming(m_session, this))
+    , m_list([this](const QString& entry, bool paused) { openEntry(entry, paused); },
+             [this](const QString& reason) { m_screen.showFailure(reason); }) {
+    connectSession();
+    // Until the first file the engine is not needed; the settings wait for it.
+    setVolume(m_settings.Volume);
+    setMute(m_settings.Mute);
+}
+
+void Playback::setPictureFit(PictureFit fit) {
+    if (m_surface != nullptr) {
+        m_session->setPictureFit(fit);
+        m_surface->setPictureFit(fit);
+    }
+}
+
+void Playback::connectSession() {
+    connect(m_session, &MpvSession::pausedChanged, this, [this](bool paused) {
+        m_paused = paused;
+        m_controls.setPlaying(isPlaying());
+        updateState();
+    });
+    connect(m_session, &MpvSession::muteChanged, this, [this](bool muted) {
+        m_muted = muted;
+        m_controls.setMuted(muted);
+    });
+    connect(m_session, &MpvSession::volumeChanged, this, [this](double percent) {
+        m_volumePercent = percent;
+        m_controls.setVolumePercent(percent);
+        updateState();
+    });
+    connect(m_session, &MpvSession::positionChanged, this, [this](double seconds) {
+        m_position = seconds;
+        m_played = m_played || seconds > 0;
+        m_controls.setTimes(m_position, m_duration);
+    });
+    connect(m_session, &MpvSession::durationChanged, this, [this](double seconds) {
+        m_duration = seconds;
+        m_controls.setTimes(m_position, m_duration);
+        updateState();
+    });
+    connect(m_session, &MpvSession::atEndChanged, this, [this](bool atEnd) {
+        m_atEnd = atEnd;
+        if (atEnd) {
+            reachedEnd();
+        }
+    });
+    connect(m_session, &MpvSession::titleChanged, this, [this](const QString& title) {
+        m_title = title;
+        m_screen.setTitle(title);
+        updateState();
+    });
+    connect(m_session, &MpvSession::hasVideoChanged, this, [this](bool hasVideo) {
+        m_hasVideo = hasVideo;
+        m_screen.setHasVideo(hasVideo);
+        updateState();
+    });
+    connect(m_session, &MpvSession::speedChanged, this, [this](double speed) {
+        m_speed = speed;
+        updateState();
+    });
+    connect(m_session, &MpvSession::tracksChanged, this,
+            [this](const QList<MediaTrack>& tracks) { m_tracks = tracks; });
+    connect(m_session, &MpvSession::failed, this, &Playback::showFailure);
+}
+
+void Playback::reachedEnd() {
+    // A server that cannot send the middle of a file (for an MP4 whose index is at its end)
+    // leaves the engine at the end at once.
+    if (!m_played && isStreamAddress(m_fileName)) {
+        showFailure(tr("the stream ended before any of it could be played"));
+        return;
+    }
+    // The next entry plays on; the end of the last is the settings' to decide.
+    if (m_list.next(false)) {
+        return;
+    }
+    m_session->setPaused(true);
+    if (m_settings.AutoRewind) {
+        m_session->rewind();
+    }
+    Q_EMIT finished();
+}
+
+void Playback::openList(const QStringList& entries) {
+    m_list.replace(entries, !m_settings.AutoStart);
+    m_controls.setSkipsEntries(m_list.several());
+}
+
+void Playback::openDropped(const QStringList& entries) {
+    if (m_loaded && std::all_of(entries.begin(), entries.end(), isSubtitleFile)) {
+        for (const QString& entry : entries) {
+            addSubtitles(entry);
+        }
+    } else {
+        openList(entries);
+    }
+}
+
+void Playback::openEntry(const QString& entry, bool paused) {
+    // The engine starts only for an entry that it will play.
+    const int threads = checkEntry(entry);
+    if (!startEngine()) {
+        throw RuntimeError(ErrorCode::MediaEngineUnavailable, entry);
+    }
+    m_fileName = entry;
+    m_timing->opened(entry);
+    m_loaded = true;
+    m_atEnd = false;
+    m_played = false;
+    m_title.clear();
+    m_position = 0.0;
+    m_duration = 0.0;
+    m_hasVideo = false;
+    m_tracks.clear();
+    m_screen.newFile(entry);
+    m_controls.setMedia(true);
+    m_controls.setTimes(0.0, 0.0);
+    m_paused = paused;
+    m_controls.setPlaying(isPlaying());
+    m_session->load(entry, m_paused, threads);
+    updateState();
+}
+
+void Playback::next() {
+    m_list.next(m_paused);
+}
+
+void Playback::previous() {
+    if (!m_list.previous(m_paused) && !m_list.entries().hasPrevious()) {
+        seek(0.0);
+    }
+}
+
+void Playback::addSubtitles(const QString& path) {
+    checkFile(path);
+    if (m_loaded) {
+        m_session->addSubtitles(path);
+    }
+}
+
+void Playback::selectTrack(MediaTrack::Kind kind, int id) {
+    if (m_loaded) {
+        m_session->selectTrack(kind, id);
+    }
+}
+
+void Playback::setSpeed(double speed) {
+    constexpr double kSlowest = 0.5;
+    constexpr double kFastest = 2.0;
+    // In hundredths, so that steps up and down come back to exactly 1.
+    m_speed = std::round(std::clamp(speed, kSlowest, kFastest) * 100.0) / 100.0;
+    if (m_session->started()) {
+        m_session->setSpeed(m_speed);
+    }
+    updateState();
+}
+
+bool Playback::startEngine() {
+    if (m_session->started() || m_engineFailed) {
+        return !m_engineFailed;
+    }
+    try {
+        m_session->start(m_settings.PlayCount);
+    } catch (const RuntimeError& error) {
+        m_engineFailed = true;
+        m_screen.showMessage(error.description());
+        m_controls.setEnabled(false);
+        return false;
+    }
+
+    m_surface = m_screen.addPicture(m_session->core());
+    m_timing->watch(m_surface);
+    connect(m_session, &MpvSession::pictureChanged, m_surface, &VideoSurface::setPicture);
+    Q_EMIT pictureAdded(m_surface);
+    setVolumePercent(m_volumePercent);
+    setMute(m_muted);
+    setSpeed(m_speed);
+    return true;
+}
+
+void Playback::updateState() {
+    if (wantsScreenAwake() != m_screenAwake) {
+        m_screenAwake = wantsScreenAwake();
+        Q_EMIT screenAwakeChanged(m_screenAwake);
+    }
+    Q_EMIT changed();
+}
+
+int Playback::Volume() const {
+    return volume::fromMpvPercent(m_volumePercent);
+}
+
+QString Playback::title() const {
+    return m_title.isEmpty() ? QFileInfo(m_fileName).fileName() : m_title;
+}
+
+void Playback::play() {
+    if (!m_loaded) {
+        return;
+    }
+    if (m_atEnd) {
+        m_session->rewind();
+    }
+    m_session->setPaused(false);
+}
+
+void Playback::pause() {
+    if (m_session->started()) {
+        m_session->setPaused(true);
+    }
+}
+
+void Playback::togglePlay() {
+    m_paused ? play() : pause();
+}
+
+void Playback::stop() {
+    if (!m_loaded) {
+        return;
+    }
+    m_session->setPaused(true);
+    m_session->rewind();
+}
+
+void Playback::seek(double seconds) {
+    if (!m_loaded) {
+        return;
+    }
+    const double to = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
+    m_session->seek(to);
+    Q_EMIT seeked(to);
+}
+
+void Playback::setMute(bool muted) {
+    m_muted = muted;
+    m_controls.setMuted(muted);
+    if (m_session->started()) {
+        m_session->setMute(muted);
+    }
+}
+
+void Playback::setVolume(int hundredthsOfDecibel) {
+    setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));
+}
+
+void Playback::setVolumePercent(double percent) {
+    m_volumePercent = std::clamp(percent, 0.0, 100.0);
+    m_controls.setVolumePercent(m_volumePercent);
+    if (m_session->started()) {
+        m_session->setVolume(m_volumePercent);
+    }
+}
+
+void Playback::showFailure(const QString& reason) {
+    m_loaded = false;
+    m_controls.setMedia(false);
+    m_controls.setPlaying(false);
+    m_screen.showFailure(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
+    updateState();
+    // As at the end of an entry, the list goes on.
+    m_list.next(false);
+}
+
+} // namespace vyx

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "MediaPlayerSettings.h"
+#include "PlayerList.h"
+#include "media/MediaTracks.h"
+#include "media/PictureFit.h"
+
+#include <QObject>
+#include <QStringList>
+
+namespace vyx {
+
+class ControlBar;
+class MpvSession;
+class PlaybackTiming;
+class PlayerScreen;
+class VideoSurface;
+
+// What a player plays and how far it is: the engine session, the entry and the list it comes
+// from, and what the engine last said of them, shown on the player's screen and control bar.
+// The player widget around it keeps the keys, the menu, the picture's fit and full screen.
+class Playback final : public QObject {
+    Q_OBJECT
+public:
+    Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, ControlBar& controls,
+             QObject* parent);
+
+    // As MediaPlayer's own, which hands them on.
+    void openList(const QStringList& entries);
+    void openDropped(const QStringList& entries);
+    void addSubtitles(const QString& path);
+
+    [[nodiscard]] const QString& fileName() const { return m_fileName; }
+    [[nodiscard]] bool isLoaded() const { return m_loaded; }
+    [[nodiscard]] bool isPaused() const { return m_paused; }
+    [[nodiscard]] bool isPlaying() const { return m_loaded && !m_paused; }
+    [[nodiscard]] bool engineFailed() const { return m_engineFailed; }
+    [[nodiscard]] QString title() const;
+    [[nodiscard]] double position() const { return m_position; }
+    [[nodiscard]] double duration() const { return m_duration; }
+    [[nodiscard]] bool Mute() const { return m_muted; }
+    [[nodiscard]] int Volume() const;
+    [[nodiscard]] double volumePercent() const { return m_volumePercent; }
+    [[nodiscard]] const PlayerList& list() const { return m_list; }
+    [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
+    [[nodiscard]] double speed() const { return m_speed; }
+    [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
+
+    void play();
+    void pause();
+    void togglePlay();
+    void stop();
+    void seek(double seconds);
+    void setMute(bool muted);
+    void setVolume(int hundredthsOfDecibel);
+    void setVolumePercent(double percent);
+    void next();
+    void previous();
+    void selectTrack(MediaTrack::Kind kind, int id);
+    void setSpeed(double speed);
+    // Once the picture is there; until then the fit waits for it.
+    void setPictureFit(PictureFit fit);
+
+Q_SIGNALS:
+    void finished();
+    void changed();
+    void seeked(double seconds);
+    void screenAwakeChanged(bool wanted);
+    // The engine has started and its picture is on the screen.
+    void pictureAdded(VideoSurface* surface);
+
+private:
+    // Starts the engine on first need; false (and the reason shown) when it cannot start.
+    bool startEngine();
+    void connectSession();
+    void showFailure(const QString& reason);
+    void reachedEnd();
+    // Loads one entry; throws as Open does.
+    void openEntry(const QString& entry, bool paused);
+    void updateState();
+
+    const MediaPlayerSettings m_settings;
+    PlayerScreen& m_screen;
+    ControlBar& m_controls;
+    MpvSession* m_session;
+    PlaybackTiming* m_timing;
+    VideoSurface* m_surface = nullptr; // once the engine has started
+    QString m_fileName;
+    QString m_title;
+    QList<MediaTrack> m_tracks;
+    double m_speed = 1.0;
+    double m_position = 0.0;
+    double m_duration = 0.0;
+    double m_volumePercent = 100.0;
+    bool m_muted = false;
+    bool m_paused = true;
+    bool m_loaded = false;
+    bool m_atEnd = false;
+    bool m_played = false; // the position has moved since the entry was opened
+    bool m_hasVideo = false;
+    bool m_engineFailed = false;
+    bool m_screenAwake = false;
+    PlayerList m_list;
+};
+
+} // namespace vyx
