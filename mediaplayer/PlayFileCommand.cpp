@@ -43,7 +43,7 @@ void loadChosenSubtitles(MessagePrompter& prompter, FileChooser& chooser, MediaP
                                   {QStringLiteral("Subtitles (*.srt *.ass *.ssa *.vtt *.sub)"),
                                    QStringLiteral("All Files (*)")},
                                   {},
-                                  QFileInfo(player.FileName()).absolutePath() + u'/'});
+                                  QFileInfo(player.FileName()).absolutePath()});
     if (!path) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "errors/RuntimeError.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace vyx {
 
@@ -16,7 +17,10 @@ std::optional<QString> QtFileChooser::chooseFileToOpen(const OpenRequest& reques
     if (!request.selectedFilter.isEmpty()) {
         dialog.selectNameFilter(request.selectedFilter);
     }
-    if (!request.initialPath.isEmpty()) {
+    // A folder is opened with no name filled in; a file is shown chosen in its folder.
+    if (const QFileInfo initial(request.initialPath); initial.isDir()) {
+        dialog.setDirectory(initial.absoluteFilePath());
+    } else if (!request.initialPath.isEmpty()) {
         dialog.selectFile(request.initialPath);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
