@@ -17,8 +17,8 @@ trap 'kill $pid $server 2>/dev/null || true' EXIT
 
 source "$(dirname "$0")/../support/checks.sh"
 
-wait_for shown '^Vyx Surfer'
-sleep 1
+# Typing before the blank page has loaded would be overwritten when it has.
+check wait_for shown '^Vyx Surfer +about:blank$'
 window=$(window_named '^Vyx Surfer')
 # The address box sits 240 px from the left, in the toolbar under the menu bar.
 xdotool mousemove --window "$window" 300 31 click 1
