@@ -20,7 +20,7 @@ private Q_SLOTS:
     void initTestCase();
     void init();
     void cleanup();
-    void captionAndGeometry();
+    void captionAndFrame();
     void menuTree();
     void playChoosesAndPlays();
     void playCancelledIsSilent();
@@ -62,12 +62,10 @@ QAction* TestFrmVyx::action(const char* name) const {
     return m_window->findChild<QAction*>(QLatin1String(name));
 }
 
-void TestFrmVyx::captionAndGeometry() {
+void TestFrmVyx::captionAndFrame() {
     QCOMPARE(m_window->windowTitle(),
              QStringLiteral("Vyx Player") + QString(45, u' ') + publisher::host());
     QVERIFY(!publisher::host().isEmpty());
-    QCOMPARE(m_window->centralWidget()->size(), QSize(800, 301));
-    QCOMPARE(m_window->MP().geometry(), QRect(464, 12, 321, 289));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     QVERIFY(!(m_window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(m_window->windowFlags() & Qt::WindowMinimizeButtonHint);
@@ -77,35 +75,10 @@ void TestFrmVyx::captionAndGeometry() {
 void TestFrmVyx::menuTree() {
     // name, caption, shortcut, enabled; a submenu's items follow it, indented by one space.
     const QStringList expected{
-        "mnuFile|&File||1",
-        " mnuOpen|&Open in separate window...|Ctrl+W|1",
-        " mnuPlay|&Play...|Ctrl+P|1",
-        " l1|||1",
-        " mnuExit|&Exit||1",
-        "mnuOnline|&Online||1",
-        " mnuFree|&Free Downloads Page||1",
-        " mnuTrial|&Trial Downloads||1",
-        "  mnuTDA|Tessaline &Database Application (11.1MB)||1",
-        "  mnuTP|Tessaline &Professional Database (12.1MB)||1",
-        "  mnuTS|Tessaline &Server||0",
-        "  l11|||1",
-        "  mnuCompress|P&ixSqueeze (820KB)||1",
-        "  mnuDown|Pe&llumDownloader (215KB)||1",
-        "  mnuCrawl|PellumCra&wler (217KB)||1",
-        "  mnuDraw|PellumD&raw (324KB)||1",
-        "  mnuMailer|Pellum&Mailer (219KB)||1",
-        "  mnuBrowse|Pellum&Browser (206KB)||1",
-        "  mnuSol|PellumSolitair&e (539KB)||1",
-        "  l12|||1",
-        "  mnuPlayer|Vyx Player (348KB)||1",
-        "  mnuSurfer|Vyx Surfer (116KB)||1",
-        "  mnuEditor|Vyx Editor (216KB)||1",
-        "  mnuPB|Vyx Phonebook (412KB)||1",
-        " l2|||1",
-        " mnuHome|Publisher &Home||1",
-        " mnuStore|Publisher &Store||1",
-        "mnuHelp|&Help||1",
-        " mnuAbout|&About Vyx Player...||1",
+        "mnuFile|&File||1",           " mnuOpen|&Open in separate window...|Ctrl+W|1",
+        " mnuPlay|&Play...|Ctrl+P|1", " l1|||1",
+        " mnuExit|&Exit||1",          "mnuOnline|&Online||1",
+        "mnuHelp|&Help||1",           " mnuAbout|&About Vyx Player...||1",
     };
     QStringList actual;
     const std::function<void(const QList<QAction*>&, int)> walk =
@@ -114,7 +87,8 @@ void TestFrmVyx::menuTree() {
                 actual << QString(depth, u' ') + item->objectName() + u'|' + item->text() + u'|' +
                               item->shortcut().toString() + u'|' +
                               (item->isEnabled() ? u'1' : u'0');
-                if (item->menu() != nullptr) {
+                // The Online menu's items are the link tests' to check.
+                if (item->menu() != nullptr && item->objectName() != QLatin1String("mnuOnline")) {
                     walk(item->menu()->actions(), depth + 1);
                 }
             }

@@ -153,19 +153,16 @@ void TestPlayerWindow::menus() {
         " li1||",
         " mnuClose|&Close MediaPlayer|Alt+Backspace",
         "mnuOnline|&Online|",
-        " mnuProduct|&Product Page|",
-        " mnuHome|Publisher &Home|",
-        " mnuCatalog|Publisher &Catalog|",
-        " mnuStore|Publisher &Store|",
-        " mnuFeedback|Support/&Feedback|",
-        " li4||",
-        " mnuNews|Today's &News|",
         "mnuHelp|&Help|",
         " mnuAbout|&About Vyx Player...|",
     };
     QStringList actual;
     for (QAction* const top : window().menuBar()->actions()) {
         actual << top->objectName() + u'|' + top->text() + u'|';
+        // The Online menu's items are the link tests' to check.
+        if (top->objectName() == QLatin1String("mnuOnline")) {
+            continue;
+        }
         for (QAction* const item : top->menu()->actions()) {
             actual << u' ' + item->objectName() + u'|' + item->text() + u'|' +
                           item->shortcut().toString();
