@@ -31,13 +31,10 @@ bool isEnterKey(int key, const QString& text) {
     return key == Qt::Key_Return || key == Qt::Key_Enter || text == QLatin1String("\r");
 }
 
-qsizetype indexOfExact(const QStringList& list, const QString& address) {
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        if (list.at(i) == address) {
-            return i;
-        }
-    }
-    return -1;
+QStringList visited(QStringList list, const QString& address) {
+    list.removeAll(address);
+    list.prepend(address);
+    return list;
 }
 
 Layout layoutFor(float clientWidth, float clientHeight, float browserLeft, float browserTop) {

@@ -19,8 +19,9 @@ QString withoutFinalSlash(QString address);
 // which X delivers as the letter with a carriage return for its text.
 bool isEnterKey(int key, const QString& text);
 
-// The first entry equal to the address, letter case included; -1 when there is none.
-qsizetype indexOfExact(const QStringList& list, const QString& address);
+// The address list after a visit: the address on top, once (letter case counts), the others in
+// their order.
+[[nodiscard]] QStringList visited(QStringList list, const QString& address);
 
 // New sizes (twips) for the address box and the page area in a client area of the given size.
 // A size that would be negative is left out: the control keeps the size it has.

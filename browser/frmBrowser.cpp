@@ -226,13 +226,10 @@ void frmBrowser::OpenSitePage(const QString& path) {
 
 void frmBrowser::UpdateAddressHistory() {
     showPageCaption();
-    const QString location = m_web->LocationURL();
-    const qsizetype found = browser::indexOfExact(addressList(), location);
+    const QStringList list = browser::visited(addressList(), m_web->LocationURL());
     m_suppressAddressClick = true;
-    if (found >= 0) {
-        m_address->removeItem(static_cast<int>(found));
-    }
-    m_address->insertItem(0, location);
+    m_address->clear();
+    m_address->addItems(list);
     selectListEntry(0);
     m_suppressAddressClick = false;
 }

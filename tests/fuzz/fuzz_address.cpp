@@ -28,12 +28,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     QStringList list;
     for (const QString& address : text.split(u'\n')) {
-        const qsizetype found = vyx::browser::indexOfExact(list, address);
-        if (found >= 0) {
-            list.removeAt(found);
-        }
-        list.insert(0, address);
-        if (list.count(address) != 1 || list.constFirst() != address) {
+        // The others keep their order behind it.
+        QStringList others = list;
+        others.removeAll(address);
+        list = vyx::browser::visited(list, address);
+        if (list.count(address) != 1 || list.constFirst() != address || list.mid(1) != others) {
             std::abort();
         }
     }
