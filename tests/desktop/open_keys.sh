@@ -7,6 +7,11 @@ player=$1
 work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
+# The X server starts afresh when its last client leaves, and a program started in that moment
+# finds no display; a client that stays keeps it from the first player to the second.
+xprop -root -spy >/dev/null 2>&1 &
+keeper=$!
+trap 'kill $keeper 2>/dev/null || true' EXIT
 # WINDOW_NAME DIALOG_TITLE ARGUMENTS...
 ctrl_o_opens() {
   local name=$1 dialog=$2
@@ -14,7 +19,10 @@ ctrl_o_opens() {
   "$player" "$@" >"$work/player.log" 2>&1 &
   local pid=$!
   check wait_for shown "$name"
-  xdotool windowfocus "$(window_named "$name")" key ctrl+o
+  # A key pressed before the window has the keyboard goes nowhere.
+  xdotool windowfocus "$(window_named "$name")"
+  check wait_for has_focus "$name"
+  xdotool key ctrl+o
   check wait_for has_focus "$dialog"
   xdotool key Escape
   dialog_gone() { ! shown "$dialog"; }

@@ -11,11 +11,14 @@ wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1
 # come and go while the program starts, and a search can meet one that has just gone.
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 shown() { test -n "$(window_named "$1")"; }
-# The window that takes the keyboard's input is the one named: what is typed reaches it.
+# The window that takes the keyboard's input is the one named, or a window inside it (the web
+# engine's page has one of its own): what is typed reaches it.
 has_focus() {
-  local window
+  local window focus
   window=$(window_named "$1")
-  test -n "$window" && test "$(xdotool getwindowfocus -f 2>/dev/null)" = "$window"
+  focus=$(xdotool getwindowfocus -f 2>/dev/null)
+  test -n "$window" && test -n "$focus" || return 1
+  test "$focus" = "$window" || xwininfo -tree -id "$window" | grep -q "$(printf '0x%x ' "$focus")"
 }
 # The closing line, and the exit status: 0 when nothing failed.
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
