@@ -251,6 +251,20 @@ void TestMediaPlayer::sessionDropsStaleEntries() {
     feed(MPV_EVENT_COMMAND_REPLY, 2, MPV_ERROR_LOADING_FAILED, nullptr);
     QCOMPARE(failed.size(), 2);
     QVERIFY(!failed.first().first().toString().isEmpty());
+
+    // Frames dropped count for the file that dropped them: only once the latest has started
+    // does a count ask for more decoder threads.
+    if (decoderCores() > 1) {
+        std::int64_t dropped = 6;
+        mpv_event_property drops{"frame-drop-count", MPV_FORMAT_INT64, &dropped};
+        session.load(missing, true, 1); // entry 3, not started yet
+        feed(MPV_EVENT_PROPERTY_CHANGE, 0, 0, &drops);
+        mpv_event_start_file third{3};
+        feed(MPV_EVENT_START_FILE, 0, 0, &third);
+        // Had the earlier count been taken, the threads would be there already, and unasked.
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression(u"fell behind with 1 thread"_s));
+        feed(MPV_EVENT_PROPERTY_CHANGE, 0, 0, &drops);
+    }
 }
 
 void TestMediaPlayer::unplayableTailJudged_data() {

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
@@ -65,6 +66,8 @@ private Q_SLOTS:
     void refreshAfterCrashReloadsPage();
     void scriptDialogsHoldOnlyTheirPage_data();
     void scriptDialogsHoldOnlyTheirPage();
+    void scriptQuestionsAnswered_data();
+    void scriptQuestionsAnswered();
     void oneSaveQuestionAtATime();
     void mediaLinkPlaysOrSaves_data();
     void mediaLinkPlaysOrSaves();
@@ -571,6 +574,42 @@ void TestWebBrowser::scriptDialogsHoldOnlyTheirPage() {
     QCOMPARE(seen, QStringList({QStringLiteral("box 1"), QStringLiteral("box 2"),
                                 QStringLiteral("box 3 offers silence")}));
     QTRY_COMPARE(shownDialogs<QMessageBox>().size(), 0);
+}
+
+void TestWebBrowser::scriptQuestionsAnswered_data() {
+    QTest::addColumn<bool>("accepts");
+    QTest::addColumn<QString>("title"); // what the page makes of the answers
+    QTest::newRow("accepted") << true << u"true|Ada"_s;
+    QTest::newRow("cancelled") << false << u"false|null"_s;
+}
+
+void TestWebBrowser::scriptQuestionsAnswered() {
+    QFETCH(bool, accepts);
+    QFETCH(QString, title);
+    m_server.route(u"/ask"_s, {"Content-Type: text/html\r\n",
+                               "<title>Asking</title><script>var sure = confirm('Sure?');"
+                               "var name = prompt('Name?', 'x');"
+                               "document.title = sure + '|' + name;</script>",
+                               true, 0});
+    Window window;
+    frmBrowser* const browser = &window.browser();
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, [&] {
+        const QList<QMessageBox*> boxes = shownDialogs<QMessageBox>();
+        const QList<QInputDialog*> inputs = shownDialogs<QInputDialog>();
+        for (QMessageBox* const box : boxes) {
+            box->button(accepts ? QMessageBox::Ok : QMessageBox::Cancel)->click();
+        }
+        for (QInputDialog* const input : inputs) {
+            input->setTextValue(u"Ada"_s);
+            accepts ? input->accept() : input->reject();
+        }
+    });
+    answering.start(50);
+    browser->NavigateTo(m_server.url(u"/ask"_s).toString());
+    QTRY_COMPARE_WITH_TIMEOUT(browser->webBrowser().LocationName(), title, 20000);
+    answering.stop();
+    QTRY_VERIFY(shownDialogs<QMessageBox>().isEmpty() && shownDialogs<QInputDialog>().isEmpty());
 }
 
 void TestWebBrowser::oneSaveQuestionAtATime() {
