@@ -14,7 +14,7 @@ declare -A groups=(
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
            qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
-          openbox python3 dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64"
+          openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64"
   [fuzz]="clang libfuzzer-14-dev"
   [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )

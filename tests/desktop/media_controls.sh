@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The desktop's view of the player, from outside: its media controls (MPRIS, through playerctl
-# on a session bus of its own) see it, pause it, skip between two files and open a third; a
-# second process takes a name of its own; and while a video plays the screen does not go idle,
-# where audio alone leaves it be.
+# on a session bus of its own) see it, pause it, skip between two files and open a third; a file
+# dropped on it from another program plays; a second process takes a name of its own; and while
+# a video plays the screen does not go idle, where audio alone leaves it be.
 # Usage: media_controls.sh VYXPLAYER WORK_DIR
-#        (needs DISPLAY, dbus-run-session, playerctl, xprintidle, xdotool, ffmpeg)
+#        (needs DISPLAY, dbus-run-session, playerctl, xprintidle, xdotool, ffmpeg, python3-xlib)
 set -euo pipefail
 player=$1
 work=$2
@@ -48,6 +48,12 @@ ctl open "file://$work/tone.mp3"
 check wait_for is "file://$work/tone.mp3" metadata xesam:url
 sleep 13
 check test "$(xprintidle)" -gt 11000
+
+# A clip dropped from another program, as a file manager drops it (XDND), plays.
+eval "$(xdotool getwindowgeometry --shell "$(window_named 'Media Player')")"
+check /usr/bin/python3 "$(dirname "$0")/xdnd_drop.py" $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) \
+  "$work/two.mp4"
+check wait_for is "file://$work/two.mp4" metadata xesam:url
 
 "$player" "$work/one.mp4" >"$work/second.log" 2>&1 &
 pids+=($!)
