@@ -120,10 +120,8 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     auto* const page = new ContainedPage(m_profile, m_view, *localPages, *m_dialogs,
                                          [this](const QUrl& url) { onMediaLink(url); });
     m_view->setPage(page);
-    // The engine draws the page through a widget of OpenGL's kind that it adds once the page
-    // has a renderer, after the window is shown; Qt would then make the window afresh, which
-    // flickers and drops the keyboard's focus. One such widget from the start, never shown,
-    // has the window made for it at once.
+    // The engine adds its OpenGL drawing widget after the window is shown, and Qt would make the
+    // window afresh for it (a flicker, the focus lost); one never shown has it made so at once.
     (new QQuickWidget(this))->hide();
     connect(page, &QWebEnginePage::featurePermissionRequested, page,
             [page](const QUrl& origin, QWebEnginePage::Feature feature) {
