@@ -15,8 +15,9 @@ trap 'kill $pid 2>/dev/null || true' EXIT
 
 source "$(dirname "$0")/../support/checks.sh"
 wait_for shown '^Media Player'
-sleep 2
 window=$(window_named '^Media Player')
+# Clicked once the picture plays.
+check wait_for window_changes "$window"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 before="$X $Y $WIDTH $HEIGHT"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 3)) click --repeat 2 --delay 80 1
@@ -39,8 +40,11 @@ import -window root "$work/two.png"
 changed=$(compare -metric AE "$work/one.png" "$work/two.png" null: 2>&1 || true)
 check test "${changed%% *}" -gt 0
 xdotool key Escape
-sleep 1
-check test -z "$(covers_screen && echo yes)"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-check test "$X $Y $WIDTH $HEIGHT" = "$before"
+back() { ! covers_screen; }
+check wait_for back
+restored() {
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  test "$X $Y $WIDTH $HEIGHT" = "$before"
+}
+check wait_for restored
 finish
