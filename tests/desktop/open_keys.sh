@@ -7,10 +7,7 @@ player=$1
 work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
-# The X server starts afresh when its last client leaves, and a program started in that moment
-# finds no display; a client that stays keeps it from the first player to the second.
-xprop -root -spy >/dev/null 2>&1 &
-keeper=$!
+keeper=$(keep_display)
 trap 'kill $keeper 2>/dev/null || true' EXIT
 # WINDOW_NAME DIALOG_TITLE ARGUMENTS...
 ctrl_o_opens() {

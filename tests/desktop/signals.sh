@@ -8,6 +8,8 @@ player=$1
 work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
+keeper=$(keep_display)
+trap 'kill $keeper 2>/dev/null || true' EXIT
 echo "just some words" >"$work/notes.txt"
 ends_within_a_second() {
   local pid=$1

@@ -20,6 +20,13 @@ has_focus() {
   test -n "$window" && test -n "$focus" || return 1
   test "$focus" = "$window" || xwininfo -tree -id "$window" | grep -q "$(printf '0x%x ' "$focus")"
 }
+# The X server starts afresh when its last client leaves, and a program started in that moment
+# finds no display (Qt then aborts). For a test that starts the program again and again, a client
+# that stays keeps the display; prints its process id, to be ended with the test.
+keep_display() {
+  xprop -root -spy >/dev/null 2>&1 &
+  echo $!
+}
 # The closing line, and the exit status: 0 when nothing failed.
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 # The window's picture is not the same a second later: a clip plays, where "Cannot play" or a
