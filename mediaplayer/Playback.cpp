@@ -152,7 +152,10 @@ void Playback::next() {
 }
 
 void Playback::previous() {
-    if (!m_list.previous(m_paused) && !m_list.entries().hasPrevious()) {
+    // Before the first entry is its start.
+    if (m_list.entries().hasPrevious()) {
+        m_list.previous(m_paused);
+    } else {
         seek(0.0);
     }
 }
