@@ -3,6 +3,7 @@
 #include "AppInfo.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaSource.h"
+#include "system/LocalPath.h"
 #include "web/WebBrowser.h"
 
 #include <QCommandLineParser>
@@ -22,7 +23,7 @@ QString localFile(const QString& argument, QString* problem) {
             *problem = QStringLiteral("not a local file address: %1").arg(argument);
             return {};
         }
-        return url.toLocalFile();
+        return entryForFileAddress(url);
     }
     if (isStreamAddress(argument)) {
         const QUrl url(argument);
@@ -107,6 +108,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         result.files.append(file);
     }
     return result;
+}
+
+QString argumentFromBytes(const QByteArray& argument) {
+    QString text = QString::fromLocal8Bit(argument);
+    // An option is known by its words, and a name that decodes is passed as it is.
+    if (argument.startsWith('-') || text.toLocal8Bit() == argument) {
+        return text;
+    }
+    return entryForPath(argument);
 }
 
 QString helpText() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,10 @@ struct CommandLine {
 // the browser there as well, and an address that the browser would refuse is refused here,
 // before any window is made.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// One argument as the system gave it. A file name that is not UTF-8 comes back as a file://
+// address that keeps its bytes; everything else as text.
+QString argumentFromBytes(const QByteArray& argument);
 
 QString helpText();
 QString versionText();

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     vyx::logTiming("start");
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << vyx::argumentFromBytes(argv[i]);
     }
     // Answered before any window system is touched, so that they work without a display.
     const vyx::CommandLine command = vyx::parseCommandLine(arguments);

@@ -1,6 +1,7 @@
 #include "DropTarget.h"
 
 #include "media/MediaSource.h"
+#include "system/LocalPath.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -15,7 +16,7 @@ QStringList playable(const QMimeData* data) {
     const QList<QUrl> urls = data->urls();
     for (const QUrl& url : urls) {
         if (url.isLocalFile()) {
-            entries.append(url.toLocalFile());
+            entries.append(entryForFileAddress(url));
         } else if (isStreamAddress(url.toString())) {
             entries.append(url.toString(QUrl::FullyEncoded));
         }

@@ -1,8 +1,8 @@
 #include "PlayerScreen.h"
 
 #include "media/VideoSurface.h"
+#include "system/LocalPath.h"
 
-#include <QFileInfo>
 #include <QLabel>
 #include <utility>
 
@@ -63,7 +63,7 @@ void PlayerScreen::setHasVideo(bool hasVideo) {
 }
 
 void PlayerScreen::showTitle() {
-    showMessage(m_title.isEmpty() ? QFileInfo(m_fileName).fileName() : m_title);
+    showMessage(m_title.isEmpty() ? shownName(m_fileName) : m_title);
 }
 
 void PlayerScreen::showPicture() {

@@ -4,6 +4,7 @@
 #include "media/DecoderThreads.h"
 #include "media/MediaSource.h"
 #include "system/FileCheck.h"
+#include "system/LocalPath.h"
 #include "system/ResolveSymbol.h"
 
 #include <QFile>
@@ -96,7 +97,7 @@ MediaShape checkMediaFormat(const QString& path) {
     const int logLevel = av.getLogLevel();
     av.setLogLevel(AV_LOG_QUIET);
     AVFormatContext* context = nullptr;
-    bool media = av.openInput(&context, QFile::encodeName(path).constData(), nullptr, nullptr) == 0;
+    bool media = av.openInput(&context, pathOfEntry(path).constData(), nullptr, nullptr) == 0;
     MediaShape shape;
     if (media) {
         // Containers with a header name their streams at once; others (MPEG program streams,

@@ -1,23 +1,30 @@
 #include "FileCheck.h"
 
 #include "errors/RuntimeError.h"
+#include "system/LocalPath.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vyx {
 
-void checkRegularFile(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw RuntimeError(ErrorCode::FileNotFound, path);
+void checkRegularFile(const QString& entry) {
+    // By the name's bytes: a name that is not UTF-8 has no QString that names it.
+    const QByteArray path = pathOfEntry(entry);
+    const QString shown = shownPath(entry);
+    struct stat status {};
+    if (::stat(path.constData(), &status) != 0) {
+        throw RuntimeError(ErrorCode::FileNotFound, shown);
     }
-    if (!info.isFile()) {
-        throw RuntimeError(ErrorCode::PathFileAccess, path);
+    if (!S_ISREG(status.st_mode)) {
+        throw RuntimeError(ErrorCode::PathFileAccess, shown);
     }
-    if (!QFile(path).open(QIODevice::ReadOnly)) {
-        throw RuntimeError(ErrorCode::PermissionDenied, path);
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        throw RuntimeError(ErrorCode::PermissionDenied, shown);
     }
+    ::close(descriptor);
 }
 
 } // namespace vyx

@@ -1,9 +1,12 @@
 #include "ReadPosition.h"
 
+#include "system/LocalPath.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 
 namespace vyx {
 
@@ -11,10 +14,19 @@ namespace {
 
 const QString kDescriptors = QStringLiteral("/proc/self/fd/");
 
+// The name the system gives the file behind a descriptor, decoded as Qt decodes that link.
+QString canonicalName(const QString& entry) {
+    char resolved[PATH_MAX];
+    if (entry.isEmpty() || ::realpath(pathOfEntry(entry).constData(), resolved) == nullptr) {
+        return {};
+    }
+    return QFile::decodeName(resolved);
+}
+
 } // namespace
 
-ReadPosition::ReadPosition(const QString& path)
-    : m_target(path.isEmpty() ? QString() : QFileInfo(path).canonicalFilePath()) {}
+ReadPosition::ReadPosition(const QString& entry)
+    : m_target(canonicalName(entry)) {}
 
 qint64 ReadPosition::offset() {
     if (m_target.isEmpty()) {

@@ -11,7 +11,7 @@ namespace vyx {
 // process's descriptors, and it is asked for ten times a second.
 class ReadPosition {
 public:
-    explicit ReadPosition(const QString& path = {});
+    explicit ReadPosition(const QString& entry = {});
 
     [[nodiscard]] qint64 offset();
 
