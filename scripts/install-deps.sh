@@ -2,8 +2,9 @@
 # Installs the Debian 12 packages that Vyx Player needs, by group:
 #   run    what the program needs at run time (software GL, fonts)
 #   build  the compiler, CMake and the libraries' development packages
-#   test   an X server, a window manager, real input, media fixtures, screenshots, lintian, the
-#          system-information program and the Windows build of the registry reader (Wine, MinGW)
+#   test   an X server, a window manager, real input, media fixtures (ffmpeg, mkvtoolnix),
+#          screenshots, lintian, the system-information program and the Windows build of the
+#          registry reader (Wine, MinGW)
 #   fuzz   clang with libFuzzer
 #   bench  the players Vyx Player is measured against, and Python for the script that measures
 # Usage: install-deps.sh GROUP...   (no group: all of them)
@@ -14,7 +15,8 @@ declare -A groups=(
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
            qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
-          openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64"
+          openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
+          mkvtoolnix"
   [fuzz]="clang libfuzzer-14-dev"
   [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )

@@ -25,6 +25,7 @@ constexpr std::array kTable{
     Entry{ErrorCode::NothingToGoForward, "There is no later page to go forward to"},
     Entry{ErrorCode::WebEngineUnavailable, "The web engine could not be loaded"},
     Entry{ErrorCode::MediaEngineUnavailable, "The media engine could not be started"},
+    Entry{ErrorCode::EmptyList, "The list names nothing that can be played"},
     Entry{ErrorCode::DialogCancelled, "Cancel was selected."},
 };
 

@@ -22,6 +22,7 @@ enum class ErrorCode : std::int32_t {
     NothingToGoForward = 1003,
     WebEngineUnavailable = 1004,
     MediaEngineUnavailable = 1010,
+    EmptyList = 1011,
     DialogCancelled = 32755,
 };
 

@@ -57,9 +57,15 @@ MpvCore::MpvCore()
     // A decoder thread per core keeps every core busy; the engine's default of one more only
     // holds more pictures in flight. Each file may ask for fewer.
     setOption("vd-lavc-threads", QString::number(decoderCores()));
+    // What was played of a stream is kept for going back a little; by default the engine keeps
+    // 50 MiB of it, which a radio station fills in an evening.
+    setOption("demuxer-max-back-bytes", QStringLiteral("4MiB"));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
+    // Its warnings say why a file or an address failed (a server's answer, a missing decoder),
+    // which its error codes do not.
+    check(m_api.requestLogMessages(m_handle.get(), "warn"), "to report", "warnings");
 }
 
 MpvCore::~MpvCore() {

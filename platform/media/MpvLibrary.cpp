@@ -25,6 +25,7 @@ MpvLibrary::MpvLibrary() {
     resolveSymbol(m_library, setWakeupCallback, "mpv_set_wakeup_callback");
     resolveSymbol(m_library, waitEvent, "mpv_wait_event");
     resolveSymbol(m_library, errorString, "mpv_error_string");
+    resolveSymbol(m_library, requestLogMessages, "mpv_request_log_messages");
     resolveSymbol(m_library, renderCreate, "mpv_render_context_create");
     resolveSymbol(m_library, renderFree, "mpv_render_context_free");
     resolveSymbol(m_library, renderSetUpdateCallback, "mpv_render_context_set_update_callback");

@@ -26,6 +26,7 @@ public:
     decltype(&mpv_set_wakeup_callback) setWakeupCallback = nullptr;
     decltype(&mpv_wait_event) waitEvent = nullptr;
     decltype(&mpv_error_string) errorString = nullptr;
+    decltype(&mpv_request_log_messages) requestLogMessages = nullptr;
     decltype(&mpv_render_context_create) renderCreate = nullptr;
     decltype(&mpv_render_context_free) renderFree = nullptr;
     decltype(&mpv_render_context_set_update_callback) renderSetUpdateCallback = nullptr;

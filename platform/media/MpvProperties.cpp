@@ -110,6 +110,15 @@ const std::array kProperties{
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.titleChanged(QString::fromUtf8(valueOr<const char*>(v, "")));
                 }},
+    // A station's title changes while it plays.
+    PropertyRow{"metadata/by-key/icy-title", MPV_FORMAT_STRING, Read::Observed, Unset::ReportZero,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.streamTitleChanged(QString::fromUtf8(valueOr<const char*>(v, "")));
+                }},
+    PropertyRow{"seekable", MPV_FORMAT_FLAG, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.seekableChanged(valueOr(v, 0) != 0);
+                }},
     // "no" when the loaded file has no picture; a track number otherwise.
     PropertyRow{"vid", MPV_FORMAT_STRING, Read::OnLoad, Unset::Ignore,
                 [](MpvSession& s, const void* v) {

@@ -1,6 +1,7 @@
 #include "MpvSession.h"
 
 #include "media/DecoderThreads.h"
+#include "media/EngineFailure.h"
 #include "media/MediaSource.h"
 #include "media/MpvCore.h"
 #include "media/MpvProperties.h"
@@ -19,6 +20,8 @@ namespace {
 constexpr qint64 kDropsBehind = 5;
 // The tag of the request for the video track, when its decoder is started again.
 constexpr std::uint64_t kVideoTrackTag = std::numeric_limits<std::uint64_t>::max();
+// The engine's latest warnings, enough to find the one that says why a load failed.
+constexpr qsizetype kKeptMessages = 16;
 
 // Chooses the video track that the engine named again, which starts its decoder afresh.
 void reselectVideo(MpvCore& core, const mpv_event_property& track) {
@@ -47,7 +50,7 @@ MpvSession::MpvSession(QObject* parent)
         } else {
             // The file ends here. Only a new load stops the reader, so the file is loaded
             // afresh, paused at its start.
-            load(m_path, true, m_decoderThreads);
+            startLoad(true, m_throughLibavformat);
             Q_EMIT atEndChanged(true);
         }
     });
@@ -69,21 +72,64 @@ void MpvSession::start(int playCount) {
 }
 
 void MpvSession::load(const QString& path, bool paused, int decoderThreads) {
-    ++m_expectedEntry;
     m_path = path;
     m_decoderThreads = decoderThreads;
-    // Read when the file's decoder starts, which comes after this.
-    m_core->setString("vd-lavc-threads", QString::number(decoderThreads));
+    startLoad(paused, false);
+}
+
+void MpvSession::startLoad(bool paused, bool throughLibavformat) {
+    ++m_expectedEntry;
+    m_paused = paused;
+    m_throughLibavformat = throughLibavformat;
+    m_fileLoaded = false;
+    m_engineMessages.clear();
+    // Both read when the file opens, which comes after this; an empty demuxer is the engine's
+    // own choice.
+    m_core->setString("demuxer", throughLibavformat ? QStringLiteral("lavf") : QString());
+    m_core->setString("vd-lavc-threads", QString::number(m_decoderThreads));
     // A stream has no file of ours to watch, and no tail that is read into memory.
-    if (isStreamAddress(path)) {
+    if (isStreamAddress(m_path)) {
         m_reader->stop();
     } else {
-        m_reader->start(path);
+        m_reader->start(m_path);
     }
     m_core->setFlag("pause", paused);
     // The reply carries the entry, so that a refusal is reported only for the latest file.
-    m_core->command({QStringLiteral("loadfile"), path, QStringLiteral("replace")},
+    m_core->command({QStringLiteral("loadfile"), m_path, QStringLiteral("replace")},
                     static_cast<std::uint64_t>(m_expectedEntry));
+}
+
+void MpvSession::unload() {
+    ++m_expectedEntry;
+    m_reader->stop();
+    m_core->command({QStringLiteral("stop")});
+}
+
+void MpvSession::endFile(const mpv_event_end_file& end) {
+    if (end.reason != MPV_END_FILE_REASON_ERROR || end.playlist_entry_id != m_currentEntry ||
+        m_currentEntry < m_expectedEntry) {
+        return;
+    }
+    // libavformat read the file when it was checked, so its demuxer may well open it.
+    if (!m_fileLoaded && !isStreamAddress(m_path) && !m_throughLibavformat) {
+        qCInfo(engineLog, "the engine's own demuxer failed; trying libavformat's");
+        startLoad(m_paused, true);
+        return;
+    }
+    reportFailure(end.error);
+}
+
+void MpvSession::reportFailure(int error) {
+    // The engine hands out its log after its other events, so what it said about this failure
+    // is read once the events waiting now are drained.
+    QMetaObject::invokeMethod(
+        this,
+        [this, error, entry = m_expectedEntry] {
+            if (entry == m_expectedEntry) {
+                Q_EMIT failed(failureReason(error, m_engineMessages, isStreamAddress(m_path)));
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void MpvSession::setPaused(bool paused) {
@@ -186,21 +232,25 @@ void MpvSession::handleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_FILE_LOADED:
+        m_fileLoaded = true;
         m_reader->opened();
         requestFileProperties(*m_core, static_cast<std::uint64_t>(m_currentEntry));
         break;
-    case MPV_EVENT_END_FILE: {
-        const auto* const end = static_cast<const mpv_event_end_file*>(event.data);
-        if (end->reason == MPV_END_FILE_REASON_ERROR && end->playlist_entry_id == m_currentEntry &&
-            m_currentEntry >= m_expectedEntry) {
-            Q_EMIT failed(errorText(end->error));
+    case MPV_EVENT_END_FILE:
+        endFile(*static_cast<const mpv_event_end_file*>(event.data));
+        break;
+    case MPV_EVENT_LOG_MESSAGE:
+        m_engineMessages.append(
+            QString::fromUtf8(static_cast<const mpv_event_log_message*>(event.data)->text)
+                .trimmed());
+        if (m_engineMessages.size() > kKeptMessages) {
+            m_engineMessages.removeFirst();
         }
         break;
-    }
     case MPV_EVENT_COMMAND_REPLY:
     case MPV_EVENT_SET_PROPERTY_REPLY:
         if (event.error < 0 && tag != 0 && tag == m_expectedEntry) {
-            Q_EMIT failed(errorText(event.error));
+            reportFailure(event.error);
         } else if (event.error < 0) {
             qCWarning(engineLog, "media engine could not carry out a request: %s",
                       qUtf8Printable(errorText(event.error)));

@@ -6,11 +6,13 @@
 #include <QObject>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <cstdint>
 #include <memory>
 
 struct mpv_event;
+struct mpv_event_end_file;
 
 namespace vyx {
 
@@ -37,7 +39,12 @@ public:
 
     // Replaces whatever was loaded, its pictures decoded by the given threads; should they
     // fall behind, the decoder is started again with every core.
+    // A local file that the engine cannot open is tried once more through libavformat's own
+    // demuxer, which reads some files the engine's own demuxers refuse (a QuickTime codec in
+    // Matroska), before a failure is reported.
     void load(const QString& path, bool paused, int decoderThreads);
+    // Ends what plays; the engine waits for the next load.
+    void unload();
     void setPaused(bool paused);
     // To the start of the file and paused.
     void rewind();
@@ -64,6 +71,10 @@ Q_SIGNALS:
     void atEndChanged(bool atEnd);
     // Known once the file is loaded.
     void titleChanged(const QString& title);
+    // What a station says it plays now (ICY StreamTitle); empty when it says nothing.
+    void streamTitleChanged(const QString& title);
+    // Whether the engine can move about in what it reads: a live stream cannot.
+    void seekableChanged(bool seekable);
     void hasVideoChanged(bool hasVideo);
     void speedChanged(double speed);
     void tracksChanged(const QList<MediaTrack>& tracks);
@@ -74,7 +85,7 @@ Q_SIGNALS:
     // more threads; those the decoder left out are counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);
     void decoderDropsChanged(qint64 frames);
-    // The file being played cannot be played; the engine's own reason.
+    // The file being played cannot be played; why, in a user's words.
     void failed(const QString& reason);
     // The engine has read ahead to this time of the file.
     void demuxedUntil(double seconds);
@@ -84,12 +95,20 @@ private:
     void drainEvents();
     [[nodiscard]] QString errorText(int error) const;
     void keepUp(qint64 droppedFrames);
+    void startLoad(bool paused, bool throughLibavformat);
+    void endFile(const mpv_event_end_file& end);
+    void reportFailure(int error);
 
     std::shared_ptr<MpvCore> m_core;
     // Ends a file whose tail is not media, which the engine would read into memory whole.
     ReaderWatch* m_reader;
     QString m_path;
     int m_decoderThreads = 1;
+    bool m_paused = false;
+    bool m_throughLibavformat = false;
+    bool m_fileLoaded = false;
+    // What the engine logged as warnings and errors since the file's load.
+    QStringList m_engineMessages;
     // libmpv numbers the files it is given in order, from 1.
     std::int64_t m_expectedEntry = 0;
     std::int64_t m_currentEntry = 0;

@@ -1,0 +1,69 @@
+#include "EngineFailure.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <mpv/client.h>
+
+namespace vyx {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("EngineFailure", text);
+}
+
+// The first message that matches, with its captures; an empty list when none does.
+QStringList find(const QStringList& messages, const QString& pattern) {
+    const QRegularExpression expression(pattern, QRegularExpression::CaseInsensitiveOption);
+    for (const QString& message : messages) {
+        const QRegularExpressionMatch match = expression.match(message);
+        if (match.hasMatch()) {
+            return match.capturedTexts();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+QString failureReason(int error, const QStringList& engineMessages, bool stream) {
+    if (const QStringList http = find(engineMessages, QStringLiteral(R"(HTTP error (\d+)\s*(.*))"));
+        !http.isEmpty()) {
+        const QString answer = (http.at(1) + u' ' + http.at(2)).trimmed();
+        return http.at(1) == QLatin1String("404")
+                   ? tr("there is nothing at that address (the server answered %1)").arg(answer)
+                   : tr("the server would not send it (it answered %1)").arg(answer);
+    }
+    if (!find(engineMessages, QStringLiteral("Connection refused")).isEmpty()) {
+        return tr("the connection was refused: nothing answers at that address");
+    }
+    if (const QStringList name =
+            find(engineMessages, QStringLiteral(R"(Failed to resolve hostname (\S+?):)"));
+        !name.isEmpty()) {
+        return tr("the name %1 could not be found: check the address and the network")
+            .arg(name.at(1));
+    }
+    if (!find(engineMessages, QStringLiteral("timed out")).isEmpty()) {
+        return tr("the server did not answer in time");
+    }
+    if (const QStringList codec = find(
+            engineMessages, QStringLiteral("Failed to initiali[sz]e a decoder for codec '(.*)'"));
+        !codec.isEmpty()) {
+        return codec.at(1).isEmpty()
+                   ? tr("there is no decoder for its codec")
+                   : tr("there is no decoder for its codec (%1)").arg(codec.at(1));
+    }
+    switch (error) {
+    case MPV_ERROR_AO_INIT_FAILED:
+        return tr("no sound device could be opened");
+    case MPV_ERROR_NOTHING_TO_PLAY:
+        return tr("it holds no sound or picture that this player can decode");
+    case MPV_ERROR_UNKNOWN_FORMAT:
+        return tr("it is not in a format that this player reads");
+    default:
+        return stream ? tr("the address could not be read as media")
+                      : tr("the file is damaged or cut short");
+    }
+}
+
+} // namespace vyx

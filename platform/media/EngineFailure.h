@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace vyx {
+
+// Why the engine could not play something, in words a user can act on: from the engine's error
+// code and the errors it logged while it tried (an address's answer, a codec without decoder).
+[[nodiscard]] QString failureReason(int error, const QStringList& engineMessages, bool stream);
+
+} // namespace vyx
