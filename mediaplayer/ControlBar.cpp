@@ -154,10 +154,20 @@ void ControlBar::setTimes(double position, double duration) {
     m_duration = std::isfinite(duration) && duration > 0 ? duration : 0.0;
     if (!m_tracker->isSliderDown()) {
         const QSignalBlocker blocker(m_tracker);
-        m_tracker->setValue(m_duration > 0 ? static_cast<int>(kTrackerSteps * position / m_duration)
-                                           : 0);
+        m_tracker->setValue(m_duration > 0 && !m_live
+                                ? static_cast<int>(kTrackerSteps * position / m_duration)
+                                : 0);
     }
-    m_time->setText(formatTime(position) + QStringLiteral(" / ") + formatTime(m_duration));
+    m_time->setText(formatTime(position) + QStringLiteral(" / ") +
+                    (m_live ? tr("live") : formatTime(m_duration)));
+}
+
+void ControlBar::setLive(bool live) {
+    m_live = live;
+    m_tracker->setEnabled(!live && m_playPause->isEnabled());
+    if (live) {
+        m_tracker->setValue(0);
+    }
 }
 
 void ControlBar::setMuted(bool muted) {

@@ -25,6 +25,8 @@ public:
     void setPlaying(bool playing);
     void setMedia(bool loaded);
     void setTimes(double position, double duration);
+    // A live stream has no length to show nor to move along.
+    void setLive(bool live);
     void setMuted(bool muted);
     void setVolumePercent(double percent);
     // With a list the skip buttons go to the next and previous entry; they ask all the same.
@@ -51,6 +53,7 @@ private:
     QToolButton* m_mute;
     QSlider* m_volume;
     double m_duration = 0.0;
+    bool m_live = false;
 };
 
 } // namespace vyx

@@ -44,6 +44,8 @@ public:
     [[nodiscard]] QString title() const { return m_playback->title(); }
     [[nodiscard]] double position() const { return m_playback->position(); }
     [[nodiscard]] double duration() const { return m_playback->duration(); }
+    // A live stream, which has no length and no seeking.
+    [[nodiscard]] bool isLive() const { return m_playback->isLive(); }
     [[nodiscard]] bool Mute() const { return m_playback->Mute(); }
     [[nodiscard]] int Volume() const { return m_playback->Volume(); }
     // The engine's own volume scale, 0 to 100, which the keys and the slider step through.

@@ -1,7 +1,9 @@
 #include "Playback.h"
 
 #include "ControlBar.h"
+#include "ListFile.h"
 #include "PlayerScreen.h"
+#include "PlayerSound.h"
 #include "VolumeScale.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaProbe.h"
@@ -9,8 +11,8 @@
 #include "media/MpvSession.h"
 #include "media/PlaybackTiming.h"
 #include "media/VideoSurface.h"
+#include "system/LocalPath.h"
 
-#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -24,12 +26,13 @@ Playback::Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, Co
     , m_controls(controls)
     , m_session(new MpvSession(this))
     , m_timing(new PlaybackTiming(m_session, this))
+    , m_sound(new PlayerSound(*m_session, controls, this))
     , m_list([this](const QString& entry, bool paused) { openEntry(entry, paused); },
              [this](const QString& reason) { m_screen.showFailure(reason); }) {
     connectSession();
     // Until the first file the engine is not needed; the settings wait for it.
-    setVolume(m_settings.Volume);
-    setMute(m_settings.Mute);
+    m_sound->setVolumePercent(volume::toMpvPercent(m_settings.Volume));
+    m_sound->setMute(m_settings.Mute);
 }
 
 void Playback::setPictureFit(PictureFit fit) {
@@ -45,15 +48,7 @@ void Playback::connectSession() {
         m_controls.setPlaying(isPlaying());
         updateState();
     });
-    connect(m_session, &MpvSession::muteChanged, this, [this](bool muted) {
-        m_muted = muted;
-        m_controls.setMuted(muted);
-    });
-    connect(m_session, &MpvSession::volumeChanged, this, [this](double percent) {
-        m_volumePercent = percent;
-        m_controls.setVolumePercent(percent);
-        updateState();
-    });
+    connect(m_sound, &PlayerSound::changed, this, &Playback::updateState);
     connect(m_session, &MpvSession::positionChanged, this, [this](double seconds) {
         m_position = seconds;
         m_played = m_played || seconds > 0;
@@ -71,17 +66,21 @@ void Playback::connectSession() {
         }
     });
     connect(m_session, &MpvSession::titleChanged, this, [this](const QString& title) {
-        m_title = title;
-        m_screen.setTitle(title);
+        m_titles.setFileTitle(title);
+        showTitle();
+    });
+    connect(m_session, &MpvSession::streamTitleChanged, this, [this](const QString& title) {
+        m_titles.setStreamTitle(title);
+        showTitle();
+    });
+    connect(m_session, &MpvSession::seekableChanged, this, [this](bool seekable) {
+        m_live = isStreamAddress(m_fileName) && !seekable;
+        m_controls.setLive(m_live);
         updateState();
     });
     connect(m_session, &MpvSession::hasVideoChanged, this, [this](bool hasVideo) {
         m_hasVideo = hasVideo;
         m_screen.setHasVideo(hasVideo);
-        updateState();
-    });
-    connect(m_session, &MpvSession::speedChanged, this, [this](double speed) {
-        m_speed = speed;
         updateState();
     });
     connect(m_session, &MpvSession::tracksChanged, this,
@@ -108,8 +107,11 @@ void Playback::reachedEnd() {
 }
 
 void Playback::openList(const QStringList& entries) {
-    m_list.replace(entries, !m_settings.AutoStart);
+    const QList<ListEntry> expanded = expandLists(entries);
+    m_list.replace(entriesOf(expanded), !m_settings.AutoStart);
+    m_titles.setListTitles(titlesOf(expanded));
     m_controls.setSkipsEntries(m_list.several());
+    showTitle();
 }
 
 void Playback::openDropped(const QStringList& entries) {
@@ -133,13 +135,17 @@ void Playback::openEntry(const QString& entry, bool paused) {
     m_loaded = true;
     m_atEnd = false;
     m_played = false;
-    m_title.clear();
+    m_titles.opened(entry);
+    m_live = false;
+    m_leftLive = false;
     m_position = 0.0;
     m_duration = 0.0;
     m_hasVideo = false;
     m_tracks.clear();
     m_screen.newFile(entry);
+    m_screen.setTitle(m_titles.text());
     m_controls.setMedia(true);
+    m_controls.setLive(false);
     m_controls.setTimes(0.0, 0.0);
     m_paused = paused;
     m_controls.setPlaying(isPlaying());
@@ -173,17 +179,6 @@ void Playback::selectTrack(MediaTrack::Kind kind, int id) {
     }
 }
 
-void Playback::setSpeed(double speed) {
-    constexpr double kSlowest = 0.5;
-    constexpr double kFastest = 2.0;
-    // In hundredths, so that steps up and down come back to exactly 1.
-    m_speed = std::round(std::clamp(speed, kSlowest, kFastest) * 100.0) / 100.0;
-    if (m_session->started()) {
-        m_session->setSpeed(m_speed);
-    }
-    updateState();
-}
-
 bool Playback::startEngine() {
     if (m_session->started() || m_engineFailed) {
         return !m_engineFailed;
@@ -201,9 +196,7 @@ bool Playback::startEngine() {
     m_timing->watch(m_surface);
     connect(m_session, &MpvSession::pictureChanged, m_surface, &VideoSurface::setPicture);
     Q_EMIT pictureAdded(m_surface);
-    setVolumePercent(m_volumePercent);
-    setMute(m_muted);
-    setSpeed(m_speed);
+    m_sound->applyToEngine();
     return true;
 }
 
@@ -215,16 +208,25 @@ void Playback::updateState() {
     Q_EMIT changed();
 }
 
-int Playback::Volume() const {
-    return volume::fromMpvPercent(m_volumePercent);
+QString Playback::title() const {
+    return m_titles.text();
 }
 
-QString Playback::title() const {
-    return m_title.isEmpty() ? QFileInfo(m_fileName).fileName() : m_title;
+void Playback::showTitle() {
+    m_screen.setTitle(m_titles.text());
+    updateState();
 }
 
 void Playback::play() {
     if (!m_loaded) {
+        return;
+    }
+    if (m_leftLive) {
+        try {
+            openEntry(m_fileName, false);
+        } catch (const RuntimeError& error) {
+            showFailure(error.description());
+        }
         return;
     }
     if (m_atEnd) {
@@ -248,11 +250,17 @@ void Playback::stop() {
         return;
     }
     m_session->setPaused(true);
-    m_session->rewind();
+    // A live stream has no start to go back to: it is left, and joined again on Play.
+    if (m_live) {
+        m_leftLive = true;
+        m_session->unload();
+    } else {
+        m_session->rewind();
+    }
 }
 
 void Playback::seek(double seconds) {
-    if (!m_loaded) {
+    if (!m_loaded || m_live) {
         return;
     }
     const double to = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
@@ -260,31 +268,11 @@ void Playback::seek(double seconds) {
     Q_EMIT seeked(to);
 }
 
-void Playback::setMute(bool muted) {
-    m_muted = muted;
-    m_controls.setMuted(muted);
-    if (m_session->started()) {
-        m_session->setMute(muted);
-    }
-}
-
-void Playback::setVolume(int hundredthsOfDecibel) {
-    setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));
-}
-
-void Playback::setVolumePercent(double percent) {
-    m_volumePercent = std::clamp(percent, 0.0, 100.0);
-    m_controls.setVolumePercent(m_volumePercent);
-    if (m_session->started()) {
-        m_session->setVolume(m_volumePercent);
-    }
-}
-
 void Playback::showFailure(const QString& reason) {
     m_loaded = false;
     m_controls.setMedia(false);
     m_controls.setPlaying(false);
-    m_screen.showFailure(tr("Cannot play %1:\n%2").arg(QFileInfo(m_fileName).fileName(), reason));
+    m_screen.showFailure(tr("Cannot play %1:\n%2").arg(shownName(m_fileName), reason));
     updateState();
     // As at the end of an entry, the list goes on.
     m_list.next(false);

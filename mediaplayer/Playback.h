@@ -1,7 +1,10 @@
 #pragma once
 
+#include "EntryTitle.h"
 #include "MediaPlayerSettings.h"
 #include "PlayerList.h"
+#include "PlayerSound.h"
+#include "VolumeScale.h"
 #include "media/MediaTracks.h"
 #include "media/PictureFit.h"
 
@@ -37,13 +40,16 @@ public:
     [[nodiscard]] bool engineFailed() const { return m_engineFailed; }
     [[nodiscard]] QString title() const;
     [[nodiscard]] double position() const { return m_position; }
-    [[nodiscard]] double duration() const { return m_duration; }
-    [[nodiscard]] bool Mute() const { return m_muted; }
-    [[nodiscard]] int Volume() const;
-    [[nodiscard]] double volumePercent() const { return m_volumePercent; }
+    // 0 for a live stream, which has no end.
+    [[nodiscard]] double duration() const { return m_live ? 0.0 : m_duration; }
+    [[nodiscard]] bool isLive() const { return m_live; }
+
+    [[nodiscard]] bool Mute() const { return m_sound->muted(); }
+    [[nodiscard]] int Volume() const { return volume::fromMpvPercent(m_sound->volumePercent()); }
+    [[nodiscard]] double volumePercent() const { return m_sound->volumePercent(); }
     [[nodiscard]] const PlayerList& list() const { return m_list; }
     [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
-    [[nodiscard]] double speed() const { return m_speed; }
+    [[nodiscard]] double speed() const { return m_sound->speed(); }
     [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
 
     void play();
@@ -51,13 +57,15 @@ public:
     void togglePlay();
     void stop();
     void seek(double seconds);
-    void setMute(bool muted);
-    void setVolume(int hundredthsOfDecibel);
-    void setVolumePercent(double percent);
+    void setMute(bool muted) { m_sound->setMute(muted); }
+    void setVolume(int hundredthsOfDecibel) {
+        m_sound->setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));
+    }
+    void setVolumePercent(double percent) { m_sound->setVolumePercent(percent); }
     void next();
     void previous();
     void selectTrack(MediaTrack::Kind kind, int id);
-    void setSpeed(double speed);
+    void setSpeed(double speed) { m_sound->setSpeed(speed); }
     // Once the picture is there; until then the fit waits for it.
     void setPictureFit(PictureFit fit);
 
@@ -78,26 +86,27 @@ private:
     // Loads one entry; throws as Open does.
     void openEntry(const QString& entry, bool paused);
     void updateState();
+    void showTitle();
 
     const MediaPlayerSettings m_settings;
     PlayerScreen& m_screen;
     ControlBar& m_controls;
     MpvSession* m_session;
     PlaybackTiming* m_timing;
+    PlayerSound* m_sound;
     VideoSurface* m_surface = nullptr; // once the engine has started
     QString m_fileName;
-    QString m_title;
+    EntryTitle m_titles;
     QList<MediaTrack> m_tracks;
-    double m_speed = 1.0;
     double m_position = 0.0;
     double m_duration = 0.0;
-    double m_volumePercent = 100.0;
-    bool m_muted = false;
     bool m_paused = true;
     bool m_loaded = false;
     bool m_atEnd = false;
     bool m_played = false; // the position has moved since the entry was opened
     bool m_hasVideo = false;
+    bool m_live = false;
+    bool m_leftLive = false; // stopped, to be joined afresh on Play
     bool m_engineFailed = false;
     bool m_screenAwake = false;
     PlayerList m_list;

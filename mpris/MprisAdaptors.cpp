@@ -1,9 +1,11 @@
 #include "MprisAdaptors.h"
 
+#include "EntryTitle.h"
 #include "MediaPlayer.h"
 #include "MprisService.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaSource.h"
+#include "system/LocalPath.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -82,13 +84,23 @@ QVariantMap MprisPlayerAdaptor::metadata() const {
                      QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack")))}};
     }
     const QString& entry = player->FileName();
-    const QUrl url = isStreamAddress(entry) ? QUrl(entry) : QUrl::fromLocalFile(entry);
-    return {{QStringLiteral("mpris:trackid"),
-             QVariant::fromValue(QDBusObjectPath(m_service.trackId()))},
-            {QStringLiteral("xesam:title"), player->title()},
-            {QStringLiteral("xesam:url"), url.toString(QUrl::FullyEncoded)},
-            {QStringLiteral("mpris:length"),
-             static_cast<qlonglong>(player->duration() * kMicroseconds)}};
+    const QString address =
+        isStreamAddress(entry) ? QUrl(entry).toString(QUrl::FullyEncoded) : fileAddress(entry);
+    QVariantMap metadata{{QStringLiteral("mpris:trackid"),
+                          QVariant::fromValue(QDBusObjectPath(m_service.trackId()))},
+                         {QStringLiteral("xesam:title"), player->title()},
+                         {QStringLiteral("xesam:url"), address}};
+    // A station names what it plays as "Artist - Title".
+    if (const ArtistTitle named = splitArtist(player->title());
+        isStreamAddress(entry) && !named.artist.isEmpty()) {
+        metadata.insert(QStringLiteral("xesam:title"), named.title);
+        metadata.insert(QStringLiteral("xesam:artist"), QStringList{named.artist});
+    }
+    if (!player->isLive()) {
+        metadata.insert(QStringLiteral("mpris:length"),
+                        static_cast<qlonglong>(player->duration() * kMicroseconds));
+    }
+    return metadata;
 }
 
 double MprisPlayerAdaptor::volume() const {
@@ -174,7 +186,7 @@ void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong pos
 void MprisPlayerAdaptor::OpenUri(const QString& uri) {
     MediaPlayer* const player = m_service.player();
     const QUrl url(uri);
-    const QString entry = url.isLocalFile() ? url.toLocalFile() : uri;
+    const QString entry = url.isLocalFile() ? entryForFileAddress(url) : uri;
     if (player == nullptr || (!url.isLocalFile() && !isStreamAddress(uri))) {
         m_object->sendErrorReply(QDBusError::NotSupported,
                                  tr("only file, http and https addresses play"));

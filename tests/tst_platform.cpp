@@ -1,6 +1,8 @@
+#include "CommandLine.h"
 #include "ControlBar.h"
 #include "Doubles.h"
 #include "Fixtures.h"
+#include "ListFile.h"
 #include "PlayerScreen.h"
 #include "VolumeScale.h"
 #include "desktop/ScreenSaverHold.h"
@@ -9,10 +11,12 @@
 #include "errors/RuntimeError.h"
 #include "forms/Twips.h"
 #include "media/DecoderThreads.h"
+#include "media/EngineFailure.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
 #include "media/PictureFit.h"
 #include "media/ScalerChoice.h"
+#include "system/LocalPath.h"
 #include "web/WebBrowser.h"
 
 #include <QApplication>
@@ -28,6 +32,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <cstring>
+#include <mpv/client.h>
 #include <sys/stat.h>
 #include <utility>
 
@@ -66,6 +71,12 @@ private Q_SLOTS:
     void mediaProbe();
     void workOfAFile_data();
     void workOfAFile();
+    void listFile_data();
+    void listFile();
+    void fileNameBytes_data();
+    void fileNameBytes();
+    void failureInWords_data();
+    void failureInWords();
     void errorDescriptionNamesSubject();
 
 private:
@@ -611,6 +622,123 @@ void TestPlatform::screenSaverHeldOnBus() {
     service.answer();
     // Gone with the player.
     QTRY_VERIFY(service.held.isEmpty());
+}
+
+void TestPlatform::listFile_data() {
+    QTest::addColumn<bool>("pls");
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QStringList>("entries"); // read from a list in /music
+    QTest::addColumn<QStringList>("titles");
+    QTest::newRow("m3u with titles")
+        << false
+        << "#EXTM3U\r\n#EXTINF:123,Artist - Song\r\nsong.mp3\r\n\r\n# note\r\n/a/b.ogg\r\n"_ba
+        << QStringList{u"/music/song.mp3"_s, u"/a/b.ogg"_s} << QStringList{u"Artist - Song"_s, {}};
+    QTest::newRow("attributes with a comma")
+        << false << "#EXTINF:-1 tvg-name=\"A, B\",Station\nhttp://radio.example/live\n"_ba
+        << QStringList{u"http://radio.example/live"_s} << QStringList{u"Station"_s};
+    QTest::newRow("written on Windows")
+        << false << "#EXTINF:1,Caf\xe9\nDisc 1\\track.mp3\n"_ba
+        << QStringList{u"/music/Disc 1/track.mp3"_s} << QStringList{u"Caf\u00e9"_s};
+    QTest::newRow("name not UTF-8")
+        << false << "caf\xe9.mp3\n"_ba << QStringList{u"file:///music/caf%E9.mp3"_s}
+        << QStringList{{}};
+    QTest::newRow("file address") << false << "file:///x/caf%C3%A9.mp3\n"_ba
+                                  << QStringList{u"/x/caf\u00e9.mp3"_s} << QStringList{{}};
+    QTest::newRow("other schemes left out") << false << "rtsp://x/y\nsmb://h/a.mp3\nok.mp3\n"_ba
+                                            << QStringList{u"/music/ok.mp3"_s} << QStringList{{}};
+    QTest::newRow("pls by number")
+        << true << "[playlist]\nFile2=b.mp3\nTitle1=First\nfile1 = a.mp3\nNumberOfEntries=2\n"_ba
+        << QStringList{u"/music/a.mp3"_s, u"/music/b.mp3"_s} << QStringList{u"First"_s, {}};
+    QTest::newRow("pls without entries")
+        << true << "[playlist]\nNumberOfEntries=0\n"_ba << QStringList{} << QStringList{};
+}
+
+void TestPlatform::listFile() {
+    QFETCH(bool, pls);
+    QFETCH(QByteArray, text);
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, titles);
+    const QList<ListEntry> list =
+        parseList(text, pls ? ListFormat::Pls : ListFormat::M3u, "/music");
+    QCOMPARE(entriesOf(list), entries);
+    QStringList read;
+    for (const ListEntry& entry : list) {
+        read.append(entry.title);
+    }
+    QCOMPARE(read, titles);
+}
+
+void TestPlatform::fileNameBytes_data() {
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("UTF-8") << "/tmp/caf\xc3\xa9.mp3"_ba << u"/tmp/caf\u00e9.mp3"_s
+                           << u"caf\u00e9.mp3"_s;
+    QTest::newRow("Latin-1") << "/tmp/caf\xe9 1.mp3"_ba << u"file:///tmp/caf%E9%201.mp3"_s
+                             << u"caf\ufffd 1.mp3"_s;
+    QTest::newRow("Latin-1, relative")
+        << "caf\xe9.mp3"_ba
+        << u"file://"_s +
+               QString::fromLatin1(QFile::encodeName(QDir::currentPath()).toPercentEncoding("/")) +
+               u"/caf%E9.mp3"_s
+        << u"caf\ufffd.mp3"_s;
+}
+
+void TestPlatform::fileNameBytes() {
+    QFETCH(QByteArray, name);
+    QFETCH(QString, entry);
+    QFETCH(QString, shown);
+    QCOMPARE(entryForPath(name), entry);
+    QVERIFY(pathOfEntry(entry).endsWith(name));
+    QCOMPARE(shownName(entry), shown);
+    // Through the command line, an address (drops, MPRIS) and back.
+    const CommandLine command = parseCommandLine({argumentFromBytes(name)});
+    QCOMPARE(command.files, QStringList{entry});
+    QCOMPARE(entryForFileAddress(QUrl(fileAddress(entry))), entry);
+}
+
+void TestPlatform::failureInWords_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("stream");
+    QTest::addColumn<QString>("reason");
+    const int failed = MPV_ERROR_LOADING_FAILED;
+    QTest::newRow("not found")
+        << failed << QStringList{u"http: HTTP error 404 Not Found"_s, u"Failed to open x."_s}
+        << true << u"there is nothing at that address (the server answered 404 Not Found)"_s;
+    QTest::newRow("forbidden") << failed << QStringList{u"http: HTTP error 403 Forbidden"_s} << true
+                               << u"the server would not send it (it answered 403 Forbidden)"_s;
+    QTest::newRow("refused")
+        << failed << QStringList{u"tcp: Connection to tcp://h:1 failed: Connection refused"_s}
+        << true << u"the connection was refused: nothing answers at that address"_s;
+    QTest::newRow("unknown name")
+        << failed
+        << QStringList{u"tcp: Failed to resolve hostname a.invalid: Name or service not known"_s}
+        << true << u"the name a.invalid could not be found: check the address and the network"_s;
+    QTest::newRow("no answer")
+        << failed << QStringList{u"tcp: Connection to tcp://h:80 failed: Connection timed out"_s}
+        << true << u"the server did not answer in time"_s;
+    QTest::newRow("no decoder") << int(MPV_ERROR_NOTHING_TO_PLAY)
+                                << QStringList{u"Failed to initialize a decoder for codec 'qoi'."_s,
+                                               u"No video or audio streams selected."_s}
+                                << false << u"there is no decoder for its codec (qoi)"_s;
+    QTest::newRow("nothing to decode")
+        << int(MPV_ERROR_NOTHING_TO_PLAY) << QStringList{} << false
+        << u"it holds no sound or picture that this player can decode"_s;
+    QTest::newRow("unknown format") << int(MPV_ERROR_UNKNOWN_FORMAT) << QStringList{} << false
+                                    << u"it is not in a format that this player reads"_s;
+    QTest::newRow("damaged file") << int(MPV_ERROR_GENERIC) << QStringList{} << false
+                                  << u"the file is damaged or cut short"_s;
+    QTest::newRow("stream unread") << int(MPV_ERROR_GENERIC) << QStringList{} << true
+                                   << u"the address could not be read as media"_s;
+}
+
+void TestPlatform::failureInWords() {
+    QFETCH(int, error);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, stream);
+    QFETCH(QString, reason);
+    QCOMPARE(failureReason(error, messages, stream), reason);
 }
 
 QTEST_MAIN(TestPlatform)

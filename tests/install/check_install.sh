@@ -19,9 +19,11 @@ done
 check test -n "$(find "$prefix" -name vyxwebengine.so)"
 check desktop-file-validate "$prefix/share/applications/vyxplayer.desktop"
 check appstreamcli validate --no-net "$prefix/share/metainfo/io.github.vyxplayer.metainfo.xml"
+check grep -q "<mediatype>audio/x-scpls</mediatype>" "$prefix/share/metainfo/io.github.vyxplayer.metainfo.xml"
 check grep -q '^Exec=vyxplayer %U$' "$prefix/share/applications/vyxplayer.desktop"
 for type in video/x-msvideo video/mpeg audio/mpeg video/x-ms-wmv application/vnd.ms-asf audio/x-wav \
-            video/x-ivf audio/mp2 video/mp4 video/x-matroska audio/flac; do
+            video/x-ivf audio/mp2 video/mp4 video/x-matroska audio/flac audio/x-mpegurl \
+            application/vnd.apple.mpegurl audio/x-scpls; do
   check grep -q "^MimeType=.*$type;" "$prefix/share/applications/vyxplayer.desktop"
 done
 # MIDI has no demuxer: the player would refuse what the desktop offered it.

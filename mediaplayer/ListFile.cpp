@@ -1,0 +1,233 @@
+#include "ListFile.h"
+
+#include "errors/RuntimeError.h"
+#include "media/MediaSource.h"
+#include "system/FileCheck.h"
+#include "system/LocalPath.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+#include <QSet>
+#include <QStringDecoder>
+#include <climits>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace vyx {
+
+namespace {
+
+// Far more than a list of every song of a large collection; anything larger is not a list.
+constexpr qint64 kLargestList = 16LL << 20;
+
+QString decodeTitle(const QByteArray& bytes) {
+    // Lists written on Windows are in its own 8-bit code page, close to Latin-1.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8(bytes);
+    if (utf8.hasError()) {
+        text = QString::fromLatin1(bytes);
+    }
+    return text.trimmed();
+}
+
+QString entryFromLine(QByteArray line, const QByteArray& folder) {
+    QString text = QString::fromUtf8(line);
+    if (isStreamAddress(text)) {
+        return text;
+    }
+    if (line.startsWith("file:")) {
+        return entryForFileAddress(QUrl(text));
+    }
+    const qsizetype scheme = line.indexOf("://");
+    if (scheme > 0 && !line.left(scheme).contains('/')) {
+        return {};
+    }
+    // A list written on Windows separates its folders the other way.
+    if (line.contains('\\') && !line.contains('/')) {
+        line.replace('\\', '/');
+    }
+    return entryForPath(line.startsWith('/') ? line : folder + '/' + line);
+}
+
+// The title of an #EXTINF line: what follows the comma after its length and attributes.
+QByteArray extinfTitle(const QByteArray& line) {
+    bool quoted = false;
+    for (qsizetype at = 0; at < line.size(); ++at) {
+        if (line.at(at) == '"') {
+            quoted = !quoted;
+        } else if (line.at(at) == ',' && !quoted) {
+            return line.mid(at + 1);
+        }
+    }
+    return {};
+}
+
+QList<ListEntry> parseM3u(const QList<QByteArray>& lines, const QByteArray& folder) {
+    QList<ListEntry> entries;
+    QString title;
+    for (const QByteArray& raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (line.startsWith("#EXTINF:")) {
+            title = decodeTitle(extinfTitle(line));
+        } else if (!line.isEmpty() && !line.startsWith('#')) {
+            const QString entry = entryFromLine(line, folder);
+            if (!entry.isEmpty()) {
+                entries.append({entry, title});
+            }
+            title.clear();
+        }
+    }
+    return entries;
+}
+
+QList<ListEntry> parsePls(const QList<QByteArray>& lines, const QByteArray& folder) {
+    // By number, which need not follow the order of the lines.
+    QMap<int, ListEntry> numbered;
+    for (const QByteArray& raw : lines) {
+        const QByteArray line = raw.trimmed();
+        const qsizetype equals = line.indexOf('=');
+        const QByteArray key = line.left(equals).trimmed().toLower();
+        const QByteArray value = line.mid(equals + 1).trimmed();
+        bool numberOk = false;
+        if (equals <= 0 || value.isEmpty()) {
+            continue;
+        }
+        if (key.startsWith("file")) {
+            const int number = key.mid(4).toInt(&numberOk);
+            if (numberOk) {
+                numbered[number].entry = entryFromLine(value, folder);
+            }
+        } else if (key.startsWith("title")) {
+            const int number = key.mid(5).toInt(&numberOk);
+            if (numberOk) {
+                numbered[number].title = decodeTitle(value);
+            }
+        }
+    }
+    QList<ListEntry> entries;
+    for (const ListEntry& entry : std::as_const(numbered)) {
+        if (!entry.entry.isEmpty()) {
+            entries.append(entry);
+        }
+    }
+    return entries;
+}
+
+bool exists(const QString& entry) {
+    struct stat status {};
+    return isStreamAddress(entry) || ::stat(pathOfEntry(entry).constData(), &status) == 0;
+}
+
+QByteArray canonical(const QString& entry) {
+    char resolved[PATH_MAX];
+    return ::realpath(pathOfEntry(entry).constData(), resolved) != nullptr ? QByteArray(resolved)
+                                                                           : QByteArray();
+}
+
+// Reads a list and appends what it names; nested lists that are already followed are not again.
+void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& followed,
+                QList<ListEntry>& out) {
+    checkRegularFile(list);
+    const QByteArray path = pathOfEntry(list);
+    QFile file(QFile::decodeName(path));
+    if (file.size() > kLargestList || !file.open(QIODevice::ReadOnly)) {
+        throw RuntimeError(ErrorCode::InvalidFormat, shownPath(list));
+    }
+    QByteArray text = file.readAll();
+    if (text.contains('\0')) {
+        throw RuntimeError(ErrorCode::InvalidFormat, shownPath(list));
+    }
+    if (text.startsWith("\xEF\xBB\xBF")) {
+        text.remove(0, 3);
+    }
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : path.left(slash);
+    for (const ListEntry& entry : parseList(text, format, folder)) {
+        const ListFormat inner = listFormat(entry.entry);
+        if (inner == ListFormat::NotAList) {
+            if (exists(entry.entry)) {
+                out.append(entry);
+            }
+            continue;
+        }
+        const QByteArray key = canonical(entry.entry);
+        if (key.isEmpty() || followed.contains(key)) {
+            continue;
+        }
+        followed.insert(key);
+        try {
+            expandInto(entry.entry, inner, followed, out);
+        } catch (const RuntimeError&) {
+            // As a missing entry would be.
+        }
+    }
+}
+
+} // namespace
+
+ListFormat listFormat(const QString& entry) {
+    if (isStreamAddress(entry)) {
+        return ListFormat::NotAList;
+    }
+    const QString suffix = QFileInfo(shownPath(entry)).suffix().toLower();
+    if (suffix == QLatin1String("m3u") || suffix == QLatin1String("m3u8")) {
+        return ListFormat::M3u;
+    }
+    return suffix == QLatin1String("pls") ? ListFormat::Pls : ListFormat::NotAList;
+}
+
+QList<ListEntry> parseList(const QByteArray& text, ListFormat format, const QByteArray& folder) {
+    QByteArray unified = text;
+    unified.replace('\r', '\n');
+    const QList<QByteArray> lines = unified.split('\n');
+    switch (format) {
+    case ListFormat::M3u:
+        return parseM3u(lines, folder);
+    case ListFormat::Pls:
+        return parsePls(lines, folder);
+    case ListFormat::NotAList:
+        break;
+    }
+    return {};
+}
+
+QList<ListEntry> expandLists(const QStringList& entries) {
+    QList<ListEntry> out;
+    QSet<QByteArray> followed;
+    for (const QString& entry : entries) {
+        const ListFormat format = listFormat(entry);
+        if (format == ListFormat::NotAList) {
+            out.append({entry, {}});
+            continue;
+        }
+        const qsizetype before = out.size();
+        followed.insert(canonical(entry));
+        expandInto(entry, format, followed, out);
+        if (out.size() == before) {
+            throw RuntimeError(ErrorCode::EmptyList, shownPath(entry));
+        }
+    }
+    return out;
+}
+
+QStringList entriesOf(const QList<ListEntry>& list) {
+    QStringList entries;
+    entries.reserve(list.size());
+    for (const ListEntry& entry : list) {
+        entries.append(entry.entry);
+    }
+    return entries;
+}
+
+QHash<QString, QString> titlesOf(const QList<ListEntry>& list) {
+    QHash<QString, QString> titles;
+    for (const ListEntry& entry : list) {
+        if (!entry.title.isEmpty()) {
+            titles.insert(entry.entry, entry.title);
+        }
+    }
+    return titles;
+}
+
+} // namespace vyx
