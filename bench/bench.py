@@ -121,6 +121,33 @@ def make_page(folder):
     return page
 
 
+LONG_LIST = 10000
+
+
+def make_long_list(folder):
+    """A music collection's worth of entries (links to one short clip), as a .m3u with titles
+    and as the same names for the command line; and a list of one."""
+    files = folder / "collection"
+    files.mkdir(exist_ok=True)
+    clip = folder / "entry.mp4"
+    if not clip.exists():
+        subprocess.run(["ffmpeg", "-v", "error", "-y", "-f", "lavfi", "-i",
+                        "testsrc2=size=320x240:rate=25:duration=2", "-pix_fmt", "yuv420p",
+                        str(clip)], check=True)
+    names = []
+    for number in range(LONG_LIST):
+        path = files / f"song{number:05d}.mp4"
+        if not path.exists():
+            os.link(clip, path)
+        names.append(path)
+    lines = ["#EXTM3U"]
+    for number, path in enumerate(names):
+        lines += [f"#EXTINF:2,Song {number}", f"collection/{path.name}"]
+    (folder / "collection.m3u").write_text("\n".join(lines) + "\n")
+    (folder / "one.m3u").write_text(f"collection/{names[0].name}\n")
+    return names
+
+
 class VirtualDisplay:
     """One Xvfb for the whole run; -ac lets VLC, run as another user, draw on it too."""
 
@@ -667,6 +694,28 @@ class Bench:
                  (done[0] - navigate[0]) * 1000)
         self.add("peak memory, after the browser opened (MiB)", "vyx", peak / 1024)
 
+    # a music collection as a list
+
+    def vyx_list_start(self, arguments):
+        run = Run([self.vyx, *arguments], self.vyx_env, self.work)
+        timing = TimingLog(run)
+        try:
+            frame = timing.wait("first-frame")
+            time.sleep(self.args.idle_seconds)
+        finally:
+            peak = run.stop()
+        return (frame[0] - run.start) * 1000, peak / 1024
+
+    def vyx_long_list(self):
+        one_ms, one_peak = self.vyx_list_start([str(self.media / "one.m3u")])
+        for what, arguments in ((f"{LONG_LIST:,}-entry .m3u", [str(self.media / "collection.m3u")]),
+                                (f"{LONG_LIST:,} files on the command line",
+                                 [str(path) for path in self.long_list])):
+            ms, peak = self.vyx_list_start(arguments)
+            self.add(f"{what}: open to first frame, from process start (ms)", "vyx", ms)
+            self.add(f"{what}: peak memory above a list of one (MiB)", "vyx", peak - one_peak)
+        self.add("list of one .m3u: open to first frame, from process start (ms)", "vyx", one_ms)
+
     # the whole run
 
     def prepare(self):
@@ -680,6 +729,8 @@ class Bench:
         names = dict.fromkeys(clip for clip, _ in self.plan)
         self.clips = {name: make_clip(media, name, self.args.clip_seconds) for name in names}
         self.page = make_page(media)
+        self.long_list = make_long_list(media)
+        self.media = media
 
     def rounds(self):
         """One round runs every figure once for every side, alternating the sides: a list of
@@ -702,6 +753,8 @@ class Bench:
                 steps.append((f"vlc, {where}", lambda c=clip, p=place: self.vlc_play(c, p)))
         if not self.args.only:
             steps.append(("vyx browser", self.vyx_browser))
+        if not self.args.only or re.search(self.args.only, "long list"):
+            steps.append(("vyx long list", self.vyx_long_list))
         return steps
 
     def run(self):
@@ -748,6 +801,13 @@ ABSOLUTE = {
     "web engine loaded before the browser is shown (0 = no)": ("0", 0),
     "browser: first show to start address in the box (ms)": ("under 300 ms", 300),
     "browser: local page to DownloadComplete (ms)": ("under 500 ms", 500),
+    f"{LONG_LIST:,}-entry .m3u: open to first frame, from process start (ms)":
+        ("under 1000 ms", 1000),
+    f"{LONG_LIST:,}-entry .m3u: peak memory above a list of one (MiB)": ("at most 20 MiB", 20),
+    f"{LONG_LIST:,} files on the command line: open to first frame, from process start (ms)":
+        ("under 1000 ms", 1000),
+    f"{LONG_LIST:,} files on the command line: peak memory above a list of one (MiB)":
+        ("at most 20 MiB", 20),
 }
 
 

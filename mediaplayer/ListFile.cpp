@@ -5,6 +5,7 @@
 #include "system/FileCheck.h"
 #include "system/LocalPath.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -47,7 +48,9 @@ QString entryFromLine(QByteArray line, const QByteArray& folder) {
     if (line.contains('\\') && !line.contains('/')) {
         line.replace('\\', '/');
     }
-    return entryForPath(line.startsWith('/') ? line : folder + '/' + line);
+    // Where a list names files from its own folder upwards ("../Music/a.mp3").
+    const QString entry = entryForPath(line.startsWith('/') ? line : folder + '/' + line);
+    return entry.startsWith(u'/') ? QDir::cleanPath(entry) : entry;
 }
 
 // The title of an #EXTINF line: what follows the comma after its length and attributes.

@@ -1,4 +1,5 @@
 #include "Fixtures.h"
+#include "IcyStation.h"
 #include "MediaPlayer.h"
 #include "MprisService.h"
 
@@ -7,10 +8,12 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
+#include <QFile>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 
 using namespace vyx;
@@ -48,12 +51,15 @@ class TestMpris : public QObject {
 
 private Q_SLOTS:
     void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
     void propertiesWritten_data();
     void propertiesWritten();
     void openUriRefusedWithReason_data();
     void openUriRefusedWithReason();
+    void openUriPlaysWhatItNames_data();
+    void openUriPlaysWhatItNames();
     void positionForTheCurrentEntryOnly();
     void speaksForThePlayerThatPlayedLast();
 
@@ -62,6 +68,10 @@ private:
                       const QString& interface = kPlayer) const;
     [[nodiscard]] QVariant property(const QString& name) const;
     [[nodiscard]] QString playingUrl() const;
+    [[nodiscard]] QVariantMap metadata() const;
+    [[nodiscard]] QByteArray latin1Name() const {
+        return QFile::encodeName(m_files.path(u"caf"_s)) + "\xe9.mp4";
+    }
     void listen(Listener& listener);
 
     testing::Fixtures m_files;
@@ -69,6 +79,7 @@ private:
     QString m_other;
     std::unique_ptr<MprisService> m_service;
     std::unique_ptr<MediaPlayer> m_player;
+    std::unique_ptr<testing::IcyStation> m_station;
     QDBusConnection m_controls{QString()};
 };
 
@@ -79,6 +90,16 @@ void TestMpris::initTestCase() {
     m_clip = m_files.videoClip(u"clip.mp4"_s, 6);
     m_other = m_files.videoClip(u"other.mkv"_s, 6, u"160x120"_s);
     QVERIFY(!m_clip.isEmpty() && !m_other.isEmpty());
+    QFile tone(m_files.ffmpeg(u"station.mp3"_s, u"-f lavfi -i sine=duration=3 -b:a 64k "
+                                                "-map_metadata -1 -id3v2_version 0"_s.split(u' ')));
+    QVERIFY(tone.open(QIODevice::ReadOnly));
+    m_station = std::make_unique<testing::IcyStation>(tone.readAll(), 8000);
+    m_station->setTitle(u"Some Artist - Some Song"_s);
+}
+
+void TestMpris::cleanupTestCase() {
+    // Qt cannot name, so cannot remove, a file whose name is not UTF-8.
+    std::filesystem::remove(latin1Name().toStdString());
 }
 
 void TestMpris::init() {
@@ -107,9 +128,12 @@ QVariant TestMpris::property(const QString& name) const {
     return reply.arguments().value(0).value<QDBusVariant>().variant();
 }
 
+QVariantMap TestMpris::metadata() const {
+    return qdbus_cast<QVariantMap>(property(u"Metadata"_s).value<QDBusArgument>());
+}
+
 QString TestMpris::playingUrl() const {
-    const QDBusArgument metadata = property(u"Metadata"_s).value<QDBusArgument>();
-    return qdbus_cast<QVariantMap>(metadata).value(u"xesam:url"_s).toString();
+    return metadata().value(u"xesam:url"_s).toString();
 }
 
 void TestMpris::listen(Listener& listener) {
@@ -164,6 +188,41 @@ void TestMpris::openUriRefusedWithReason() {
     QCOMPARE(reply.errorName(), error);
     QVERIFY2(reply.errorMessage().contains(saying), qPrintable(reply.errorMessage()));
     QVERIFY(m_player->FileName().isEmpty());
+}
+
+void TestMpris::openUriPlaysWhatItNames_data() {
+    QTest::addColumn<QString>("uri");
+    QTest::addColumn<QString>("url"); // xesam:url once it plays
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("artist"); // empty: none said
+    QTest::addColumn<bool>("length");
+    const QString clip = QUrl::fromLocalFile(m_clip).toString(QUrl::FullyEncoded);
+    std::filesystem::copy_file(QFile::encodeName(m_clip).toStdString(), latin1Name().toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    const QString latin1 = u"file://"_s + QString::fromLatin1(latin1Name().toPercentEncoding("/"));
+    QTest::newRow("name not UTF-8") << latin1 << latin1 << u"caf\ufffd.mp4"_s << QString() << true;
+    const QString list = m_files.writeBytes(u"list.m3u"_s, "#EXTINF:6,From The List\nclip.mp4\n");
+    QTest::newRow("playlist") << QUrl::fromLocalFile(list).toString() << clip << u"From The List"_s
+                              << QString() << true;
+    const QString station = m_station->url().toString();
+    QTest::newRow("radio station")
+        << station << station << u"Some Song"_s << u"Some Artist"_s << false;
+}
+
+void TestMpris::openUriPlaysWhatItNames() {
+    QFETCH(QString, uri);
+    QFETCH(QString, url);
+    QFETCH(QString, title);
+    QFETCH(QString, artist);
+    QFETCH(bool, length);
+    QCOMPARE(call(u"OpenUri"_s, {uri}).type(), QDBusMessage::ReplyMessage);
+    QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying() && m_player->position() > 0.5, 15000);
+    QTRY_COMPARE(metadata().value(u"xesam:title"_s).toString(), title);
+    const QVariantMap said = metadata();
+    QCOMPARE(said.value(u"xesam:url"_s).toString(), url);
+    QCOMPARE(said.value(u"xesam:artist"_s).toStringList(),
+             artist.isEmpty() ? QStringList() : QStringList{artist});
+    QCOMPARE(said.contains(u"mpris:length"_s), length);
 }
 
 void TestMpris::positionForTheCurrentEntryOnly() {

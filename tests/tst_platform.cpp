@@ -631,7 +631,7 @@ void TestPlatform::listFile_data() {
     QTest::addColumn<QStringList>("titles");
     QTest::newRow("m3u with titles")
         << false
-        << "#EXTM3U\r\n#EXTINF:123,Artist - Song\r\nsong.mp3\r\n\r\n# note\r\n/a/b.ogg\r\n"_ba
+        << "#EXTM3U\r\n#EXTINF:123,Artist - Song\r\nsong.mp3\r\n\r\n# note\r\n../a/b.ogg\r\n"_ba
         << QStringList{u"/music/song.mp3"_s, u"/a/b.ogg"_s} << QStringList{u"Artist - Song"_s, {}};
     QTest::newRow("attributes with a comma")
         << false << "#EXTINF:-1 tvg-name=\"A, B\",Station\nhttp://radio.example/live\n"_ba
