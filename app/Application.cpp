@@ -33,7 +33,13 @@ Application::Application(MessagePrompter& prompter, FileChooser& chooser, Browse
     : m_prompter(prompter)
     , m_chooser(chooser)
     , m_engine(std::move(engine))
-    , m_mpris(new MprisService(this)) {}
+    , m_mpris(new MprisService(this)) {
+    connect(m_mpris, &MprisService::quitRequested, this, [this] {
+        exitAll();
+        // A box waiting for an answer has an event loop of its own, which quit() leaves running.
+        QCoreApplication::exit(0);
+    });
+}
 
 Application::~Application() {
     for (const QPointer<QWidget>& window : std::as_const(m_windows)) {

@@ -37,9 +37,14 @@ QStringList MprisRootAdaptor::supportedUriSchemes() {
 }
 
 QStringList MprisRootAdaptor::supportedMimeTypes() {
-    return {QStringLiteral("audio/mpeg"), QStringLiteral("audio/ogg"),
-            QStringLiteral("audio/wav"),  QStringLiteral("video/mp4"),
-            QStringLiteral("video/webm"), QStringLiteral("video/x-matroska")};
+    return {QStringLiteral("audio/mpeg"),      QStringLiteral("audio/ogg"),
+            QStringLiteral("audio/wav"),       QStringLiteral("video/mp4"),
+            QStringLiteral("video/webm"),      QStringLiteral("video/x-matroska"),
+            QStringLiteral("audio/x-mpegurl"), QStringLiteral("audio/x-scpls")};
+}
+
+void MprisRootAdaptor::Quit() {
+    Q_EMIT m_service.quitRequested();
 }
 
 void MprisRootAdaptor::Raise() {
@@ -171,15 +176,19 @@ void MprisPlayerAdaptor::Play() {
 
 void MprisPlayerAdaptor::Seek(qlonglong offset) {
     if (MediaPlayer* const player = m_service.player()) {
+        // Past the end is the end, from which the list goes on to its next entry.
         player->seek(player->position() + static_cast<double>(offset) / kMicroseconds);
     }
 }
 
 void MprisPlayerAdaptor::SetPosition(const QDBusObjectPath& track, qlonglong position) {
-    // A position for an entry that has been replaced meanwhile is ignored, as MPRIS asks.
+    // A position for an entry that has been replaced meanwhile, or outside the entry, is
+    // ignored, as MPRIS asks.
     MediaPlayer* const player = m_service.player();
-    if (player != nullptr && track.path() == m_service.trackId()) {
-        player->seek(static_cast<double>(position) / kMicroseconds);
+    const double seconds = static_cast<double>(position) / kMicroseconds;
+    if (player != nullptr && track.path() == m_service.trackId() && seconds >= 0 &&
+        seconds <= player->duration()) {
+        player->seek(seconds);
     }
 }
 

@@ -33,7 +33,7 @@ class MprisRootAdaptor final : public QDBusAbstractAdaptor {
 public:
     MprisRootAdaptor(QObject* object, MprisService& service);
 
-    [[nodiscard]] static bool canQuit() { return false; }
+    [[nodiscard]] static bool canQuit() { return true; }
     [[nodiscard]] static bool canRaise() { return true; }
     [[nodiscard]] static bool hasTrackList() { return false; }
     [[nodiscard]] static QString identity();
@@ -43,7 +43,8 @@ public:
 
 public Q_SLOTS:
     void Raise();
-    static void Quit() {}
+    // As File > Exit.
+    void Quit();
 
 private:
     MprisService& m_service;

@@ -27,6 +27,10 @@ public:
     // The entry the player holds, numbered on each new one, as the track of the controls.
     [[nodiscard]] QString trackId() const;
 
+Q_SIGNALS:
+    // The controls asked the program to end.
+    void quitRequested();
+
 private:
     // Tells the bus which of the player's properties have changed since it was last told.
     void announce();

@@ -9,6 +9,7 @@
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <algorithm>
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void openUriPlaysWhatItNames_data();
     void openUriPlaysWhatItNames();
     void positionForTheCurrentEntryOnly();
+    void seekPastTheEndGoesOnAndQuitAsks();
     void speaksForThePlayerThatPlayedLast();
 
 private:
@@ -238,9 +240,11 @@ void TestMpris::positionForTheCurrentEntryOnly() {
     const QDBusObjectPath current = qvariant_cast<QDBusObjectPath>(track);
     QVERIFY(current.path().startsWith(u"/org/vyxplayer/entry/"_s));
 
-    // A position meant for an entry that has been replaced is ignored.
+    // A position meant for an entry that has been replaced, or outside this one, is ignored.
     call(u"SetPosition"_s,
          {QVariant::fromValue(QDBusObjectPath(u"/org/vyxplayer/entry/999"_s)), 4'000'000LL});
+    call(u"SetPosition"_s, {QVariant::fromValue(current), -1'000'000LL});
+    call(u"SetPosition"_s, {QVariant::fromValue(current), 60'000'000LL});
     QVERIFY(listener.seeked.isEmpty());
     call(u"SetPosition"_s, {QVariant::fromValue(current), 4'000'000LL});
     QTRY_COMPARE(listener.seeked.size(), 1);
@@ -256,6 +260,26 @@ void TestMpris::positionForTheCurrentEntryOnly() {
     QTRY_VERIFY(std::any_of(listener.changed.cbegin(), listener.changed.cend(), [](const auto& c) {
         return c.value(u"PlaybackStatus"_s) == u"Playing"_s;
     }));
+}
+
+void TestMpris::seekPastTheEndGoesOnAndQuitAsks() {
+    m_player->OpenList({m_clip, m_other});
+    QTRY_VERIFY_WITH_TIMEOUT(m_player->duration() > 5.5, 15000);
+    call(u"Seek"_s, {60'000'000LL});
+    QTRY_COMPARE(m_player->FileName(), m_other);
+    QTRY_VERIFY_WITH_TIMEOUT(m_player->position() > 0.2 && m_player->duration() > 5.5, 10000);
+    // Past the end of the last entry is its end.
+    QSignalSpy finished(m_player.get(), &MediaPlayer::finished);
+    call(u"Seek"_s, {60'000'000LL});
+    QTRY_COMPARE(finished.size(), 1);
+    QCOMPARE(m_player->FileName(), m_other);
+
+    QSignalSpy quit(m_service.get(), &MprisService::quitRequested);
+    const QDBusMessage canQuit =
+        call(u"Get"_s, {u"org.mpris.MediaPlayer2"_s, u"CanQuit"_s}, kProperties);
+    QCOMPARE(canQuit.arguments().value(0).value<QDBusVariant>().variant(), QVariant(true));
+    call(u"Quit"_s, {}, u"org.mpris.MediaPlayer2"_s);
+    QTRY_COMPARE(quit.size(), 1);
 }
 
 void TestMpris::speaksForThePlayerThatPlayedLast() {

@@ -7,6 +7,7 @@
 #include "media/MpvProperties.h"
 #include "media/ReaderWatch.h"
 
+#include <algorithm>
 #include <limits>
 #include <malloc.h>
 #include <mpv/client.h>
@@ -22,6 +23,13 @@ constexpr qint64 kDropsBehind = 5;
 constexpr std::uint64_t kVideoTrackTag = std::numeric_limits<std::uint64_t>::max();
 // The engine's latest warnings, enough to find the one that says why a load failed.
 constexpr qsizetype kKeptMessages = 16;
+
+// Whether the engine said it has no decoder for a track's codec.
+bool decoderFailed(const QStringList& messages) {
+    return std::any_of(messages.begin(), messages.end(), [](const QString& message) {
+        return message.startsWith(QLatin1String("Failed to initialize a decoder"));
+    });
+}
 
 // Chooses the video track that the engine named again, which starts its decoder afresh.
 void reselectVideo(MpvCore& core, const mpv_event_property& track) {
@@ -110,12 +118,6 @@ void MpvSession::endFile(const mpv_event_end_file& end) {
         m_currentEntry < m_expectedEntry) {
         return;
     }
-    // libavformat read the file when it was checked, so its demuxer may well open it.
-    if (!m_fileLoaded && !isStreamAddress(m_path) && !m_throughLibavformat) {
-        qCInfo(engineLog, "the engine's own demuxer failed; trying libavformat's");
-        startLoad(m_paused, true);
-        return;
-    }
     reportFailure(end.error);
 }
 
@@ -125,9 +127,18 @@ void MpvSession::reportFailure(int error) {
     QMetaObject::invokeMethod(
         this,
         [this, error, entry = m_expectedEntry] {
-            if (entry == m_expectedEntry) {
-                Q_EMIT failed(failureReason(error, m_engineMessages, isStreamAddress(m_path)));
+            if (entry != m_expectedEntry) {
+                return;
             }
+            // libavformat read the file when it was checked, so its demuxer may well open what
+            // the engine's own could not, or read a codec the engine's own did not know.
+            if (!isStreamAddress(m_path) && !m_throughLibavformat &&
+                (!m_fileLoaded || decoderFailed(m_engineMessages))) {
+                qCInfo(engineLog, "the engine's own demuxer failed; trying libavformat's");
+                startLoad(m_paused, true);
+                return;
+            }
+            Q_EMIT failed(failureReason(error, m_engineMessages, isStreamAddress(m_path)));
         },
         Qt::QueuedConnection);
 }
@@ -232,7 +243,8 @@ void MpvSession::handleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_FILE_LOADED:
-        m_fileLoaded = true;
+        // Not a file that a later load has replaced.
+        m_fileLoaded = m_currentEntry >= m_expectedEntry;
         m_reader->opened();
         requestFileProperties(*m_core, static_cast<std::uint64_t>(m_currentEntry));
         break;

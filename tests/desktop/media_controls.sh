@@ -61,4 +61,11 @@ check wait_for is "file://$work/caf%E9.mp4" metadata xesam:url
 pids+=($!)
 second() { playerctl -l 2>/dev/null | grep -qx "vyxplayer.instance${pids[1]}"; }
 check wait_for second
+
+# Quit from the controls ends that program as File > Exit does; the other plays on.
+check dbus-send --session --dest=org.mpris.MediaPlayer2.vyxplayer.instance${pids[1]} \
+  --type=method_call /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Quit
+gone() { ! kill -0 "${pids[1]}" 2>/dev/null; }
+check wait_for gone
+check is Playing status
 finish
