@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "PlayFileCommand.h"
 #include "QuitSignals.h"
+#include "SessionBus.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/OpenFileDialog.h"
 #include "frmMediaPlayer.h"
@@ -10,6 +11,7 @@
 #include "web/WebBrowser.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 #include <unistd.h>
 
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
     // the shared context itself when the first browser loads it. Nothing is written to disk but
     // what the user saves: not even compiled shaders.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
+    vyx::useNoSessionBusWhereThereIsNone();
+    // The web engine describes its GL set-up at length whenever it starts; QT_LOGGING_RULES
+    // still turns it on.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));

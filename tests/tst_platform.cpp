@@ -4,6 +4,7 @@
 #include "Fixtures.h"
 #include "ListFile.h"
 #include "PlayerScreen.h"
+#include "SessionBus.h"
 #include "VolumeScale.h"
 #include "desktop/ScreenSaverHold.h"
 #include "dialogs/FileFilter.h"
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void listFile();
     void fileNameBytes_data();
     void fileNameBytes();
+    void sessionBusFound_data();
+    void sessionBusFound();
     void failureInWords_data();
     void failureInWords();
     void errorDescriptionNamesSubject();
@@ -695,6 +698,35 @@ void TestPlatform::fileNameBytes() {
     const CommandLine command = parseCommandLine({argumentFromBytes(name)});
     QCOMPARE(command.files, QStringList{entry});
     QCOMPARE(entryForFileAddress(QUrl(fileAddress(entry))), entry);
+}
+
+void TestPlatform::sessionBusFound_data() {
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<bool>("found");
+    const QString withBus = m_files.path(u"run-with-bus"_s);
+    QDir().mkpath(withBus);
+    QFile(withBus + u"/bus"_s).open(QIODevice::WriteOnly);
+    const QString without = m_files.path(u"run-without"_s);
+    QDir().mkpath(without);
+    QTest::newRow("address given") << u"unix:path=/run/bus"_s << QString() << true;
+    QTest::newRow("bus in the runtime folder") << QString() << withBus << true;
+    QTest::newRow("runtime folder without one") << QString() << without << false;
+    QTest::newRow("neither") << QString() << QString() << false;
+}
+
+void TestPlatform::sessionBusFound() {
+    QFETCH(QString, address);
+    QFETCH(QString, runtime);
+    QFETCH(bool, found);
+    QProcessEnvironment environment;
+    if (!address.isEmpty()) {
+        environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, address);
+    }
+    if (!runtime.isEmpty()) {
+        environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+    }
+    QCOMPARE(sessionBusAvailable(environment), found);
 }
 
 void TestPlatform::failureInWords_data() {

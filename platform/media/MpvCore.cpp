@@ -57,9 +57,10 @@ MpvCore::MpvCore()
     // A decoder thread per core keeps every core busy; the engine's default of one more only
     // holds more pictures in flight. Each file may ask for fewer.
     setOption("vd-lavc-threads", QString::number(decoderCores()));
-    // What was played of a stream is kept for going back a little; by default the engine keeps
-    // 50 MiB of it, which a radio station fills in an evening.
-    setOption("demuxer-max-back-bytes", QStringLiteral("4MiB"));
+    // The engine's cache of a stream keeps, for going back, everything played, beyond its own
+    // limit: a radio station grew it by some 2.7 MB a minute. Going back in a stream asks the
+    // server again instead.
+    setOption("demuxer-seekable-cache", QStringLiteral("no"));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }

@@ -16,6 +16,32 @@ namespace {
 // the text to another program or run it; the browser only shows pages.
 constexpr std::array kSchemes{"http", "https", "about", "data"};
 
+// Qt's advice to programs that start the web engine from a plugin is to share GL contexts from
+// the application's start, which would load the GL driver at every start (150 ms and 58 MiB more
+// with the software driver) for a browser that may never open. The plugin makes the shared
+// context itself, so the advice, given while the plugin loads, is not passed on.
+class AdviceFilter {
+public:
+    AdviceFilter() { previous() = qInstallMessageHandler(&AdviceFilter::handle); }
+    ~AdviceFilter() { qInstallMessageHandler(previous()); }
+    AdviceFilter(const AdviceFilter&) = delete;
+    AdviceFilter& operator=(const AdviceFilter&) = delete;
+
+private:
+    static QtMessageHandler& previous() {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (text.startsWith(QLatin1String("Qt WebEngine seems to be initialized from a plugin")) ||
+            text.startsWith(QLatin1String("Attribute Qt::AA_ShareOpenGLContexts must be set"))) {
+            return;
+        }
+        // Qt hands back its own handler when no other was installed.
+        previous()(type, context, text);
+    }
+};
+
 } // namespace
 
 QUrl addressFromText(const QString& text) {
@@ -52,6 +78,7 @@ WebBrowserFactory& webEngineFactory() {
     for (const QString& folder : folders) {
         // QPluginLoader instances share one loaded library, which Qt keeps until exit.
         QPluginLoader loader(QDir(folder).filePath(QStringLiteral("vyxwebengine")));
+        const AdviceFilter quiet;
         if (auto* const factory = qobject_cast<WebBrowserFactory*>(loader.instance())) {
             return *factory;
         }
