@@ -44,10 +44,12 @@ void addToolButtons(QWidget& strip, const std::function<void(const QString& key)
         const QString key = QLatin1String(entry.key);
         button->setObjectName(key);
         button->setToolTip(QLatin1String(entry.tip));
+        button->setAccessibleName(QLatin1String(entry.tip));
         button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.image))));
         button->setIconSize(QSize(24, 24));
         button->setAutoRaise(true);
-        button->setFocusPolicy(Qt::NoFocus);
+        // Reached with Tab and pressed with Space, as the address box and the page are.
+        button->setFocusPolicy(Qt::TabFocus);
         button->setGeometry(twips::toPixels(left, 0, kButtonWidth, kToolBarHeight));
         QObject::connect(button, &QToolButton::clicked, &strip, [clicked, key] { clicked(key); });
         left += kButtonWidth;

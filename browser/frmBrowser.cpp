@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QMenuBar>
 
 namespace vyx {
@@ -85,6 +86,8 @@ void frmBrowser::createToolBar() {
     m_address->setEditable(true);
     // The list is the program's: typing never adds to it.
     m_address->setInsertPolicy(QComboBox::NoInsert);
+    m_address->setAccessibleName(tr("Address"));
+    m_address->lineEdit()->setAccessibleName(tr("Address"));
     m_address->setGeometry(twips::toPixels(kAddressLeft, 120, 6555, 315));
     auto* const enter = new EnterKeyWatch(m_address);
     connect(enter, &EnterKeyWatch::pressed, this, [this] { cboAddress_KeyPress(13); });

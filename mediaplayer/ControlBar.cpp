@@ -17,12 +17,18 @@ namespace {
 constexpr int kTrackerSteps = 1000;
 constexpr double kSkipSeconds = 10.0;
 
+// What a control does, for the pointer's tooltip and a screen reader alike.
+void describe(QWidget* control, const QString& what) {
+    control->setToolTip(what);
+    control->setAccessibleName(what);
+}
+
 QToolButton* makeButton(QWidget* parent, const char* name, QStyle::StandardPixmap icon,
                         const QString& tip) {
     auto* const button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setToolTip(tip);
+    describe(button, tip);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::TabFocus);
     return button;
@@ -75,11 +81,11 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     jump->setParent(m_tracker);
     m_tracker->setStyle(jump);
     m_tracker->setRange(0, kTrackerSteps);
-    m_tracker->setToolTip(tr("Position"));
+    describe(m_tracker, tr("Position"));
     m_tracker->setFocusPolicy(Qt::TabFocus);
     m_volume->setRange(0, 100);
     m_volume->setMaximumWidth(70);
-    m_volume->setToolTip(tr("Volume"));
+    describe(m_volume, tr("Volume"));
     m_volume->setFocusPolicy(Qt::TabFocus);
     m_mute->setCheckable(true);
     setTimes(0.0, 0.0);
@@ -112,8 +118,8 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
 }
 
 void ControlBar::setSkipsEntries(bool entries) {
-    m_back->setToolTip(entries ? tr("Previous") : tr("Back 10 seconds"));
-    m_forward->setToolTip(entries ? tr("Next") : tr("Forward 10 seconds"));
+    describe(m_back, entries ? tr("Previous") : tr("Back 10 seconds"));
+    describe(m_forward, entries ? tr("Next") : tr("Forward 10 seconds"));
     m_back->setIcon(style()->standardIcon(entries ? QStyle::SP_MediaSkipBackward
                                                   : QStyle::SP_MediaSeekBackward));
     m_forward->setIcon(
@@ -138,7 +144,7 @@ QString ControlBar::formatTime(double seconds) {
 void ControlBar::setPlaying(bool playing) {
     m_playPause->setIcon(
         style()->standardIcon(playing ? QStyle::SP_MediaPause : QStyle::SP_MediaPlay));
-    m_playPause->setToolTip(playing ? tr("Pause") : tr("Play"));
+    describe(m_playPause, playing ? tr("Pause") : tr("Play"));
 }
 
 void ControlBar::setMedia(bool loaded) {
@@ -160,6 +166,10 @@ void ControlBar::setTimes(double position, double duration) {
     }
     m_time->setText(formatTime(position) + QStringLiteral(" / ") +
                     (m_live ? tr("live") : formatTime(m_duration)));
+    // A screen reader reads the slider's value in words rather than in steps.
+    m_tracker->setAccessibleDescription(
+        m_live ? tr("%1, live").arg(formatTime(position))
+               : tr("%1 of %2").arg(formatTime(position), formatTime(m_duration)));
 }
 
 void ControlBar::setLive(bool live) {
@@ -175,12 +185,13 @@ void ControlBar::setMuted(bool muted) {
     m_mute->setChecked(muted);
     m_mute->setIcon(
         style()->standardIcon(muted ? QStyle::SP_MediaVolumeMuted : QStyle::SP_MediaVolume));
-    m_mute->setToolTip(muted ? tr("Sound on") : tr("Mute"));
+    describe(m_mute, muted ? tr("Unmute") : tr("Mute"));
 }
 
 void ControlBar::setVolumePercent(double percent) {
     const QSignalBlocker blocker(m_volume);
     m_volume->setValue(static_cast<int>(std::lround(percent)));
+    m_volume->setAccessibleDescription(tr("volume %1 percent").arg(std::lround(percent)));
 }
 
 } // namespace vyx

@@ -3,8 +3,8 @@
 #   run    what the program needs at run time (software GL, fonts)
 #   build  the compiler, CMake and the libraries' development packages
 #   test   an X server, a window manager, real input, media fixtures (ffmpeg, mkvtoolnix),
-#          screenshots, lintian, the system-information program and the Windows build of the
-#          registry reader (Wine, MinGW)
+#          screenshots, a screen reader's view (AT-SPI), lintian, the system-information program
+#          and the Windows build of the registry reader (Wine, MinGW)
 #   fuzz   clang with libFuzzer
 #   bench  the players Vyx Player is measured against, and Python for the script that measures
 # Usage: install-deps.sh GROUP...   (no group: all of them)
@@ -16,7 +16,7 @@ declare -A groups=(
            qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
           openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
-          mkvtoolnix"
+          mkvtoolnix at-spi2-core python3-pyatspi"
   [fuzz]="clang libfuzzer-14-dev"
   [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )

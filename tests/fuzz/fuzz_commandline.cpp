@@ -1,4 +1,4 @@
-// Command-line arguments, separated by zero bytes.
+// Command-line arguments as the system gives them (bytes, any of them), separated by zero bytes.
 #include "CommandLine.h"
 
 #include <cstdlib>
@@ -8,7 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QByteArray& argument :
          QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))
              .split('\0')) {
-        arguments << QString::fromLocal8Bit(argument);
+        arguments << vyx::argumentFromBytes(argument);
     }
     const vyx::CommandLine command = vyx::parseCommandLine(arguments);
     using Action = vyx::CommandLine::Action;
