@@ -24,6 +24,11 @@ bool isEncodedEntry(const QString& entry) {
 } // namespace
 
 QString entryForPath(const QByteArray& path) {
+    // A relative name that itself begins like an address ("file://x", in the folder "file:")
+    // is named from here, so that it is not read as one.
+    if (path.startsWith(QByteArrayLiteral("file://"))) {
+        return entryForPath("./" + path);
+    }
     if (isUtf8(path)) {
         return QFile::decodeName(path);
     }
