@@ -48,6 +48,11 @@ int main(int argc, char** argv) {
     // what the user saves: not even compiled shaders.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     vyx::useNoSessionBusWhereThereIsNone();
+    // The web engine shows a page to screen readers on Linux only when asked to; it does the
+    // work only while one listens.
+    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
+        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
+    }
     // The web engine describes its GL set-up at length whenever it starts; QT_LOGGING_RULES
     // still turns it on.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));

@@ -72,11 +72,6 @@ QUrl addressFromText(const QString& text) {
 // The plugin takes this file's code from the executable rather than a copy of its own, so that
 // both sides agree on one WebBrowser class.
 WebBrowserFactory& webEngineFactory() {
-    // The engine shows a page to screen readers on Linux only when asked to; it does the work
-    // only while one listens.
-    if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
-        qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
-    }
     const QString appDir = QCoreApplication::applicationDirPath();
     const QStringList folders{appDir, appDir + QStringLiteral("/" VYX_PLUGIN_FROM_BINDIR)};
     QStringList reasons;

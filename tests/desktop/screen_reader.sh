@@ -9,7 +9,7 @@ player=$1
 work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
-ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=f=440 -t 20 \
+ffmpeg -loglevel error -y -f lavfi -i testsrc=size=320x240:rate=25 -f lavfi -i sine=f=440 -t 60 \
   -pix_fmt yuv420p -c:v libx264 -preset ultrafast -c:a aac "$work/clip.mp4"
 cat >"$work/page.html" <<'HTML'
 <html><head><title>Readable page</title></head>
@@ -26,5 +26,5 @@ pids+=($!)
 check wait_for shown 'Vyx Surfer +Readable page$'
 check /usr/bin/python3 "$(dirname "$0")/atspi_names.py" "${pids[1]}" \
   "push button=Pause" "push button!Backward" "text=Address" "check box=Mute" \
-  'slider~[0-9]+:[0-9]{2} of 0:20' 'slider~volume [0-9]+ percent' "heading=Hello screen reader"
+  'slider~[0-9]+:[0-9]{2} of 1:00' 'slider~volume [0-9]+ percent' "heading=Hello screen reader"
 finish
