@@ -118,7 +118,7 @@ void TestStress::memoryAcrossOpens() {
                                coded("a.webm", "libvpx-vp9"),
                                coded("b.mkv", "libx265"),
                                coded("c.avi", "mpeg4")};
-    qint64 level = 0;
+    [[maybe_unused]] qint64 level = 0;
     for (int i = 0; i < 50; ++i) {
         try {
             player.Open(rotation.at(i % rotation.size()));
@@ -130,8 +130,12 @@ void TestStress::memoryAcrossOpens() {
             level = testing::residentMiB();
         }
     }
+    // Under AddressSanitizer freed memory waits in its quarantine (256 MiB), which shows here as
+    // growth from one run to the next; a leak is its own to report there.
+#ifndef __SANITIZE_ADDRESS__
     QVERIFY2(testing::residentMiB() - level < 30,
              qPrintable(QString::number(testing::residentMiB() - level)));
+#endif
 }
 
 void TestStress::navigations() {
