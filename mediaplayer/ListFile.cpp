@@ -11,8 +11,6 @@
 #include <QMap>
 #include <QSet>
 #include <QStringDecoder>
-#include <climits>
-#include <cstdlib>
 #include <sys/stat.h>
 
 namespace vyx {
@@ -122,12 +120,6 @@ bool exists(const QString& entry) {
     return isStreamAddress(entry) || ::stat(pathOfEntry(entry).constData(), &status) == 0;
 }
 
-QByteArray canonical(const QString& entry) {
-    char resolved[PATH_MAX];
-    return ::realpath(pathOfEntry(entry).constData(), resolved) != nullptr ? QByteArray(resolved)
-                                                                           : QByteArray();
-}
-
 // Reads a list and appends what it names; nested lists that are already followed are not again.
 void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& followed,
                 QList<ListEntry>& out) {
@@ -154,7 +146,7 @@ void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& follow
             }
             continue;
         }
-        const QByteArray key = canonical(entry.entry);
+        const QByteArray key = canonicalPath(entry.entry);
         if (key.isEmpty() || followed.contains(key)) {
             continue;
         }
@@ -205,7 +197,7 @@ QList<ListEntry> expandLists(const QStringList& entries) {
             continue;
         }
         const qsizetype before = out.size();
-        followed.insert(canonical(entry));
+        followed.insert(canonicalPath(entry));
         expandInto(entry, format, followed, out);
         if (out.size() == before) {
             throw RuntimeError(ErrorCode::EmptyList, shownPath(entry));

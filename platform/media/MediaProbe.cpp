@@ -7,8 +7,6 @@
 #include "system/LocalPath.h"
 #include "system/ResolveSymbol.h"
 
-#include <QFile>
-
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>

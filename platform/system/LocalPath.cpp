@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <climits>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace vyx {
@@ -59,6 +61,13 @@ QByteArray pathOfEntry(const QString& entry) {
         return QByteArray::fromPercentEncoding(entry.mid(kFileScheme.size()).toLatin1());
     }
     return QFile::encodeName(entry);
+}
+
+QByteArray canonicalPath(const QString& entry) {
+    char resolved[PATH_MAX];
+    return !entry.isEmpty() && ::realpath(pathOfEntry(entry).constData(), resolved) != nullptr
+               ? QByteArray(resolved)
+               : QByteArray();
 }
 
 QString shownPath(const QString& entry) {

@@ -17,6 +17,9 @@ namespace vyx {
 [[nodiscard]] QString fileAddress(const QString& entry);
 // The bytes of the file that a local entry names.
 [[nodiscard]] QByteArray pathOfEntry(const QString& entry);
+// The bytes of the same file's name with every link and "." or ".." resolved; empty when it
+// cannot be found.
+[[nodiscard]] QByteArray canonicalPath(const QString& entry);
 // The entry as a user reads it: the full path, bytes that are not UTF-8 shown as U+FFFD.
 [[nodiscard]] QString shownPath(const QString& entry);
 // Its last part alone; for an address, the last part of the address.

@@ -5,8 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 
 namespace vyx {
 
@@ -14,19 +12,11 @@ namespace {
 
 const QString kDescriptors = QStringLiteral("/proc/self/fd/");
 
-// The name the system gives the file behind a descriptor, decoded as Qt decodes that link.
-QString canonicalName(const QString& entry) {
-    char resolved[PATH_MAX];
-    if (entry.isEmpty() || ::realpath(pathOfEntry(entry).constData(), resolved) == nullptr) {
-        return {};
-    }
-    return QFile::decodeName(resolved);
-}
-
 } // namespace
 
+// The name the system gives the file behind a descriptor, decoded as Qt decodes that link.
 ReadPosition::ReadPosition(const QString& entry)
-    : m_target(canonicalName(entry)) {}
+    : m_target(QFile::decodeName(canonicalPath(entry))) {}
 
 qint64 ReadPosition::offset() {
     if (m_target.isEmpty()) {
