@@ -164,12 +164,12 @@ void ControlBar::setTimes(double position, double duration) {
                                 ? static_cast<int>(kTrackerSteps * position / m_duration)
                                 : 0);
     }
-    m_time->setText(formatTime(position) + QStringLiteral(" / ") +
-                    (m_live ? tr("live") : formatTime(m_duration)));
+    const QString at = formatTime(position);
+    const QString length = m_live ? tr("live") : formatTime(m_duration);
+    m_time->setText(at + QStringLiteral(" / ") + length);
     // A screen reader reads the slider's value in words rather than in steps.
-    m_tracker->setAccessibleDescription(
-        m_live ? tr("%1, live").arg(formatTime(position))
-               : tr("%1 of %2").arg(formatTime(position), formatTime(m_duration)));
+    m_tracker->setAccessibleDescription(m_live ? tr("%1, live").arg(at)
+                                               : tr("%1 of %2").arg(at, length));
 }
 
 void ControlBar::setLive(bool live) {
