@@ -23,7 +23,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <mpv/client.h>
@@ -38,7 +37,6 @@ class TestMediaPlayer : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void cleanupTestCase();
     void sessionReportsProperties_data();
     void sessionReportsProperties();
     void sessionDropsStaleEntries();
@@ -70,9 +68,6 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<MediaPlayer> makePlayer(const MediaPlayerSettings& settings = {});
-    [[nodiscard]] QByteArray latin1Name() const {
-        return QFile::encodeName(m_files.path(u"caf"_s)) + "\xe9.mkv";
-    }
 
     testing::Fixtures m_files;
     QString m_clip;
@@ -85,11 +80,6 @@ void TestMediaPlayer::initTestCase() {
     m_short = m_files.videoClip(QStringLiteral("short.mkv"), 1);
     m_tone = m_files.toneClip(QStringLiteral("tone.mp3"), 2, QStringLiteral("Evening Tone"));
     QVERIFY(!m_clip.isEmpty() && !m_short.isEmpty() && !m_tone.isEmpty());
-}
-
-void TestMediaPlayer::cleanupTestCase() {
-    // Qt cannot name, so cannot remove, a file whose name is not UTF-8.
-    std::filesystem::remove(latin1Name().toStdString());
 }
 
 void TestMediaPlayer::init() {
@@ -521,9 +511,7 @@ void TestMediaPlayer::listPlaysInTurn_data() {
     const QString list = m_files.writeBytes(
         u"list.m3u"_s, "#EXTINF:1,Listed Title\nshort.mkv\ngone.mp4\ninner.pls\nlist.m3u\n");
     QTest::newRow("list file") << QStringList{list} << m_short << u"Listed Title"_s << false;
-    const QByteArray latin1 = latin1Name();
-    std::filesystem::copy_file(QFile::encodeName(m_short).toStdString(), latin1.toStdString(),
-                               std::filesystem::copy_options::overwrite_existing);
+    const QByteArray latin1 = m_files.copyAs(m_short, "caf\xe9.mkv");
     QTest::newRow("name not UTF-8") << QStringList{entryForPath(latin1), m_clip}
                                     << entryForPath(latin1) << u"caf\ufffd.mkv"_s << false;
 }

@@ -2,10 +2,25 @@
 
 #include <QFile>
 #include <QProcess>
+#include <filesystem>
 
 namespace vyx::testing {
 
 Fixtures::Fixtures() = default;
+
+Fixtures::~Fixtures() {
+    // Qt cannot name, so cannot remove, a file whose name is not UTF-8: the folder goes by its
+    // bytes first.
+    std::error_code ignored;
+    std::filesystem::remove_all(QFile::encodeName(m_dir.path()).toStdString(), ignored);
+}
+
+QByteArray Fixtures::copyAs(const QString& source, const QByteArray& name) const {
+    const QByteArray copy = QFile::encodeName(m_dir.path()) + '/' + name;
+    std::filesystem::copy_file(QFile::encodeName(source).toStdString(), copy.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing);
+    return copy;
+}
 
 QString Fixtures::ffmpeg(const QString& name, const QStringList& args) const {
     QProcess process;

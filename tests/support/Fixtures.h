@@ -11,6 +11,9 @@ namespace vyx::testing {
 class Fixtures {
 public:
     Fixtures();
+    ~Fixtures();
+    Fixtures(const Fixtures&) = delete;
+    Fixtures& operator=(const Fixtures&) = delete;
 
     [[nodiscard]] QString path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -24,6 +27,9 @@ public:
     QString redClip(const QString& name, double seconds, const QString& size) const;
     QString toneClip(const QString& name, double seconds, const QString& title = {}) const;
     QString writeBytes(const QString& name, const QByteArray& bytes) const;
+    // A copy of source under a name given as bytes (one that is not UTF-8, as old archives have
+    // them); returns the copy's path in bytes.
+    QByteArray copyAs(const QString& source, const QByteArray& name) const;
 
 private:
     QTemporaryDir m_dir;
