@@ -1,9 +1,9 @@
 #include "ControlBar.h"
 
-#include <QApplication>
+#include "SeekSlider.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QProxyStyle>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
@@ -34,19 +34,6 @@ QToolButton* makeButton(QWidget* parent, const char* name, QStyle::StandardPixma
     return button;
 }
 
-// A click on the seek bar goes to that point, as in every player, rather than a page nearer.
-class JumpToClickStyle final : public QProxyStyle {
-public:
-    using QProxyStyle::QProxyStyle;
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == QStyle::SH_Slider_AbsoluteSetButtons) {
-            return Qt::LeftButton;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
 } // namespace
 
 ControlBar::ControlBar(const Parts& parts, QWidget* parent)
@@ -55,7 +42,7 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     , m_stop(makeButton(this, "stop", QStyle::SP_MediaStop, tr("Stop")))
     , m_back(makeButton(this, "back", QStyle::SP_MediaSeekBackward, tr("Back 10 seconds")))
     , m_forward(makeButton(this, "forward", QStyle::SP_MediaSeekForward, tr("Forward 10 seconds")))
-    , m_tracker(new QSlider(Qt::Horizontal, this))
+    , m_tracker(new SeekSlider(this))
     , m_time(new QLabel(this))
     , m_mute(makeButton(this, "mute", QStyle::SP_MediaVolume, tr("Mute")))
     , m_volume(new QSlider(Qt::Horizontal, this)) {
@@ -76,10 +63,6 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     m_tracker->setObjectName(QStringLiteral("tracker"));
     m_time->setObjectName(QStringLiteral("time"));
     m_volume->setObjectName(QStringLiteral("volume"));
-    // The proxy is the slider's own: it wraps the application's style of the moment.
-    auto* const jump = new JumpToClickStyle(QApplication::style()->name());
-    jump->setParent(m_tracker);
-    m_tracker->setStyle(jump);
     m_tracker->setRange(0, kTrackerSteps);
     describe(m_tracker, tr("Position"));
     m_tracker->setFocusPolicy(Qt::TabFocus);
@@ -156,8 +139,32 @@ void ControlBar::setMedia(bool loaded) {
     }
 }
 
+void ControlBar::setMarks(const QList<double>& chapters, double loopStart, double loopEnd) {
+    m_chapterMarks = chapters;
+    m_loopStart = loopStart;
+    m_loopEnd = loopEnd;
+    showMarks();
+}
+
+void ControlBar::showMarks() {
+    QList<double> shares;
+    const auto share = [this](double seconds) {
+        return m_duration > 0 && seconds >= 0 ? seconds / m_duration : -1.0;
+    };
+    if (m_duration > 0) {
+        for (const double start : std::as_const(m_chapterMarks)) {
+            shares.append(share(start));
+        }
+    }
+    m_tracker->setMarks(shares, share(m_loopStart), share(m_loopEnd));
+}
+
 void ControlBar::setTimes(double position, double duration) {
+    const double before = m_duration;
     m_duration = std::isfinite(duration) && duration > 0 ? duration : 0.0;
+    if (m_duration != before) {
+        showMarks();
+    }
     if (!m_tracker->isSliderDown()) {
         const QSignalBlocker blocker(m_tracker);
         m_tracker->setValue(m_duration > 0 && !m_live

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
 class QLabel;
@@ -7,6 +8,8 @@ class QSlider;
 class QToolButton;
 
 namespace vyx {
+
+class SeekSlider;
 
 // The player's buttons and sliders. A passive view: the player tells it the state, and it
 // reports what the user asks for; it never talks to the engine.
@@ -31,6 +34,8 @@ public:
     void setVolumePercent(double percent);
     // With a list the skip buttons go to the next and previous entry; they ask all the same.
     void setSkipsEntries(bool entries);
+    // Chapter starts and the A-B loop's points on the seek bar, in seconds; negative for none.
+    void setMarks(const QList<double>& chapters, double loopStart, double loopEnd);
 
     // "1:05" or "1:02:03"; what both time labels show.
     static QString formatTime(double seconds);
@@ -44,15 +49,20 @@ Q_SIGNALS:
     void volumeRequested(double percent);
 
 private:
+    void showMarks();
+
     QToolButton* m_playPause;
     QToolButton* m_stop;
     QToolButton* m_back;
     QToolButton* m_forward;
-    QSlider* m_tracker;
+    SeekSlider* m_tracker;
     QLabel* m_time;
     QToolButton* m_mute;
     QSlider* m_volume;
     double m_duration = 0.0;
+    QList<double> m_chapterMarks; // in seconds
+    double m_loopStart = -1.0;
+    double m_loopEnd = -1.0;
     bool m_live = false;
 };
 

@@ -4,14 +4,15 @@
 
 namespace vyx {
 
-void EntryTitle::opened(const QString& entry) {
+void EntryTitle::opened(const QString& entry, const QString& listTitle) {
     m_entry = entry;
+    m_listTitle = listTitle;
     m_fileTitle.clear();
     m_streamTitle.clear();
 }
 
 QString EntryTitle::text() const {
-    for (const QString& title : {m_streamTitle, m_listTitles.value(m_entry), m_fileTitle}) {
+    for (const QString& title : {m_streamTitle, m_listTitle, m_fileTitle}) {
         if (!title.trimmed().isEmpty()) {
             return title;
         }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 
 namespace vyx {
@@ -9,17 +8,16 @@ namespace vyx {
 // own name for the entry, else the title the file carries, else the file's name.
 class EntryTitle {
 public:
-    // The titles a list gave its entries, by entry.
-    void setListTitles(QHash<QString, QString> titles) { m_listTitles = std::move(titles); }
-    void opened(const QString& entry);
+    // With the title its list gave it, if any.
+    void opened(const QString& entry, const QString& listTitle);
     void setFileTitle(const QString& title) { m_fileTitle = title; }
     void setStreamTitle(const QString& title) { m_streamTitle = title; }
 
     [[nodiscard]] QString text() const;
 
 private:
-    QHash<QString, QString> m_listTitles;
     QString m_entry;
+    QString m_listTitle;
     QString m_fileTitle;
     QString m_streamTitle;
 };

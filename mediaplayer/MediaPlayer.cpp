@@ -2,13 +2,16 @@
 
 #include "ControlBar.h"
 #include "DropTarget.h"
-#include "PlayerMenu.h"
+#include "PlayerListView.h"
 #include "PlayerScreen.h"
+#include "errors/RuntimeError.h"
+#include "media/MediaSource.h"
 #include "media/VideoSurface.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace vyx {
 
@@ -19,12 +22,20 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
                                  settings.ShowTracker, settings.ShowAudioControls},
                                 this))
-    , m_playback(new Playback(settings, *m_screen, *m_controls, this)) {
+    , m_playback(new Playback(settings, *m_screen, *m_controls, this))
+    , m_listView(new PlayerListView(this)) {
     setFocusPolicy(Qt::StrongFocus);
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_screen, 1);
+    auto* const beside = new QHBoxLayout;
+    beside->setSpacing(0);
+    // The list takes a third, as wide as a long title needs.
+    beside->addWidget(m_screen, 2);
+    beside->addWidget(m_listView, 1);
+    m_listView->setMaximumWidth(320);
+    m_listView->hide();
+    layout->addLayout(beside, 1);
     layout->addWidget(m_controls);
     m_controls->setVisible(settings.ShowControls || settings.ShowPositionControls ||
                            settings.ShowTracker || settings.ShowAudioControls);
@@ -53,6 +64,39 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     connect(m_playback, &Playback::seeked, this, &MediaPlayer::seeked);
     connect(m_playback, &Playback::screenAwakeChanged, this, &MediaPlayer::screenAwakeChanged);
     connect(m_playback, &Playback::pictureAdded, this, &MediaPlayer::pictureAdded);
+    connectList();
+}
+
+void MediaPlayer::connectList() {
+    PlayerList& entries = m_playback->list();
+    connect(&entries, &PlayerList::changed, this, [this] {
+        if (m_listView->isVisible() && !m_playback->list().several()) {
+            setListShown(false);
+        }
+        m_listView->setEntries(m_playback->list().shownEntries(), list().index());
+    });
+    connect(m_listView, &PlayerListView::playRequested, this,
+            [this](qsizetype index) { m_playback->list().playAt(index, false); });
+    connect(m_listView, &PlayerListView::removeRequested, &entries, &PlayerList::remove);
+    connect(m_listView, &PlayerListView::moveRequested, &entries, &PlayerList::move);
+    // What is dropped on the list is added to it; on the picture it replaces it.
+    connect(new DropTarget(m_listView->viewport()), &DropTarget::dropped, this,
+            [this](const QStringList& entries) {
+                try {
+                    m_playback->list().append(entries);
+                } catch (const RuntimeError& error) {
+                    say(error.description());
+                }
+            });
+}
+
+bool MediaPlayer::isListShown() const {
+    return !m_listView->isHidden();
+}
+
+void MediaPlayer::setListShown(bool shown) {
+    const bool allowed = m_settings.ListBeside && m_playback->list().several();
+    m_listView->setVisible(shown && allowed);
 }
 
 void MediaPlayer::pictureAdded(VideoSurface* surface) {
@@ -65,6 +109,16 @@ void MediaPlayer::pictureAdded(VideoSurface* surface) {
     connect(surface, &VideoSurface::doubleClicked, this,
             [this] { setFullScreen(!isFullScreen()); });
     applyPictureFit();
+}
+
+void MediaPlayer::openDropped(const QStringList& entries) {
+    if (isLoaded() && std::all_of(entries.begin(), entries.end(), isSubtitleFile)) {
+        for (const QString& entry : entries) {
+            addSubtitles(entry);
+        }
+    } else {
+        OpenList(entries);
+    }
 }
 
 QString MediaPlayer::message() const {
@@ -95,7 +149,7 @@ void MediaPlayer::changeEvent(QEvent* event) {
 }
 
 void MediaPlayer::keyPressEvent(QKeyEvent* event) {
-    const PlayerCommand command = commandForKey(event->key(), isFullScreen());
+    const PlayerCommand command = commandForKey(event->key(), event->modifiers(), isFullScreen());
     if (command == PlayerCommand::None) {
         QWidget::keyPressEvent(event);
         return;
@@ -109,11 +163,27 @@ void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
         QWidget::contextMenuEvent(event);
         return;
     }
-    carryOut(*this, choosePlayerCommand(this,
-                                        {isLoaded(), m_playback->isPaused(), Mute(),
-                                         m_settings.DisplaySize == DisplaySizeMode::FitToSize,
-                                         m_playback->list().several(), speed(), tracks()},
-                                        event->globalPos()));
+    carryOut(*this, choosePlayerCommand(this, menuState(), event->globalPos()));
+}
+
+PlayerMenuState MediaPlayer::menuState() const {
+    PlayerMenuState state;
+    state.loaded = isLoaded();
+    state.paused = m_playback->isPaused();
+    state.muted = Mute();
+    state.fitToSize = m_settings.DisplaySize == DisplaySizeMode::FitToSize;
+    state.severalEntries = m_playback->list().several();
+    state.listAllowed = m_settings.ListBeside && state.severalEntries;
+    state.listShown = isListShown();
+    state.speed = speed();
+    state.tracks = tracks();
+    for (const MediaChapter& chapter : marks().chapters()) {
+        state.chapters.append(chapter.title);
+    }
+    state.chapter = marks().chapter();
+    state.repeat = repeat();
+    state.shuffled = shuffled();
+    return state;
 }
 
 } // namespace vyx

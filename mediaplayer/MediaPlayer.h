@@ -2,6 +2,7 @@
 
 #include "MediaPlayerSettings.h"
 #include "Playback.h"
+#include "PlayerMenu.h"
 #include "media/MediaTracks.h"
 #include "media/PictureFit.h"
 
@@ -11,6 +12,7 @@
 namespace vyx {
 
 class ControlBar;
+class PlayerListView;
 class PlayerScreen;
 class VideoSurface;
 
@@ -33,7 +35,7 @@ public:
     // in their turn, and one that cannot be played is passed over.
     void OpenList(const QStringList& entries) { m_playback->openList(entries); }
     // What was dropped: subtitles for what plays, or else a new list.
-    void openDropped(const QStringList& entries) { m_playback->openDropped(entries); }
+    void openDropped(const QStringList& entries);
     // Throws for a file that cannot be read.
     void addSubtitles(const QString& path) { m_playback->addSubtitles(path); }
 
@@ -53,6 +55,12 @@ public:
     // What the player shows instead of a picture (a title, a failure); empty over video.
     [[nodiscard]] QString message() const;
     [[nodiscard]] const Playlist& list() const { return m_playback->list().entries(); }
+    // The chapters and the A-B loop, and the delays of sound and subtitles.
+    [[nodiscard]] PlayerMarks& marks() const { return m_playback->marks(); }
+    [[nodiscard]] PlayerDelays& delays() const { return m_playback->delays(); }
+    [[nodiscard]] Repeat repeat() const { return m_playback->repeat(); }
+    [[nodiscard]] bool shuffled() const { return list().shuffled(); }
+    [[nodiscard]] bool isListShown() const;
     [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_playback->tracks(); }
     [[nodiscard]] double speed() const { return m_playback->speed(); }
     // A picture that plays wants the screen kept from blanking; sound alone leaves the screen
@@ -79,6 +87,15 @@ public:
     void chooseSubtitles() { Q_EMIT subtitlesWanted(); }
     // From half to twice the speed, the pitch kept.
     void setSpeed(double speed) { m_playback->setSpeed(speed); }
+    void stepFrame(bool back) { m_playback->stepFrame(back); }
+    // Into the user's pictures folder; the picture says where.
+    void saveScreenshot() { m_playback->saveScreenshot(); }
+    void setRepeat(Repeat repeat) { m_playback->setRepeat(repeat); }
+    void setShuffle(bool on) { m_playback->list().setShuffle(on); }
+    // For a moment, over the picture.
+    void say(const QString& text) { m_playback->say(text); }
+    // The list beside the picture, where the window allows it and there is a list.
+    void setListShown(bool shown);
 
 Q_SIGNALS:
     void finished();
@@ -103,11 +120,14 @@ protected:
 private:
     void applyPictureFit();
     void pictureAdded(VideoSurface* surface);
+    void connectList();
+    [[nodiscard]] PlayerMenuState menuState() const;
 
     MediaPlayerSettings m_settings;
     PlayerScreen* m_screen;
     ControlBar* m_controls;
     Playback* m_playback;
+    PlayerListView* m_listView;
 };
 
 } // namespace vyx

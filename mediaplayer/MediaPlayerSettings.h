@@ -17,7 +17,8 @@ struct MediaPlayerSettings {
     bool ClickToPlay = true;
     int PlayCount = 1; // 0 repeats for ever
     bool Mute = false;
-    int Volume = 0; // hundredths of a decibel, 0 full, -10000 silent
+    int Volume = 0;          // hundredths of a decibel, 0 full, -10000 silent
+    bool ListBeside = false; // F9 shows the list beside the picture
 };
 
 } // namespace vyx

@@ -1,9 +1,9 @@
 #include "Playback.h"
 
 #include "ControlBar.h"
-#include "ListFile.h"
 #include "PlayerScreen.h"
 #include "PlayerSound.h"
+#include "Screenshot.h"
 #include "VolumeScale.h"
 #include "errors/RuntimeError.h"
 #include "media/MediaProbe.h"
@@ -27,8 +27,16 @@ Playback::Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, Co
     , m_session(new MpvSession(this))
     , m_timing(new PlaybackTiming(m_session, this))
     , m_sound(new PlayerSound(*m_session, controls, this))
-    , m_list([this](const QString& entry, bool paused) { openEntry(entry, paused); },
-             [this](const QString& reason) { m_screen.showFailure(reason); }) {
+    , m_marks(new PlayerMarks(*m_session, controls, this))
+    , m_delays(new PlayerDelays(*m_session, this))
+    , m_list(new PlayerList([this](const QString& entry, bool paused) { openEntry(entry, paused); },
+                            [this](const QString& reason) { m_screen.showFailure(reason); },
+                            this)) {
+    // With a list the skip buttons go from entry to entry.
+    connect(m_list, &PlayerList::changed, this, [this] {
+        m_controls.setSkipsEntries(m_list->several());
+        updateState();
+    });
     connectSession();
     // Until the first file the engine is not needed; the settings wait for it.
     m_sound->setVolumePercent(volume::toMpvPercent(m_settings.Volume));
@@ -86,6 +94,11 @@ void Playback::connectSession() {
     connect(m_session, &MpvSession::tracksChanged, this,
             [this](const QList<MediaTrack>& tracks) { m_tracks = tracks; });
     connect(m_session, &MpvSession::failed, this, &Playback::showFailure);
+    connect(m_session, &MpvSession::screenshotSaved, this,
+            [this](const QString& path, const QString& failure) {
+                say(failure.isEmpty() ? tr("Screenshot saved to %1").arg(path)
+                                      : tr("The screenshot could not be saved: %1").arg(failure));
+            });
 }
 
 void Playback::reachedEnd() {
@@ -96,7 +109,7 @@ void Playback::reachedEnd() {
         return;
     }
     // The next entry plays on; the end of the last is the settings' to decide.
-    if (m_list.next(false)) {
+    if (m_list->next(false)) {
         return;
     }
     m_session->setPaused(true);
@@ -107,21 +120,8 @@ void Playback::reachedEnd() {
 }
 
 void Playback::openList(const QStringList& entries) {
-    const QList<ListEntry> expanded = expandLists(entries);
-    m_list.replace(entriesOf(expanded), !m_settings.AutoStart);
-    m_titles.setListTitles(titlesOf(expanded));
-    m_controls.setSkipsEntries(m_list.several());
+    m_list->replace(entries, !m_settings.AutoStart);
     showTitle();
-}
-
-void Playback::openDropped(const QStringList& entries) {
-    if (m_loaded && std::all_of(entries.begin(), entries.end(), isSubtitleFile)) {
-        for (const QString& entry : entries) {
-            addSubtitles(entry);
-        }
-    } else {
-        openList(entries);
-    }
 }
 
 void Playback::openEntry(const QString& entry, bool paused) {
@@ -135,13 +135,14 @@ void Playback::openEntry(const QString& entry, bool paused) {
     m_loaded = true;
     m_atEnd = false;
     m_played = false;
-    m_titles.opened(entry);
+    m_titles.opened(entry, m_list->listTitle(entry));
     m_live = false;
     m_leftLive = false;
     m_position = 0.0;
     m_duration = 0.0;
     m_hasVideo = false;
     m_tracks.clear();
+    m_marks->clear();
     m_screen.newFile(entry);
     m_screen.setTitle(m_titles.text());
     m_controls.setMedia(true);
@@ -154,13 +155,13 @@ void Playback::openEntry(const QString& entry, bool paused) {
 }
 
 void Playback::next() {
-    m_list.next(m_paused);
+    m_list->next(m_paused);
 }
 
 void Playback::previous() {
     // Before the first entry is its start.
-    if (m_list.entries().hasPrevious()) {
-        m_list.previous(m_paused);
+    if (m_list->entries().hasPrevious()) {
+        m_list->previous(m_paused);
     } else {
         seek(0.0);
     }
@@ -197,6 +198,7 @@ bool Playback::startEngine() {
     connect(m_session, &MpvSession::pictureChanged, m_surface, &VideoSurface::setPicture);
     Q_EMIT pictureAdded(m_surface);
     m_sound->applyToEngine();
+    m_session->setRepeatEntry(m_repeat == Repeat::Entry);
     return true;
 }
 
@@ -206,10 +208,6 @@ void Playback::updateState() {
         Q_EMIT screenAwakeChanged(m_screenAwake);
     }
     Q_EMIT changed();
-}
-
-QString Playback::title() const {
-    return m_titles.text();
 }
 
 void Playback::showTitle() {
@@ -275,7 +273,38 @@ void Playback::showFailure(const QString& reason) {
     m_screen.showFailure(tr("Cannot play %1:\n%2").arg(shownName(m_fileName), reason));
     updateState();
     // As at the end of an entry, the list goes on.
-    m_list.next(false);
+    m_list->next(false);
+}
+
+void Playback::say(const QString& text) {
+    constexpr int kShownFor = 1500;
+    if (m_session->started() && !text.isEmpty()) {
+        m_session->showText(text, kShownFor);
+    }
+}
+
+void Playback::stepFrame(bool back) {
+    if (m_loaded && !m_live && m_hasVideo) {
+        m_session->stepFrame(back);
+    }
+}
+
+void Playback::saveScreenshot() {
+    if (m_loaded && m_hasVideo) {
+        m_lastScreenshot = newScreenshotPath(m_fileName, m_position, m_lastScreenshot);
+        m_lastScreenshot.isEmpty()
+            ? say(tr("The screenshot could not be saved: %1 cannot be made").arg(picturesFolder()))
+            : m_session->saveScreenshot(m_lastScreenshot);
+    }
+}
+
+void Playback::setRepeat(Repeat repeat) {
+    m_repeat = repeat;
+    m_list->setRepeat(repeat == Repeat::List);
+    if (m_session->started()) {
+        m_session->setRepeatEntry(repeat == Repeat::Entry);
+    }
+    updateState();
 }
 
 } // namespace vyx

@@ -2,7 +2,9 @@
 
 #include "EntryTitle.h"
 #include "MediaPlayerSettings.h"
+#include "PlayerDelays.h"
 #include "PlayerList.h"
+#include "PlayerMarks.h"
 #include "PlayerSound.h"
 #include "VolumeScale.h"
 #include "media/MediaTracks.h"
@@ -30,7 +32,6 @@ public:
 
     // As MediaPlayer's own, which hands them on.
     void openList(const QStringList& entries);
-    void openDropped(const QStringList& entries);
     void addSubtitles(const QString& path);
 
     [[nodiscard]] const QString& fileName() const { return m_fileName; }
@@ -38,7 +39,7 @@ public:
     [[nodiscard]] bool isPaused() const { return m_paused; }
     [[nodiscard]] bool isPlaying() const { return m_loaded && !m_paused; }
     [[nodiscard]] bool engineFailed() const { return m_engineFailed; }
-    [[nodiscard]] QString title() const;
+    [[nodiscard]] QString title() const { return m_titles.text(); }
     [[nodiscard]] double position() const { return m_position; }
     // 0 for a live stream, which has no end.
     [[nodiscard]] double duration() const { return m_live ? 0.0 : m_duration; }
@@ -47,9 +48,14 @@ public:
     [[nodiscard]] bool Mute() const { return m_sound->muted(); }
     [[nodiscard]] int Volume() const { return volume::fromMpvPercent(m_sound->volumePercent()); }
     [[nodiscard]] double volumePercent() const { return m_sound->volumePercent(); }
-    [[nodiscard]] const PlayerList& list() const { return m_list; }
+    [[nodiscard]] const PlayerList& list() const { return *m_list; }
+    // Reordering, adding, removing and shuffling, which open nothing by themselves.
+    [[nodiscard]] PlayerList& list() { return *m_list; }
     [[nodiscard]] const QList<MediaTrack>& tracks() const { return m_tracks; }
     [[nodiscard]] double speed() const { return m_sound->speed(); }
+    [[nodiscard]] PlayerMarks& marks() const { return *m_marks; }
+    [[nodiscard]] PlayerDelays& delays() const { return *m_delays; }
+    [[nodiscard]] Repeat repeat() const { return m_repeat; }
     [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
 
     void play();
@@ -68,6 +74,13 @@ public:
     void setSpeed(double speed) { m_sound->setSpeed(speed); }
     // Once the picture is there; until then the fit waits for it.
     void setPictureFit(PictureFit fit);
+    // One picture on or back, and paused there.
+    void stepFrame(bool back);
+    // Saves the picture in the user's pictures folder, and says where on the picture.
+    void saveScreenshot();
+    void setRepeat(Repeat repeat);
+    // A short message on the picture, drawn by the engine; nothing before it has started.
+    void say(const QString& text);
 
 Q_SIGNALS:
     void finished();
@@ -94,8 +107,11 @@ private:
     MpvSession* m_session;
     PlaybackTiming* m_timing;
     PlayerSound* m_sound;
+    PlayerMarks* m_marks;
+    PlayerDelays* m_delays;
     VideoSurface* m_surface = nullptr; // once the engine has started
     QString m_fileName;
+    QString m_lastScreenshot;
     EntryTitle m_titles;
     QList<MediaTrack> m_tracks;
     double m_position = 0.0;
@@ -109,7 +125,8 @@ private:
     bool m_leftLive = false; // stopped, to be joined afresh on Play
     bool m_engineFailed = false;
     bool m_screenAwake = false;
-    PlayerList m_list;
+    Repeat m_repeat = Repeat::Off;
+    PlayerList* m_list;
 };
 
 } // namespace vyx

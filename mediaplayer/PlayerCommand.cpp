@@ -1,10 +1,77 @@
 #include "PlayerCommand.h"
 
+#include "ControlBar.h"
 #include "MediaPlayer.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
 
 namespace vyx {
 
-PlayerCommand commandForKey(int key, bool fullScreen) {
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("vyx::MediaPlayer", text);
+}
+
+// Ctrl with minus and plus moves the sound; the others are the same with or without it.
+PlayerCommand soundDelayKey(int key) {
+    switch (key) {
+    case Qt::Key_Minus:
+        return PlayerCommand::SoundEarlier;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: // plus without its shift
+        return PlayerCommand::SoundLater;
+    default:
+        return PlayerCommand::None;
+    }
+}
+
+QString trackText(const MediaPlayer& player, MediaTrack::Kind kind, int id) {
+    const bool audio = kind == MediaTrack::Kind::Audio;
+    for (const MediaTrack& track : player.tracks()) {
+        if (track.kind == kind && track.id == id) {
+            return (audio ? tr("Audio: %1") : tr("Subtitles: %1")).arg(track.label);
+        }
+    }
+    return audio ? QString() : tr("Subtitles off");
+}
+
+QString repeatText(Repeat repeat) {
+    switch (repeat) {
+    case Repeat::Entry:
+        return tr("Repeat this entry");
+    case Repeat::List:
+        return tr("Repeat the whole list");
+    case Repeat::Off:
+        break;
+    }
+    return tr("Repeat off");
+}
+
+QString positionText(const MediaPlayer& player, double to) {
+    const double length = player.duration();
+    const double at = std::max(0.0, length > 0 ? std::min(to, length) : to);
+    return ControlBar::formatTime(at) + QStringLiteral(" / ") + ControlBar::formatTime(length);
+}
+
+void selectTrack(MediaPlayer& player, MediaTrack::Kind kind, int id) {
+    player.selectTrack(kind, id);
+    player.say(trackText(player, kind, id));
+}
+
+void setSpeed(MediaPlayer& player, double speed) {
+    player.setSpeed(speed);
+    player.say(tr("Speed %1x").arg(player.speed(), 0, 'f', 2));
+}
+
+} // namespace
+
+PlayerCommand commandForKey(int key, Qt::KeyboardModifiers modifiers, bool fullScreen) {
+    if (modifiers.testFlag(Qt::ControlModifier) && soundDelayKey(key) != PlayerCommand::None) {
+        return soundDelayKey(key);
+    }
     switch (key) {
     case Qt::Key_Space:
     case Qt::Key_MediaTogglePlayPause:
@@ -42,6 +109,24 @@ PlayerCommand commandForKey(int key, bool fullScreen) {
         return PlayerCommand::Faster;
     case Qt::Key_Backspace:
         return PlayerCommand::NormalSpeed;
+    case Qt::Key_PageDown:
+        return PlayerCommand::NextChapter;
+    case Qt::Key_PageUp:
+        return PlayerCommand::PreviousChapter;
+    case Qt::Key_S:
+        return PlayerCommand::Screenshot;
+    case Qt::Key_Period:
+        return PlayerCommand::FrameForward;
+    case Qt::Key_Comma:
+        return PlayerCommand::FrameBack;
+    case Qt::Key_L:
+        return PlayerCommand::MarkLoop;
+    case Qt::Key_Z:
+        return PlayerCommand::SubtitlesEarlier;
+    case Qt::Key_X:
+        return PlayerCommand::SubtitlesLater;
+    case Qt::Key_F9:
+        return PlayerCommand::ToggleList;
     default:
         return PlayerCommand::None;
     }
@@ -52,7 +137,12 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
     constexpr double kVolumeStep = 5.0;
     // As the engine's own keys do: ten percent a step, so that the steps are even to the ear.
     constexpr double kSpeedStep = 1.1;
+    constexpr double kDelayStep = 0.1;
     const PlayerCommand command = request.command;
+    const bool forward =
+        command == PlayerCommand::SeekForward || command == PlayerCommand::VolumeUp ||
+        command == PlayerCommand::NextChapter || command == PlayerCommand::SubtitlesLater ||
+        command == PlayerCommand::SoundLater;
     switch (command) {
     case PlayerCommand::None:
         break;
@@ -64,16 +154,20 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::SeekBack:
     case PlayerCommand::SeekForward:
-        player.seek(player.position() +
-                    (command == PlayerCommand::SeekBack ? -kSeekSeconds : kSeekSeconds));
+        if (player.isLoaded() && !player.isLive()) {
+            const double to = player.position() + (forward ? kSeekSeconds : -kSeekSeconds);
+            player.seek(to);
+            player.say(positionText(player, to));
+        }
         break;
     case PlayerCommand::VolumeUp:
     case PlayerCommand::VolumeDown:
-        player.setVolumePercent(player.volumePercent() +
-                                (command == PlayerCommand::VolumeUp ? kVolumeStep : -kVolumeStep));
+        player.setVolumePercent(player.volumePercent() + (forward ? kVolumeStep : -kVolumeStep));
+        player.say(tr("Volume %1%").arg(std::lround(player.volumePercent())));
         break;
     case PlayerCommand::ToggleMute:
         player.setMute(!player.Mute());
+        player.say(player.Mute() ? tr("Mute") : tr("Sound on"));
         break;
     case PlayerCommand::ToggleFullScreen:
     case PlayerCommand::LeaveFullScreen:
@@ -91,32 +185,75 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         player.previous();
         break;
     case PlayerCommand::CycleAudio:
-        player.selectTrack(MediaTrack::Kind::Audio,
-                           nextTrack(player.tracks(), MediaTrack::Kind::Audio));
+    case PlayerCommand::CycleSubtitle: {
+        const auto kind = command == PlayerCommand::CycleAudio ? MediaTrack::Kind::Audio
+                                                               : MediaTrack::Kind::Subtitle;
+        selectTrack(player, kind, nextTrack(player.tracks(), kind));
         break;
-    case PlayerCommand::CycleSubtitle:
-        player.selectTrack(MediaTrack::Kind::Subtitle,
-                           nextTrack(player.tracks(), MediaTrack::Kind::Subtitle));
-        break;
+    }
     case PlayerCommand::SelectAudio:
     case PlayerCommand::SelectSubtitle:
-        player.selectTrack(command == PlayerCommand::SelectAudio ? MediaTrack::Kind::Audio
-                                                                 : MediaTrack::Kind::Subtitle,
-                           static_cast<int>(request.value));
+        selectTrack(player,
+                    command == PlayerCommand::SelectAudio ? MediaTrack::Kind::Audio
+                                                          : MediaTrack::Kind::Subtitle,
+                    static_cast<int>(request.value));
         break;
     case PlayerCommand::LoadSubtitles:
         player.chooseSubtitles();
         break;
     case PlayerCommand::Slower:
     case PlayerCommand::Faster:
-        player.setSpeed(command == PlayerCommand::Faster ? player.speed() * kSpeedStep
-                                                         : player.speed() / kSpeedStep);
+        setSpeed(player, command == PlayerCommand::Faster ? player.speed() * kSpeedStep
+                                                          : player.speed() / kSpeedStep);
         break;
     case PlayerCommand::NormalSpeed:
-        player.setSpeed(1.0);
+        setSpeed(player, 1.0);
         break;
     case PlayerCommand::SetSpeed:
-        player.setSpeed(request.value);
+        setSpeed(player, request.value);
+        break;
+    case PlayerCommand::NextChapter:
+    case PlayerCommand::PreviousChapter:
+        player.say(player.marks().stepChapter(forward ? 1 : -1));
+        break;
+    case PlayerCommand::SelectChapter:
+        player.say(player.marks().goToChapter(static_cast<int>(request.value)));
+        break;
+    case PlayerCommand::Screenshot:
+        player.saveScreenshot();
+        break;
+    case PlayerCommand::FrameForward:
+    case PlayerCommand::FrameBack:
+        player.stepFrame(command == PlayerCommand::FrameBack);
+        break;
+    case PlayerCommand::MarkLoop:
+        if (player.isLoaded() && !player.isLive()) {
+            player.say(player.marks().markLoop(player.position()));
+        }
+        break;
+    case PlayerCommand::SetRepeat:
+        player.setRepeat(static_cast<Repeat>(static_cast<int>(request.value)));
+        player.say(repeatText(player.repeat()));
+        break;
+    case PlayerCommand::ToggleShuffle:
+        player.setShuffle(!player.shuffled());
+        player.say(player.shuffled() ? tr("Shuffle on") : tr("Shuffle off"));
+        break;
+    case PlayerCommand::SubtitlesEarlier:
+    case PlayerCommand::SubtitlesLater:
+    case PlayerCommand::SoundEarlier:
+    case PlayerCommand::SoundLater:
+        player.say(player.delays().add(command == PlayerCommand::SoundEarlier ||
+                                               command == PlayerCommand::SoundLater
+                                           ? MediaTrack::Kind::Audio
+                                           : MediaTrack::Kind::Subtitle,
+                                       forward ? kDelayStep : -kDelayStep));
+        break;
+    case PlayerCommand::ResetDelays:
+        player.say(player.delays().reset());
+        break;
+    case PlayerCommand::ToggleList:
+        player.setListShown(!player.isListShown());
         break;
     }
 }

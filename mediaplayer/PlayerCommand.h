@@ -31,6 +31,21 @@ enum class PlayerCommand {
     Faster,
     NormalSpeed,
     SetSpeed, // the speed in the request's value
+    NextChapter,
+    PreviousChapter,
+    SelectChapter, // the chapter in the request's value, from 0
+    Screenshot,
+    FrameForward,
+    FrameBack,
+    MarkLoop,
+    SetRepeat, // a Repeat in the request's value
+    ToggleShuffle,
+    SubtitlesEarlier,
+    SubtitlesLater,
+    SoundEarlier,
+    SoundLater,
+    ResetDelays,
+    ToggleList,
 };
 
 struct PlayerRequest {
@@ -39,9 +54,10 @@ struct PlayerRequest {
 };
 
 // The player's keys; None for a key the player leaves to its window.
-[[nodiscard]] PlayerCommand commandForKey(int key, bool fullScreen);
+[[nodiscard]] PlayerCommand commandForKey(int key, Qt::KeyboardModifiers modifiers,
+                                          bool fullScreen);
 
-// Does what the user asked of the player.
+// Does what the user asked of the player, and says on the picture what changed.
 void carryOut(MediaPlayer& player, PlayerRequest request);
 
 } // namespace vyx

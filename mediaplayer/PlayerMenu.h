@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlayerCommand.h"
+#include "PlayerList.h"
 #include "media/MediaTracks.h"
 
 #include <QList>
@@ -17,8 +18,14 @@ struct PlayerMenuState {
     bool muted = false;
     bool fitToSize = false;
     bool severalEntries = false;
+    bool listAllowed = false;
+    bool listShown = false;
     double speed = 1.0;
     QList<MediaTrack> tracks;
+    QStringList chapters; // their titles
+    int chapter = -1;
+    Repeat repeat = Repeat::Off;
+    bool shuffled = false;
 };
 
 // Shows the player's context menu at a screen position and returns what was chosen.

@@ -11,6 +11,8 @@
 #include <QDBusMessage>
 #include <QGuiApplication>
 #include <QUrl>
+#include <array>
+#include <utility>
 
 namespace vyx {
 
@@ -78,6 +80,45 @@ double MprisPlayerAdaptor::rate() const {
 void MprisPlayerAdaptor::setRate(double rate) {
     if (MediaPlayer* const player = m_service.player(); player != nullptr && rate > 0) {
         player->setSpeed(rate);
+    }
+}
+
+namespace {
+
+const std::array<std::pair<Repeat, const char*>, 3> kLoopStatuses{
+    {{Repeat::Off, "None"}, {Repeat::Entry, "Track"}, {Repeat::List, "Playlist"}}};
+
+} // namespace
+
+QString MprisPlayerAdaptor::loopStatus() const {
+    const MediaPlayer* const player = m_service.player();
+    const Repeat repeat = player != nullptr ? player->repeat() : Repeat::Off;
+    for (const auto& [value, name] : kLoopStatuses) {
+        if (value == repeat) {
+            return QLatin1String(name);
+        }
+    }
+    return QStringLiteral("None");
+}
+
+void MprisPlayerAdaptor::setLoopStatus(const QString& status) {
+    MediaPlayer* const player = m_service.player();
+    for (const auto& [value, name] : kLoopStatuses) {
+        // Anything else is not a loop status, and changes nothing.
+        if (player != nullptr && status == QLatin1String(name)) {
+            player->setRepeat(value);
+        }
+    }
+}
+
+bool MprisPlayerAdaptor::shuffle() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->shuffled();
+}
+
+void MprisPlayerAdaptor::setShuffle(bool on) {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->setShuffle(on);
     }
 }
 

@@ -56,6 +56,8 @@ class MprisPlayerAdaptor final : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2.Player")
     Q_PROPERTY(QString PlaybackStatus READ playbackStatus)
     Q_PROPERTY(double Rate READ rate WRITE setRate)
+    Q_PROPERTY(QString LoopStatus READ loopStatus WRITE setLoopStatus)
+    Q_PROPERTY(bool Shuffle READ shuffle WRITE setShuffle)
     Q_PROPERTY(QVariantMap Metadata READ metadata)
     Q_PROPERTY(double Volume READ volume WRITE setVolume)
     Q_PROPERTY(qlonglong Position READ position)
@@ -73,6 +75,11 @@ public:
     [[nodiscard]] QString playbackStatus() const;
     [[nodiscard]] double rate() const;
     void setRate(double rate);
+    // "None", "Track" or "Playlist": the player's Repeat.
+    [[nodiscard]] QString loopStatus() const;
+    void setLoopStatus(const QString& status);
+    [[nodiscard]] bool shuffle() const;
+    void setShuffle(bool on);
     [[nodiscard]] QVariantMap metadata() const;
     [[nodiscard]] double volume() const;
     void setVolume(double volume);

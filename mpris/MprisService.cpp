@@ -115,6 +115,8 @@ void MprisService::announce() {
         {QStringLiteral("Metadata"), m_adaptor->metadata()},
         {QStringLiteral("Volume"), m_adaptor->volume()},
         {QStringLiteral("Rate"), m_adaptor->rate()},
+        {QStringLiteral("LoopStatus"), m_adaptor->loopStatus()},
+        {QStringLiteral("Shuffle"), m_adaptor->shuffle()},
         {QStringLiteral("CanGoNext"), m_adaptor->canGoNext()},
         {QStringLiteral("CanGoPrevious"), m_adaptor->canGoPrevious()},
         {QStringLiteral("CanPlay"), m_adaptor->canPlay()},

@@ -34,6 +34,7 @@ MediaPlayerSettings playerSettings() {
     settings.PlayCount = 1;
     settings.Mute = false;
     settings.Volume = -640;
+    settings.ListBeside = true;
     return settings;
 }
 

@@ -2,6 +2,7 @@
 #include "IcyStation.h"
 #include "LoopbackServer.h"
 #include "MediaPlayer.h"
+#include "PlayerMarks.h"
 #include "errors/RuntimeError.h"
 #include "media/DecoderThreads.h"
 #include "media/MpvSession.h"
@@ -9,11 +10,15 @@
 #include "media/VideoSurface.h"
 #include "system/LocalPath.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMetaMethod>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSlider>
@@ -65,8 +70,16 @@ private Q_SLOTS:
     void streamPlaysOrSaysWhy_data();
     void streamPlaysOrSaysWhy();
     void radioIsLiveAndNamesItsSong();
+    void repeatGoesRound_data();
+    void repeatGoesRound();
+    void chaptersLoopsAndFrames();
+    void screenshotAtTheFilmsSize();
+    void listBesideThePicture_data();
+    void listBesideThePicture();
 
 private:
+    // A 12-second film in three chapters, "Opening", "Middle" and "Ending".
+    QString chapteredFilm();
     std::unique_ptr<MediaPlayer> makePlayer(const MediaPlayerSettings& settings = {});
 
     testing::Fixtures m_files;
@@ -669,6 +682,167 @@ void TestMediaPlayer::radioIsLiveAndNamesItsSong() {
     QTRY_COMPARE(station.listeners(), 2);
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying() && player->position() > 0.5, 10000);
     QTRY_COMPARE(player->message(), u"Second Artist - Second Song"_s);
+}
+
+void TestMediaPlayer::repeatGoesRound_data() {
+    QTest::addColumn<int>("repeat");
+    QTest::addColumn<QStringList>("played"); // in turn, over five seconds
+    QTest::addColumn<bool>("finishes");
+    QTest::newRow("off") << static_cast<int>(Repeat::Off)
+                         << QStringList{u"short.mkv"_s, u"tone.mp3"_s} << true;
+    QTest::newRow("the whole list")
+        << static_cast<int>(Repeat::List)
+        << QStringList{u"short.mkv"_s, u"tone.mp3"_s, u"short.mkv"_s, u"tone.mp3"_s} << false;
+    QTest::newRow("this entry") << static_cast<int>(Repeat::Entry) << QStringList{u"short.mkv"_s}
+                                << false;
+}
+
+void TestMediaPlayer::repeatGoesRound() {
+    QFETCH(int, repeat);
+    QFETCH(QStringList, played);
+    QFETCH(bool, finishes);
+    const auto player = makePlayer();
+    QSignalSpy finished(player.get(), &MediaPlayer::finished);
+    QStringList seen;
+    connect(player.get(), &MediaPlayer::changed, player.get(), [&seen, &player] {
+        const QString name = shownName(player->FileName());
+        if (seen.value(seen.size() - 1) != name) {
+            seen.append(name);
+        }
+    });
+    player->setRepeat(static_cast<Repeat>(repeat));
+    player->OpenList({m_short, m_tone});
+    if (static_cast<Repeat>(repeat) == Repeat::Entry) {
+        // The entry goes back to its start rather than on.
+        double furthest = 0.0;
+        QTRY_VERIFY_WITH_TIMEOUT((furthest = std::max(furthest, player->position()),
+                                  furthest > 0.5 && player->position() < 0.3),
+                                 10000);
+    }
+    QTest::qWait(5000);
+    QCOMPARE(seen.mid(0, played.size()), played);
+    QCOMPARE(finished.isEmpty(), !finishes);
+}
+
+QString TestMediaPlayer::chapteredFilm() {
+    const QString chapters = m_files.writeBytes(
+        u"chapters.txt"_s, ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=4000\n"
+                           "title=Opening\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=4000\nEND=8000\n"
+                           "title=Middle\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=8000\nEND=12000\n"
+                           "title=Ending\n");
+    return m_files.ffmpeg(u"chapters.mkv"_s,
+                          u"-f lavfi -i testsrc2=size=320x180:rate=25:duration=12 -i %1 "
+                          "-map_chapters 1 -c:v libx264 -preset ultrafast -g 25"_s.arg(chapters)
+                              .split(u' '));
+}
+
+void TestMediaPlayer::chaptersLoopsAndFrames() {
+    const QString film = chapteredFilm();
+    QVERIFY(!film.isEmpty());
+    const auto player = makePlayer();
+    player->Open(film);
+    QTRY_COMPARE_WITH_TIMEOUT(player->marks().chapters().size(), 3, 10000);
+    QCOMPARE(player->marks().chapters().at(1).title, u"Middle"_s);
+    QTest::keyClick(player.get(), Qt::Key_PageDown);
+    QTRY_VERIFY(player->position() >= 4.0 && player->position() < 5.0);
+    QTest::keyClick(player.get(), Qt::Key_PageDown);
+    QTRY_VERIFY(player->position() >= 8.0);
+    QTest::keyClick(player.get(), Qt::Key_PageUp);
+    QTRY_VERIFY(player->position() >= 4.0 && player->position() < 5.0);
+
+    // A-B: from 5 s to 6 s, round and round, until a third L.
+    player->seek(5.0);
+    QTRY_VERIFY(player->position() >= 5.0);
+    QTest::keyClick(player.get(), Qt::Key_L);
+    QTRY_VERIFY(player->position() >= 6.0);
+    QTest::keyClick(player.get(), Qt::Key_L);
+    double furthest = 0.0;
+    QTRY_VERIFY_WITH_TIMEOUT((furthest = std::max(furthest, player->position()),
+                              furthest > 6.0 && player->position() < 5.5),
+                             5000);
+    QVERIFY2(furthest < 6.5, qPrintable(QString::number(furthest)));
+    QTest::keyClick(player.get(), Qt::Key_L);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 7.0, 5000);
+
+    // A frame each way, paused there.
+    QTest::keyClick(player.get(), Qt::Key_Period);
+    QTRY_VERIFY(!player->isPlaying());
+    QTest::qWait(300);
+    const double stopped = player->position();
+    QTest::keyClick(player.get(), Qt::Key_Period);
+    QTRY_COMPARE(std::lround((player->position() - stopped) * 100), 4L);
+    QTest::keyClick(player.get(), Qt::Key_Comma);
+    QTRY_COMPARE(std::lround((player->position() - stopped) * 100), 0L);
+    QTest::keyClick(player.get(), Qt::Key_Comma);
+    QTRY_COMPARE(std::lround((player->position() - stopped) * 100), -4L);
+    QVERIFY(!player->isPlaying());
+}
+
+void TestMediaPlayer::screenshotAtTheFilmsSize() {
+    const QString film = chapteredFilm();
+    const QString pictures = m_files.path(u"My Pictures"_s);
+    // Where the user's folders are said to be, as the desktop writes it.
+    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
+    m_files.writeBytes(u"config/user-dirs.dirs"_s,
+                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
+    const auto restore = qScopeGuard([&config] { qputenv("XDG_CONFIG_HOME", config); });
+    const auto player = makePlayer();
+    player->Open(film);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() > 1.0, 10000);
+    // Twice at once: the second is not written over the first.
+    player->pause();
+    QTest::keyClick(player.get(), Qt::Key_S);
+    QTest::keyClick(player.get(), Qt::Key_S);
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(pictures).entryList(QDir::Files).size(), 2, 10000);
+    for (const QString& name : QDir(pictures).entryList(QDir::Files)) {
+        QVERIFY2(name.startsWith(u"chapters 0-00-0"_s) && name.endsWith(u".png"_s),
+                 qPrintable(name));
+        QTRY_COMPARE(QImage(QDir(pictures).filePath(name)).size(), QSize(320, 180));
+    }
+}
+
+void TestMediaPlayer::listBesideThePicture_data() {
+    QTest::addColumn<bool>("beside"); // the window allows it
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("a list in the player window") << true << 3 << true;
+    QTest::newRow("one file") << true << 1 << false;
+    QTest::newRow("the main window's small player") << false << 3 << false;
+}
+
+void TestMediaPlayer::listBesideThePicture() {
+    QFETCH(bool, beside);
+    QFETCH(int, entries);
+    QFETCH(bool, shown);
+    MediaPlayerSettings settings;
+    settings.ListBeside = beside;
+    const auto player = makePlayer(settings);
+    player->resize(600, 300);
+    const QStringList files = QStringList{m_clip, m_short, m_tone}.mid(0, entries);
+    player->OpenList(files);
+    QTest::keyClick(player.get(), Qt::Key_F9);
+    auto* const list = player->findChild<QListWidget*>(u"playlist"_s);
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->isVisible(), shown);
+    if (!shown) {
+        return;
+    }
+    QCOMPARE(list->count(), 3);
+    QVERIFY(list->item(0)->font().bold());
+    // Return plays the entry chosen, and Delete takes one out.
+    list->setFocus();
+    list->setCurrentRow(2);
+    QTest::keyClick(list, Qt::Key_Return);
+    QTRY_COMPARE(player->FileName(), m_tone);
+    QVERIFY(list->item(2)->font().bold());
+    list->setCurrentRow(0);
+    QTest::keyClick(list, Qt::Key_Delete);
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(player->list().entries(), (QStringList{m_short, m_tone}));
+    QTest::keyClick(player.get(), Qt::Key_F9);
+    QVERIFY(!list->isVisible());
 }
 
 QTEST_MAIN(TestMediaPlayer)

@@ -137,25 +137,39 @@ void TestMpris::listen(Listener& listener) {
 
 void TestMpris::propertiesWritten_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<double>("written");
-    QTest::addColumn<double>("read");
-    QTest::newRow("volume") << u"Volume"_s << 0.5 << 0.5;
-    QTest::newRow("volume above full") << u"Volume"_s << 3.0 << 1.0;
-    QTest::newRow("rate") << u"Rate"_s << 1.5 << 1.5;
-    QTest::newRow("rate beyond the maximum") << u"Rate"_s << 4.0 << 2.0;
+    QTest::addColumn<QVariant>("written");
+    QTest::addColumn<QVariant>("read");
+    QTest::newRow("volume") << u"Volume"_s << QVariant(0.5) << QVariant(0.5);
+    QTest::newRow("volume above full") << u"Volume"_s << QVariant(3.0) << QVariant(1.0);
+    QTest::newRow("rate") << u"Rate"_s << QVariant(1.5) << QVariant(1.5);
+    QTest::newRow("rate beyond the maximum") << u"Rate"_s << QVariant(4.0) << QVariant(2.0);
     // MPRIS: a rate of 0 is not a pause; it is ignored.
-    QTest::newRow("rate zero") << u"Rate"_s << 0.0 << 1.0;
+    QTest::newRow("rate zero") << u"Rate"_s << QVariant(0.0) << QVariant(1.0);
+    QTest::newRow("loop the list")
+        << u"LoopStatus"_s << QVariant(u"Playlist"_s) << QVariant(u"Playlist"_s);
+    QTest::newRow("loop the track")
+        << u"LoopStatus"_s << QVariant(u"Track"_s) << QVariant(u"Track"_s);
+    QTest::newRow("not a loop status")
+        << u"LoopStatus"_s << QVariant(u"Forever"_s) << QVariant(u"None"_s);
+    QTest::newRow("shuffle") << u"Shuffle"_s << QVariant(true) << QVariant(true);
 }
 
 void TestMpris::propertiesWritten() {
     QFETCH(QString, name);
-    QFETCH(double, written);
-    QFETCH(double, read);
+    QFETCH(QVariant, written);
+    QFETCH(QVariant, read);
     const QDBusMessage reply =
         call(u"Set"_s, {kPlayer, name, QVariant::fromValue(QDBusVariant(written))}, kProperties);
     QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
-    QCOMPARE(property(name).toDouble(), read);
-    QCOMPARE(name == u"Volume"_s ? m_player->volumePercent() / 100.0 : m_player->speed(), read);
+    QCOMPARE(property(name), read);
+    // What the player does, as its own menu shows it.
+    const QMap<QString, QVariant> played{
+        {u"Volume"_s, m_player->volumePercent() / 100.0},
+        {u"Rate"_s, m_player->speed()},
+        {u"LoopStatus"_s, QStringList{u"None"_s, u"Track"_s, u"Playlist"_s}.at(
+                              static_cast<int>(m_player->repeat()))},
+        {u"Shuffle"_s, m_player->shuffled()}};
+    QCOMPARE(played.value(name), read);
 }
 
 void TestMpris::openUriRefusedWithReason_data() {

@@ -4,6 +4,8 @@
 #include "Fixtures.h"
 #include "ListFile.h"
 #include "PlayerScreen.h"
+#include "Playlist.h"
+#include "Screenshot.h"
 #include "SessionBus.h"
 #include "VolumeScale.h"
 #include "desktop/ScreenSaverHold.h"
@@ -81,6 +83,10 @@ private Q_SLOTS:
     void failureInWords_data();
     void failureInWords();
     void errorDescriptionNamesSubject();
+    void listOrder_data();
+    void listOrder();
+    void screenshotName_data();
+    void screenshotName();
 
 private:
     testing::Fixtures m_files;
@@ -771,6 +777,121 @@ void TestPlatform::failureInWords() {
     QFETCH(bool, stream);
     QFETCH(QString, reason);
     QCOMPARE(failureReason(error, messages, stream), reason);
+}
+
+void TestPlatform::listOrder_data() {
+    QTest::addColumn<QStringList>("entries");
+    // "next", "previous", "at N", "remove N", "move F T", "repeat", "shuffle"
+    QTest::addColumn<QStringList>("steps");
+    // What was opened, in turn; "-" for a step that opened nothing.
+    QTest::addColumn<QStringList>("opened");
+    const QStringList abc{u"a"_s, u"b"_s, u"c"_s};
+    QTest::newRow("to the end and no further")
+        << abc << QStringList{u"next"_s, u"next"_s, u"next"_s}
+        << QStringList{u"b"_s, u"c"_s, u"-"_s};
+    QTest::newRow("repeated, round again")
+        << abc << QStringList{u"repeat"_s, u"next"_s, u"next"_s, u"next"_s, u"previous"_s}
+        << QStringList{u"b"_s, u"c"_s, u"a"_s, u"c"_s};
+    QTest::newRow("removing what plays: the one after it is next")
+        << abc << QStringList{u"next"_s, u"remove 1"_s, u"next"_s} << QStringList{u"b"_s, u"c"_s};
+    QTest::newRow("removing what plays: the one before it is previous")
+        << abc << QStringList{u"next"_s, u"remove 1"_s, u"previous"_s}
+        << QStringList{u"b"_s, u"a"_s};
+    QTest::newRow("removing the first while it plays")
+        << abc << QStringList{u"remove 0"_s, u"next"_s, u"next"_s} << QStringList{u"b"_s, u"c"_s};
+    QTest::newRow("removing one before what plays")
+        << abc << QStringList{u"at 1"_s, u"remove 0"_s, u"next"_s, u"previous"_s, u"previous"_s}
+        << QStringList{u"b"_s, u"c"_s, u"b"_s, u"-"_s};
+    QTest::newRow("moving what plays down")
+        << abc << QStringList{u"move 0 2"_s, u"previous"_s, u"previous"_s}
+        << QStringList{u"c"_s, u"b"_s};
+    QTest::newRow("moving another before what plays")
+        << abc << QStringList{u"at 1"_s, u"move 2 0"_s, u"next"_s, u"at 0"_s, u"next"_s}
+        << QStringList{u"b"_s, u"-"_s, u"c"_s, u"a"_s};
+    QTest::newRow("unplayable passed over, once round")
+        << QStringList{u"a"_s, u"bad1"_s, u"bad2"_s}
+        << QStringList{u"repeat"_s, u"next"_s, u"at 1"_s} << QStringList{u"a"_s, u"-"_s};
+    QTest::newRow("shuffled: each once, then the end")
+        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s}
+        << QStringList{u"shuffle"_s, u"next"_s, u"next"_s, u"next"_s, u"next"_s, u"next"_s}
+        << QStringList{u"4 others"_s, u"-"_s};
+}
+
+void TestPlatform::listOrder() {
+    QFETCH(QStringList, entries);
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, opened);
+    Playlist list;
+    list.replace(entries);
+    QStringList seen;
+    const Playlist::Opener open = [&seen](const QString& entry) {
+        if (entry.startsWith(u"bad"_s)) {
+            throw RuntimeError(ErrorCode::InvalidFormat, entry);
+        }
+        seen.append(entry);
+    };
+    for (const QString& step : std::as_const(steps)) {
+        const QStringList words = step.split(u' ');
+        const qsizetype before = seen.size();
+        if (words[0] == u"next"_s || words[0] == u"previous"_s) {
+            list.step(words[0] == u"next"_s ? 1 : -1, open);
+        } else if (words[0] == u"at"_s) {
+            list.openAt(words[1].toInt(), open);
+        } else if (words[0] == u"remove"_s) {
+            list.remove(words[1].toInt());
+            continue;
+        } else if (words[0] == u"move"_s) {
+            list.move(words[1].toInt(), words[2].toInt());
+            continue;
+        } else {
+            words[0] == u"repeat"_s ? list.setRepeat(true) : list.setShuffle(true);
+            continue;
+        }
+        if (seen.size() == before) {
+            seen.append(u"-"_s);
+        }
+    }
+    if (opened.first() == u"4 others"_s) {
+        // A shuffled round: what played first, then every other entry once.
+        QCOMPARE(seen.size(), 5);
+        QCOMPARE(seen.last(), u"-"_s);
+        seen.removeLast();
+        seen.append(u"a"_s);
+        seen.sort();
+        QCOMPARE(seen, entries);
+        return;
+    }
+    QCOMPARE(seen, opened);
+}
+
+void TestPlatform::screenshotName_data() {
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<double>("seconds");
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("file") << u"/films/clip.mp4"_s << 83.4567 << QStringList{}
+                          << u"clip 0-01-23.457.png"_s;
+    QTest::newRow("hours, dots in the name")
+        << u"/a/my.holiday.mkv"_s << 3725.0 << QStringList{} << u"my.holiday 1-02-05.000.png"_s;
+    QTest::newRow("not overwritten")
+        << u"clip.mp4"_s << 0.0
+        << QStringList{u"clip 0-00-00.000.png"_s, u"clip 0-00-00.000 (2).png"_s}
+        << u"clip 0-00-00.000 (3).png"_s;
+    QTest::newRow("a station") << u"http://radio.example/live"_s << 2.0 << QStringList{}
+                               << u"live 0-00-02.000.png"_s;
+    QTest::newRow("nothing to name it by")
+        << u"http://radio.example/"_s << 2.0 << QStringList{} << u"screenshot 0-00-02.000.png"_s;
+}
+
+void TestPlatform::screenshotName() {
+    QFETCH(QString, entry);
+    QFETCH(double, seconds);
+    QFETCH(QStringList, taken);
+    QFETCH(QString, name);
+    const QString path = screenshotPath(u"/pictures"_s, entry, seconds, [&taken](const QString& p) {
+        return taken.contains(QFileInfo(p).fileName());
+    });
+    QCOMPARE(path, u"/pictures/"_s + name);
 }
 
 QTEST_MAIN(TestPlatform)

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
 #include <mpv/client.h>
 
 namespace vyx {
@@ -64,6 +65,12 @@ QString failureReason(int error, const QStringList& engineMessages, bool stream)
         return stream ? tr("the address could not be read as media")
                       : tr("the file is damaged or cut short");
     }
+}
+
+bool decoderFailed(const QStringList& engineMessages) {
+    return std::any_of(engineMessages.begin(), engineMessages.end(), [](const QString& message) {
+        return message.startsWith(QLatin1String("Failed to initialize a decoder"));
+    });
 }
 
 } // namespace vyx

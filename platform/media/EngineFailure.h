@@ -9,4 +9,7 @@ namespace vyx {
 // code and the errors it logged while it tried (an address's answer, a codec without decoder).
 [[nodiscard]] QString failureReason(int error, const QStringList& engineMessages, bool stream);
 
+// Whether the engine said it has no decoder for a track's codec.
+[[nodiscard]] bool decoderFailed(const QStringList& engineMessages);
+
 } // namespace vyx

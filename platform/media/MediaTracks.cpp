@@ -43,6 +43,17 @@ QList<MediaTrack> tracksFromJson(const QByteArray& json) {
     return tracks;
 }
 
+QList<MediaChapter> chaptersFromJson(const QByteArray& json) {
+    QList<MediaChapter> chapters;
+    const QJsonArray list = QJsonDocument::fromJson(json).array();
+    for (const QJsonValue value : list) {
+        const QJsonObject chapter = value.toObject();
+        chapters.append({chapter.value(QLatin1String("time")).toDouble(),
+                         chapter.value(QLatin1String("title")).toString().trimmed()});
+    }
+    return chapters;
+}
+
 int nextTrack(const QList<MediaTrack>& tracks, MediaTrack::Kind kind) {
     QList<int> choices;
     if (kind == MediaTrack::Kind::Subtitle) {

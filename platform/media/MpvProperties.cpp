@@ -102,6 +102,23 @@ const std::array kProperties{
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.tracksChanged(tracksFromJson(valueOr<const char*>(v, "[]")));
                 }},
+    PropertyRow{"chapter-list", MPV_FORMAT_STRING, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.chaptersChanged(chaptersFromJson(valueOr<const char*>(v, "[]")));
+                }},
+    // -1 before the first chapter, and with none.
+    PropertyRow{"chapter", MPV_FORMAT_INT64, Read::Observed, Unset::ReportZero,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.chapterChanged(static_cast<int>(valueOr<std::int64_t>(v, -1)));
+                }},
+    PropertyRow{"sub-delay", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.delayChanged(MediaTrack::Kind::Subtitle, valueOr(v, 0.0));
+                }},
+    PropertyRow{"audio-delay", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
+                [](MpvSession& s, const void* v) {
+                    Q_EMIT s.delayChanged(MediaTrack::Kind::Audio, valueOr(v, 0.0));
+                }},
     PropertyRow{"demuxer-cache-time", MPV_FORMAT_DOUBLE, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
                     Q_EMIT s.demuxedUntil(valueOr(v, 0.0));

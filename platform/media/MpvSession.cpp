@@ -7,7 +7,6 @@
 #include "media/MpvProperties.h"
 #include "media/ReaderWatch.h"
 
-#include <algorithm>
 #include <limits>
 #include <malloc.h>
 #include <mpv/client.h>
@@ -21,15 +20,10 @@ namespace {
 constexpr qint64 kDropsBehind = 5;
 // The tag of the request for the video track, when its decoder is started again.
 constexpr std::uint64_t kVideoTrackTag = std::numeric_limits<std::uint64_t>::max();
+// The tag of the screenshot's reply.
+constexpr std::uint64_t kScreenshotTag = kVideoTrackTag - 1;
 // The engine's latest warnings, enough to find the one that says why a load failed.
 constexpr qsizetype kKeptMessages = 16;
-
-// Whether the engine said it has no decoder for a track's codec.
-bool decoderFailed(const QStringList& messages) {
-    return std::any_of(messages.begin(), messages.end(), [](const QString& message) {
-        return message.startsWith(QLatin1String("Failed to initialize a decoder"));
-    });
-}
 
 // Chooses the video track that the engine named again, which starts its decoder afresh.
 void reselectVideo(MpvCore& core, const mpv_event_property& track) {
@@ -73,8 +67,8 @@ MpvSession::~MpvSession() {
 
 void MpvSession::start(int playCount) {
     m_core = std::make_shared<MpvCore>();
-    m_core->setOption("loop-file",
-                      playCount <= 0 ? QStringLiteral("inf") : QString::number(playCount - 1));
+    m_playCountLoop = playCount <= 0 ? QStringLiteral("inf") : QString::number(playCount - 1);
+    m_core->setOption("loop-file", m_playCountLoop);
     observeProperties(*m_core);
     m_core->setWakeup(&MpvSession::wakeup, this);
 }
@@ -184,6 +178,40 @@ void MpvSession::setPictureFit(PictureFit fit) {
                                                                    : QStringLiteral("no"));
 }
 
+void MpvSession::stepFrame(bool back) {
+    m_core->command({back ? QStringLiteral("frame-back-step") : QStringLiteral("frame-step")});
+}
+
+void MpvSession::setChapter(int chapter) {
+    m_core->setString("chapter", QString::number(chapter));
+}
+
+void MpvSession::setLoop(double start, double end) {
+    const auto point = [](double seconds) {
+        return seconds < 0 ? QStringLiteral("no") : QString::number(seconds, 'f', 3);
+    };
+    m_core->setString("ab-loop-a", point(start));
+    m_core->setString("ab-loop-b", point(end));
+}
+
+void MpvSession::setDelay(MediaTrack::Kind kind, double seconds) {
+    m_core->setDouble(kind == MediaTrack::Kind::Audio ? "audio-delay" : "sub-delay", seconds);
+}
+
+void MpvSession::setRepeatEntry(bool on) {
+    m_core->setString("loop-file", on ? QStringLiteral("inf") : m_playCountLoop);
+}
+
+void MpvSession::saveScreenshot(const QString& path) {
+    m_screenshotPath = path;
+    m_core->command({QStringLiteral("screenshot-to-file"), path, QStringLiteral("subtitles")},
+                    kScreenshotTag);
+}
+
+void MpvSession::showText(const QString& text, int milliseconds) {
+    m_core->command({QStringLiteral("show-text"), text, QString::number(milliseconds)});
+}
+
 void MpvSession::wakeup(void* context) {
     // libmpv's thread. One queued drain at a time is enough: it empties the whole queue.
     auto* const self = static_cast<MpvSession*>(context);
@@ -261,7 +289,10 @@ void MpvSession::handleEvent(const mpv_event& event) {
         break;
     case MPV_EVENT_COMMAND_REPLY:
     case MPV_EVENT_SET_PROPERTY_REPLY:
-        if (event.error < 0 && tag != 0 && tag == m_expectedEntry) {
+        if (event.reply_userdata == kScreenshotTag) {
+            Q_EMIT screenshotSaved(m_screenshotPath,
+                                   event.error < 0 ? errorText(event.error) : QString());
+        } else if (event.error < 0 && tag != 0 && tag == m_expectedEntry) {
             reportFailure(event.error);
         } else if (event.error < 0) {
             qCWarning(engineLog, "media engine could not carry out a request: %s",

@@ -57,6 +57,21 @@ public:
     // Adds a file of subtitles to what plays, and shows it.
     void addSubtitles(const QString& path);
     void setPictureFit(PictureFit fit);
+    // One picture on, or back, and paused there.
+    void stepFrame(bool back);
+    // To the start of a chapter, counted from 0.
+    void setChapter(int chapter);
+    // The engine plays from start to end in turn for ever; a negative time leaves that end open.
+    void setLoop(double start, double end);
+    // How much later than the picture the subtitles or the sound come, in seconds.
+    void setDelay(MediaTrack::Kind kind, double seconds);
+    // What plays now repeats for ever, or as many times as the session was started with.
+    void setRepeatEntry(bool on);
+    // Saves the picture shown, at the video's own size and with its subtitles, as the name's
+    // extension says; screenshotSaved follows.
+    void saveScreenshot(const QString& path);
+    // A short text drawn over the picture by the engine for the given time.
+    void showText(const QString& text, int milliseconds);
 
     // What the drain does with each event; the tests feed it events of their own.
     void handleEvent(const mpv_event& event);
@@ -78,6 +93,12 @@ Q_SIGNALS:
     void hasVideoChanged(bool hasVideo);
     void speedChanged(double speed);
     void tracksChanged(const QList<MediaTrack>& tracks);
+    void chaptersChanged(const QList<MediaChapter>& chapters);
+    // The chapter that plays, from 0; -1 before the first and without chapters.
+    void chapterChanged(int chapter);
+    void delayChanged(MediaTrack::Kind kind, double seconds);
+    // The screenshot asked for was written, or could not be (why, in the engine's words).
+    void screenshotSaved(const QString& path, const QString& failure);
     // The size the picture is shown at, in its own pixels, and how its pixels are stored (the
     // engine's name: "yuv420p", "gbrp").
     void pictureChanged(QSize size, const QString& pixelFormat);
@@ -103,6 +124,8 @@ private:
     // Ends a file whose tail is not media, which the engine would read into memory whole.
     ReaderWatch* m_reader;
     QString m_path;
+    QString m_screenshotPath;
+    QString m_playCountLoop; // the engine's loop-file for the play count asked at the start
     int m_decoderThreads = 1;
     bool m_paused = false;
     bool m_throughLibavformat = false;

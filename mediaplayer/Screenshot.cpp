@@ -1,0 +1,48 @@
+#include "Screenshot.h"
+
+#include "system/LocalPath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <cmath>
+
+namespace vyx {
+
+QString screenshotPath(const QString& folder, const QString& entry, double seconds,
+                       const std::function<bool(const QString&)>& exists) {
+    const long long millis =
+        std::isfinite(seconds) && seconds > 0 ? std::llround(seconds * 1000.0) : 0;
+    QString name = QFileInfo(shownName(entry)).completeBaseName();
+    // An address ending in "/" has no name of its own.
+    if (name.isEmpty()) {
+        name = QStringLiteral("screenshot");
+    }
+    const QString moment = QStringLiteral("%1-%2-%3.%4")
+                               .arg(millis / 3600000)
+                               .arg(millis / 60000 % 60, 2, 10, QLatin1Char('0'))
+                               .arg(millis / 1000 % 60, 2, 10, QLatin1Char('0'))
+                               .arg(millis % 1000, 3, 10, QLatin1Char('0'));
+    const QString stem = QDir(folder).filePath(name + QLatin1Char(' ') + moment);
+    QString path = stem + QStringLiteral(".png");
+    for (int number = 2; exists(path); ++number) {
+        path = QStringLiteral("%1 (%2).png").arg(stem).arg(number);
+    }
+    return path;
+}
+
+QString picturesFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+}
+
+QString newScreenshotPath(const QString& entry, double seconds, const QString& lastAsked) {
+    const QString folder = picturesFolder();
+    if (!QDir().mkpath(folder)) {
+        return {};
+    }
+    return screenshotPath(folder, entry, seconds, [&lastAsked](const QString& path) {
+        return path == lastAsked || QFileInfo::exists(path);
+    });
+}
+
+} // namespace vyx
