@@ -95,6 +95,8 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
             Q_EMIT seekRequested(m_duration * m_tracker->sliderPosition() / kTrackerSteps);
         }
     });
+    connect(m_tracker, &SeekSlider::pictureWanted, this, &ControlBar::previewWanted);
+    connect(m_tracker, &SeekSlider::pointerLeft, this, &ControlBar::previewLeft);
     connect(m_mute, &QToolButton::toggled, this, &ControlBar::muteRequested);
     connect(m_volume, &QSlider::valueChanged, this,
             [this](int percent) { Q_EMIT volumeRequested(percent); });
@@ -139,6 +141,10 @@ void ControlBar::setMedia(bool loaded) {
     }
 }
 
+void ControlBar::showPreview(const QImage& picture) {
+    m_tracker->showPicture(picture);
+}
+
 void ControlBar::setMarks(const QList<double>& chapters, double loopStart, double loopEnd) {
     m_chapterMarks = chapters;
     m_loopStart = loopStart;
@@ -163,6 +169,7 @@ void ControlBar::setTimes(double position, double duration) {
     const double before = m_duration;
     m_duration = std::isfinite(duration) && duration > 0 ? duration : 0.0;
     if (m_duration != before) {
+        m_tracker->setLength(m_live ? 0.0 : m_duration);
         showMarks();
     }
     if (!m_tracker->isSliderDown()) {

@@ -37,6 +37,9 @@ public:
     // Chapter starts and the A-B loop's points on the seek bar, in seconds; negative for none.
     void setMarks(const QList<double>& chapters, double loopStart, double loopEnd);
 
+    // A picture of the moment under the pointer on the seek bar.
+    void showPreview(const QImage& picture);
+
     // "1:05" or "1:02:03"; what both time labels show.
     static QString formatTime(double seconds);
 
@@ -47,6 +50,9 @@ Q_SIGNALS:
     void seekRequested(double position);
     void muteRequested(bool muted);
     void volumeRequested(double percent);
+    // The pointer is over the seek bar at that time, or has left it.
+    void previewWanted(double seconds);
+    void previewLeft();
 
 private:
     void showMarks();

@@ -5,6 +5,7 @@
 #include "PlayerListView.h"
 #include "PlayerScreen.h"
 #include "errors/RuntimeError.h"
+#include "media/FramePreview.h"
 #include "media/MediaSource.h"
 #include "media/VideoSurface.h"
 
@@ -65,6 +66,18 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     connect(m_playback, &Playback::screenAwakeChanged, this, &MediaPlayer::screenAwakeChanged);
     connect(m_playback, &Playback::pictureAdded, this, &MediaPlayer::pictureAdded);
     connectList();
+    connectPreview();
+}
+
+void MediaPlayer::connectPreview() {
+    auto* const preview = new FramePreview(this);
+    connect(m_controls, &ControlBar::previewWanted, preview, [this, preview](double seconds) {
+        // Sound alone has no picture to show, and a stream is not asked twice.
+        preview->setFile(m_playback->hasVideo() ? FileName() : QString());
+        preview->show(seconds);
+    });
+    connect(m_controls, &ControlBar::previewLeft, preview, &FramePreview::rest);
+    connect(preview, &FramePreview::picture, m_controls, &ControlBar::showPreview);
 }
 
 void MediaPlayer::connectList() {

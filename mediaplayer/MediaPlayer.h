@@ -121,6 +121,7 @@ private:
     void applyPictureFit();
     void pictureAdded(VideoSurface* surface);
     void connectList();
+    void connectPreview();
     [[nodiscard]] PlayerMenuState menuState() const;
 
     MediaPlayerSettings m_settings;

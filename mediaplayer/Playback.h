@@ -44,6 +44,7 @@ public:
     // 0 for a live stream, which has no end.
     [[nodiscard]] double duration() const { return m_live ? 0.0 : m_duration; }
     [[nodiscard]] bool isLive() const { return m_live; }
+    [[nodiscard]] bool hasVideo() const { return m_loaded && m_hasVideo; }
 
     [[nodiscard]] bool Mute() const { return m_sound->muted(); }
     [[nodiscard]] int Volume() const { return volume::fromMpvPercent(m_sound->volumePercent()); }

@@ -1,10 +1,15 @@
 #include "SeekSlider.h"
 
+#include "ControlBar.h"
+
 #include <QApplication>
+#include <QCursor>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleOptionSlider>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
 
@@ -27,12 +32,35 @@ public:
 } // namespace
 
 SeekSlider::SeekSlider(QWidget* parent)
-    : QSlider(Qt::Horizontal, parent) {
+    : QSlider(Qt::Horizontal, parent)
+    , m_tip(new QWidget(this, Qt::ToolTip | Qt::WindowTransparentForInput))
+    , m_tipPicture(new QLabel(m_tip))
+    , m_tipTime(new QLabel(m_tip)) {
     // The proxy is the slider's own: it wraps the application's style of the moment.
     auto* const jump = new JumpToClickStyle(QApplication::style()->name());
     jump->setParent(this);
     setStyle(jump);
     setMouseTracking(true);
+    auto* const layout = new QVBoxLayout(m_tip);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(1);
+    layout->addWidget(m_tipPicture);
+    layout->addWidget(m_tipTime, 0, Qt::AlignHCenter);
+    m_tipPicture->hide();
+}
+
+void SeekSlider::showPicture(const QImage& picture) {
+    if (m_tip->isVisible()) {
+        m_tipPicture->setPixmap(QPixmap::fromImage(picture));
+        m_tipPicture->show();
+        placeTip();
+    }
+}
+
+void SeekSlider::placeTip() {
+    m_tip->adjustSize();
+    // Above the bar, centred on the pointer, never over it: the pointer would leave the bar.
+    m_tip->move(mapToGlobal(QPoint(m_tipX - m_tip->width() / 2, -m_tip->height() - 4)));
 }
 
 void SeekSlider::setMarks(const QList<double>& chapters, double loopStart, double loopEnd) {
@@ -90,14 +118,27 @@ void SeekSlider::paintEvent(QPaintEvent* event) {
 
 void SeekSlider::mouseMoveEvent(QMouseEvent* event) {
     QSlider::mouseMoveEvent(event);
-    if (isEnabled()) {
-        Q_EMIT hovered(shareAt(event->position().toPoint().x()), event->globalPosition().toPoint());
+    if (!isEnabled() || m_length <= 0) {
+        return;
     }
+    const int x = event->position().toPoint().x();
+    const double seconds = shareAt(x) * m_length;
+    m_tipTime->setText(ControlBar::formatTime(seconds));
+    m_tipX = x;
+    placeTip();
+    m_tip->show();
+    Q_EMIT pictureWanted(seconds);
 }
 
 void SeekSlider::leaveEvent(QEvent* event) {
     QSlider::leaveEvent(event);
-    Q_EMIT hovered(-1.0, {});
+    // Showing the tip's window can tell the bar the pointer left when it has not.
+    if (rect().contains(mapFromGlobal(QCursor::pos()))) {
+        return;
+    }
+    m_tip->hide();
+    m_tipPicture->hide();
+    Q_EMIT pointerLeft();
 }
 
 } // namespace vyx

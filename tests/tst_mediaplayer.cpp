@@ -5,6 +5,7 @@
 #include "PlayerMarks.h"
 #include "errors/RuntimeError.h"
 #include "media/DecoderThreads.h"
+#include "media/FramePreview.h"
 #include "media/MpvSession.h"
 #include "media/ReaderWatch.h"
 #include "media/VideoSurface.h"
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void repeatGoesRound();
     void chaptersLoopsAndFrames();
     void screenshotAtTheFilmsSize();
+    void previewIsSmallAndPaced();
     void listBesideThePicture_data();
     void listBesideThePicture();
 
@@ -801,6 +803,31 @@ void TestMediaPlayer::screenshotAtTheFilmsSize() {
                  qPrintable(name));
         QTRY_COMPARE(QImage(QDir(pictures).filePath(name)).size(), QSize(320, 180));
     }
+}
+
+void TestMediaPlayer::previewIsSmallAndPaced() {
+    const QString film = chapteredFilm();
+    FramePreview preview(nullptr);
+    QSignalSpy pictures(&preview, &FramePreview::picture);
+    preview.setFile(film);
+    // The pointer sweeps the bar: fifty moments asked for in half a second.
+    for (int step = 0; step < 50; ++step) {
+        preview.show(step * 0.2);
+        QTest::qWait(10);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!pictures.isEmpty(), 10000);
+    QVERIFY2(pictures.size() <= 8, qPrintable(QString::number(pictures.size())));
+    const auto image = pictures.last().at(0).value<QImage>();
+    QCOMPARE(image.size(), FramePreview::kSize);
+    // A picture of the film, not an empty frame.
+    QVERIFY(image.pixel(80, 45) != image.pixel(2, 45) ||
+            image.pixel(80, 45) != image.pixel(158, 45));
+    preview.rest();
+    preview.setFile(u"http://radio.example/live"_s);
+    pictures.clear();
+    preview.show(1.0);
+    QTest::qWait(500);
+    QVERIFY(pictures.isEmpty());
 }
 
 void TestMediaPlayer::listBesideThePicture_data() {

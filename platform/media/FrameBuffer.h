@@ -10,6 +10,9 @@
 
 namespace vyx {
 
+// The byte order of Qt's RGB32 pixels in memory, in the engine's naming.
+constexpr const char* kEnginePixelFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : "0rgb";
+
 // Bytes per line for a picture of the given width in 4-byte pixels: rounded up to 64, which the
 // media engine's scalers need for their fast paths.
 [[nodiscard]] std::size_t frameStride(int width);

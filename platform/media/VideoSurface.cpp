@@ -16,9 +16,6 @@ namespace vyx {
 
 namespace {
 
-// The byte order of Qt's RGB32 pixels in memory, in the engine's naming.
-constexpr const char* kPixelFormat = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? "bgr0" : "0rgb";
-
 QString filterName(Filter filter) {
     switch (filter) {
     case Filter::Bilinear:
@@ -149,7 +146,7 @@ bool VideoSurface::renderInto(const FrameTarget& target) {
     int block = 0;
     std::array params{
         mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, pixels.data()},
-        mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kPixelFormat)},
+        mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kEnginePixelFormat)},
         mpv_render_param{MPV_RENDER_PARAM_SW_STRIDE, &stride},
         mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, target.pixels},
         mpv_render_param{MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
