@@ -49,6 +49,17 @@ void MprisRootAdaptor::Quit() {
     Q_EMIT m_service.quitRequested();
 }
 
+bool MprisRootAdaptor::fullscreen() const {
+    const MediaPlayer* const player = m_service.player();
+    return player != nullptr && player->isFullScreen();
+}
+
+void MprisRootAdaptor::setFullscreen(bool on) {
+    if (MediaPlayer* const player = m_service.player()) {
+        player->setFullScreen(on);
+    }
+}
+
 void MprisRootAdaptor::Raise() {
     if (MediaPlayer* const player = m_service.player()) {
         QWidget* const window = player->window();

@@ -25,6 +25,8 @@ class MprisRootAdaptor final : public QDBusAbstractAdaptor {
     Q_CLASSINFO("D-Bus Interface", "org.mpris.MediaPlayer2")
     Q_PROPERTY(bool CanQuit READ canQuit)
     Q_PROPERTY(bool CanRaise READ canRaise)
+    Q_PROPERTY(bool Fullscreen READ fullscreen WRITE setFullscreen)
+    Q_PROPERTY(bool CanSetFullscreen READ canSetFullscreen)
     Q_PROPERTY(bool HasTrackList READ hasTrackList)
     Q_PROPERTY(QString Identity READ identity)
     Q_PROPERTY(QString DesktopEntry READ desktopEntry)
@@ -35,6 +37,10 @@ public:
 
     [[nodiscard]] static bool canQuit() { return true; }
     [[nodiscard]] static bool canRaise() { return true; }
+    // Of the player that plays, as F and Escape do.
+    [[nodiscard]] bool fullscreen() const;
+    void setFullscreen(bool on);
+    [[nodiscard]] static bool canSetFullscreen() { return true; }
     [[nodiscard]] static bool hasTrackList() { return false; }
     [[nodiscard]] static QString identity();
     [[nodiscard]] static QString desktopEntry();

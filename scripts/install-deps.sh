@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Vyx Player needs, by group:
-#   run    what the program needs at run time (software GL, fonts)
+#   run    what the program needs at run time (software GL, fonts, Qt's Wayland client)
 #   build  the compiler, CMake and the libraries' development packages
 #   test   an X server, a window manager, real input, media fixtures (ffmpeg, mkvtoolnix),
-#          screenshots, a screen reader's view (AT-SPI), lintian, the system-information program
+#          screenshots, a screen reader's view (AT-SPI), a Wayland compositor (weston) and a
+#          desktop's screen saver on D-Bus, lintian, the system-information program
 #          and the Windows build of the registry reader (Wine, MinGW)
 #   fuzz   clang with libFuzzer
 #   bench  the players Vyx Player is measured against, and Python for the script that measures
@@ -11,12 +12,12 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libgl1-mesa-dri libglx-mesa0 fonts-liberation"
+  [run]="libgl1-mesa-dri libglx-mesa0 fonts-liberation qt6-wayland"
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
            qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
           openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
-          mkvtoolnix at-spi2-core python3-pyatspi"
+          mkvtoolnix at-spi2-core python3-pyatspi weston python3-dbus python3-gi"
   [fuzz]="clang libfuzzer-14-dev"
   [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )
