@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 """Reads Vyx Player's windows the way a screen reader does (AT-SPI) and exits 0 once every control
-has a name and each expectation is met; otherwise, after 30 s, prints what is missing.
+has a name, every window listed is one the user can see, and each expectation is met; otherwise,
+after 30 s, prints what is missing.
 
 Usage: atspi_names.py PID EXPECTATION...
 An expectation is ROLE=NAME (a control of that role and name), ROLE!NAME (one that also takes
@@ -40,10 +41,15 @@ def missing(pid, expectations):
     application = program(pid)
     if application is None:
         return ["the program is not on the accessibility bus"]
+    problems = []
+    for index in range(application.childCount):
+        window = application.getChildAtIndex(index)
+        if window is not None and not window.getState().contains(pyatspi.STATE_VISIBLE):
+            problems.append(f"a hidden window '{window.name}' is listed")
     found = []
     walk(application, found)
-    problems = [f"{role} without a name (tooltip '{description}')"
-                for role, name, description, _ in found if role in CONTROLS and not name.strip()]
+    problems += [f"{role} without a name (tooltip '{description}')"
+                 for role, name, description, _ in found if role in CONTROLS and not name.strip()]
     for expectation in expectations:
         role, kind, value = re.match(r"([^=~!]+)([=~!])(.*)", expectation).groups()
         if not any(r == role and ((kind == "=" and n == value) or

@@ -1,6 +1,7 @@
 #include "WebEngineBrowser.h"
 
 #include "DownloadProgress.h"
+#include "HelperWindows.h"
 #include "LocalPages.h"
 #include "PageDialogs.h"
 #include "errors/RuntimeError.h"
@@ -122,7 +123,10 @@ WebEngineBrowser::WebEngineBrowser(const QUrl& home, const QUrl& search, QWidget
     m_view->setPage(page);
     // The engine adds its OpenGL drawing widget after the window is shown, and Qt would make the
     // window afresh for it (a flicker, the focus lost); one never shown has it made so at once.
-    (new QQuickWidget(this))->hide();
+    auto* const glMaker = new QQuickWidget(this);
+    glMaker->hide();
+    keepUnlisted(*glMaker);
+    new HelperWindowWatch(m_view);
     connect(page, &QWebEnginePage::featurePermissionRequested, page,
             [page](const QUrl& origin, QWebEnginePage::Feature feature) {
                 page->setFeaturePermission(origin, feature, QWebEnginePage::PermissionDeniedByUser);
