@@ -26,6 +26,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
     , m_playback(new Playback(settings, *m_screen, *m_controls, this))
     , m_listView(new PlayerListView(this)) {
     setFocusPolicy(Qt::StrongFocus);
+    // Where the player's own keys are taken, for a screen reader to name when it has the focus.
+    setAccessibleName(tr("Player"));
     auto* const layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

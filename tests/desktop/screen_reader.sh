@@ -25,6 +25,6 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$player" --separate-window "$work/clip.mp4" 
 pids+=($!)
 check wait_for shown 'Vyx Surfer +Readable page$'
 check /usr/bin/python3 "$(dirname "$0")/atspi_names.py" "${pids[1]}" \
-  "push button=Pause" "push button!Backward" "text=Address" "check box=Mute" \
+  "filler=Player" "push button=Pause" "push button!Backward" "text=Address" "check box=Mute" \
   'slider~[0-9]+:[0-9]{2} of 1:00' 'slider~volume [0-9]+ percent' "heading=Hello screen reader"
 finish
