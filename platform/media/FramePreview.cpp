@@ -5,6 +5,7 @@
 #include "media/MpvCore.h"
 
 #include <array>
+#include <malloc.h>
 #include <mpv/render.h>
 #include <utility>
 
@@ -96,7 +97,11 @@ void FramePreview::endEngine() {
         m_core->api().renderFree(m_render);
         m_render = nullptr;
     }
-    m_core.reset();
+    if (m_core) {
+        m_core.reset();
+        // The engine's threads are gone, and glibc keeps what they freed unless told.
+        malloc_trim(0);
+    }
     m_frame.resize({});
     m_loaded = false;
     m_asked = -1.0;
