@@ -62,6 +62,11 @@ QString PlayerMarks::markLoop(double position) {
         said = tr("Loop off");
     }
     m_session.setLoop(m_loopStart, m_loopEnd);
+    // B is now, as the user saw it; the engine, a moment further on, may already be past it,
+    // and it loops only when it reaches B. It goes back to A at once, as it would at B.
+    if (m_loopEnd >= 0) {
+        m_session.seek(m_loopStart);
+    }
     showMarks();
     return said;
 }
