@@ -3,10 +3,9 @@
 #include "errors/RuntimeError.h"
 #include "media/MediaSource.h"
 #include "media/MpvCore.h"
+#include "media/SoftwareRender.h"
 
-#include <array>
 #include <malloc.h>
-#include <mpv/render.h>
 #include <utility>
 
 namespace vyx {
@@ -75,16 +74,12 @@ bool FramePreview::startEngine() {
         m_core->setOption(name, QLatin1String(value));
     }
     m_core->setWakeup(&FramePreview::wakeup, this);
-    std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-        mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (m_core->api().renderCreate(&m_render, m_core->handle(), params.data()) < 0) {
-        m_render = nullptr;
+    m_render = std::make_unique<SoftwareRender>(*m_core, false, &FramePreview::onUpdate, this);
+    if (!m_render->valid()) {
+        m_render.reset();
         m_core.reset();
         return false;
     }
-    m_core->api().renderSetUpdateCallback(m_render, &FramePreview::onUpdate, this);
     m_frame.resize(kSize);
     return true;
 }
@@ -92,11 +87,7 @@ bool FramePreview::startEngine() {
 void FramePreview::endEngine() {
     m_idle.stop();
     m_pace.stop();
-    if (m_render != nullptr) {
-        m_core->api().renderSetUpdateCallback(m_render, nullptr, nullptr);
-        m_core->api().renderFree(m_render);
-        m_render = nullptr;
-    }
+    m_render.reset();
     if (m_core) {
         m_core.reset();
         // The engine's threads are gone, and glibc keeps what they freed unless told.
@@ -142,21 +133,7 @@ void FramePreview::wakeup(void* context) {
 }
 
 void FramePreview::drawn() {
-    if (m_render == nullptr ||
-        (m_core->api().renderUpdate(m_render) & MPV_RENDER_UPDATE_FRAME) == 0) {
-        return;
-    }
-    const FrameTarget target = m_frame.target();
-    std::array<int, 2> size{target.size.width(), target.size.height()};
-    std::size_t stride = target.stride;
-    std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, size.data()},
-        mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kEnginePixelFormat)},
-        mpv_render_param{MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, target.pixels},
-        mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (m_core->api().renderRender(m_render, params.data()) >= 0) {
+    if (m_render && m_render->frameWaiting() && m_render->render(m_frame.target())) {
         Q_EMIT picture(m_frame.image().copy());
     }
 }

@@ -8,11 +8,10 @@
 #include <QTimer>
 #include <memory>
 
-struct mpv_render_context;
-
 namespace vyx {
 
 class MpvCore;
+class SoftwareRender;
 
 // Small pictures of moments of a local file, for the seek bar under the pointer: an engine of
 // its own, which decodes on threads of its own, paused and silent, seeking to key frames only.
@@ -48,7 +47,8 @@ private:
 
     QString m_path;
     std::unique_ptr<MpvCore> m_core;
-    mpv_render_context* m_render = nullptr;
+    std::unique_ptr<SoftwareRender> m_render; // ends before its core
+
     FrameBuffer m_frame;
     QTimer m_pace;
     QTimer m_idle;

@@ -9,7 +9,6 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QWindow>
-#include <array>
 #include <utility>
 
 namespace vyx {
@@ -32,31 +31,14 @@ QString filterName(Filter filter) {
 
 VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
     : QWidget(parent)
-    , m_core(std::move(core)) {
+    , m_core(std::move(core))
+    , m_render(*m_core, true, &VideoSurface::onUpdate, this) {
     setMinimumSize(1, 1);
     // Every pixel is painted each time: nothing need be cleared underneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &VideoSurface::clicked);
-    int advanced = 1;
-    std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
-        mpv_render_param{MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
-        mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    if (m_core->api().renderCreate(&m_render, m_core->handle(), params.data()) < 0) {
-        m_render = nullptr;
-        return;
-    }
-    m_core->api().renderSetUpdateCallback(m_render, &VideoSurface::onUpdate, this);
-}
-
-VideoSurface::~VideoSurface() {
-    if (m_render != nullptr) {
-        m_core->api().renderSetUpdateCallback(m_render, nullptr, nullptr);
-        m_core->api().renderFree(m_render);
-    }
 }
 
 void VideoSurface::onUpdate(void* context) {
@@ -65,8 +47,7 @@ void VideoSurface::onUpdate(void* context) {
     QMetaObject::invokeMethod(
         self,
         [self] {
-            if (self->m_render != nullptr &&
-                (self->m_core->api().renderUpdate(self->m_render) & MPV_RENDER_UPDATE_FRAME) != 0) {
+            if (self->m_render.frameWaiting()) {
                 self->update();
             }
         },
@@ -75,14 +56,11 @@ void VideoSurface::onUpdate(void* context) {
 
 void VideoSurface::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (m_render == nullptr) {
+    if (!m_render.valid()) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
-    mpv_render_frame_info next{};
-    std::array query{mpv_render_param{MPV_RENDER_PARAM_NEXT_FRAME_INFO, &next}};
-    const bool newFrame = m_core->api().renderGetInfo(m_render, query[0]) >= 0 &&
-                          (next.flags & MPV_RENDER_FRAME_INFO_PRESENT) != 0;
+    const bool newFrame = m_render.nextFrameIsNew();
     const QRect shown = pictureRect();
     // Straight into the window's own picture where it can be, which saves copying every frame
     // once more; otherwise into a buffer of our own that is painted like any image.
@@ -94,7 +72,7 @@ void VideoSurface::paintEvent(QPaintEvent* event) {
         m_frame.resize(shown.size());
     }
     const FrameTarget target = direct.value_or(m_frame.target());
-    if (target.size.isEmpty() || !renderInto(target)) {
+    if (target.size.isEmpty() || !m_render.render(target)) {
         painter.fillRect(rect(), Qt::black);
         return;
     }
@@ -136,23 +114,6 @@ std::optional<FrameTarget> VideoSurface::windowTarget(const QPainter& painter,
                             shown == nullptr || shown->format().hasAlpha();
     return vyx::windowTarget(*static_cast<QImage*>(device),
                              rect().translated(place.map(QPoint(0, 0))), alphaShown);
-}
-
-bool VideoSurface::renderInto(const FrameTarget& target) {
-    std::array<int, 2> pixels{target.size.width(), target.size.height()};
-    std::size_t stride = target.stride;
-    // The GUI thread must never wait for a frame's due time: the core asks for a paint when a
-    // frame is due.
-    int block = 0;
-    std::array params{
-        mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, pixels.data()},
-        mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kEnginePixelFormat)},
-        mpv_render_param{MPV_RENDER_PARAM_SW_STRIDE, &stride},
-        mpv_render_param{MPV_RENDER_PARAM_SW_POINTER, target.pixels},
-        mpv_render_param{MPV_RENDER_PARAM_BLOCK_FOR_TARGET_TIME, &block},
-        mpv_render_param{MPV_RENDER_PARAM_INVALID, nullptr},
-    };
-    return m_core->api().renderRender(m_render, params.data()) >= 0;
 }
 
 QRect VideoSurface::pictureRect() const {

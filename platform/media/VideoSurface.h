@@ -3,6 +3,7 @@
 #include "media/FrameBuffer.h"
 #include "media/PictureFit.h"
 #include "media/ScalerChoice.h"
+#include "media/SoftwareRender.h"
 
 #include <QTimer>
 #include <QWidget>
@@ -11,7 +12,6 @@
 
 class QPainter;
 class QRegion;
-struct mpv_render_context;
 
 namespace vyx {
 
@@ -24,12 +24,11 @@ class VideoSurface final : public QWidget {
     Q_OBJECT
 public:
     VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent);
-    ~VideoSurface() override;
     VideoSurface(const VideoSurface&) = delete;
     VideoSurface& operator=(const VideoSurface&) = delete;
 
     // False when the core could not give a renderer; the player then says so instead.
-    [[nodiscard]] bool hasRenderer() const { return m_render != nullptr; }
+    [[nodiscard]] bool hasRenderer() const { return m_render.valid(); }
     // The size the playing picture is shown at and its pixel format, which decide how it is
     // scaled and converted.
     void setPicture(QSize size, const QString& pixelFormat);
@@ -57,14 +56,14 @@ private:
     // The window's own picture under this surface, when the engine may write into it.
     [[nodiscard]] std::optional<FrameTarget> windowTarget(const QPainter& painter,
                                                           const QRegion& painted) const;
-    bool renderInto(const FrameTarget& target);
     // The part of the surface the engine draws, in the screen's own pixels.
     [[nodiscard]] QRect pictureRect() const;
     // Tells the core which scaler suits the picture in this surface's size.
     void chooseScaler();
 
     std::shared_ptr<MpvCore> m_core;
-    mpv_render_context* m_render = nullptr;
+    // Declared after its core, so that it ends first.
+    SoftwareRender m_render;
     FrameBuffer m_frame;
     QSize m_picture;
     QString m_pixelFormat;
