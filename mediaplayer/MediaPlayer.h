@@ -71,7 +71,8 @@ public:
     void pause() { m_playback->pause(); }
     void togglePlay() { m_playback->togglePlay(); }
     void stop() { m_playback->stop(); }
-    void seek(double seconds) { m_playback->seek(seconds); }
+    // Where it went; nothing when it cannot seek.
+    std::optional<double> seek(double seconds) { return m_playback->seek(seconds); }
     void setMute(bool muted) { m_playback->setMute(muted); }
     void setVolume(int hundredthsOfDecibel) { m_playback->setVolume(hundredthsOfDecibel); }
     void setVolumePercent(double percent) { m_playback->setVolumePercent(percent); }

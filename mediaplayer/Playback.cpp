@@ -257,13 +257,14 @@ void Playback::stop() {
     }
 }
 
-void Playback::seek(double seconds) {
+std::optional<double> Playback::seek(double seconds) {
     if (!m_loaded || m_live) {
-        return;
+        return std::nullopt;
     }
     const double to = std::max(0.0, m_duration > 0 ? std::min(seconds, m_duration) : seconds);
     m_session->seek(to);
     Q_EMIT seeked(to);
+    return to;
 }
 
 void Playback::showFailure(const QString& reason) {

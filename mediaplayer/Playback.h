@@ -12,6 +12,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 namespace vyx {
 
@@ -63,7 +64,8 @@ public:
     void pause();
     void togglePlay();
     void stop();
-    void seek(double seconds);
+    // Where it went, within the entry; nothing when it cannot seek (nothing loaded, live).
+    std::optional<double> seek(double seconds);
     void setMute(bool muted) { m_sound->setMute(muted); }
     void setVolume(int hundredthsOfDecibel) {
         m_sound->setVolumePercent(volume::toMpvPercent(hundredthsOfDecibel));

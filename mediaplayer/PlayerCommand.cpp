@@ -4,7 +4,6 @@
 #include "MediaPlayer.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 #include <cmath>
 
 namespace vyx {
@@ -50,10 +49,9 @@ QString repeatText(Repeat repeat) {
     return tr("Repeat off");
 }
 
-QString positionText(const MediaPlayer& player, double to) {
-    const double length = player.duration();
-    const double at = std::max(0.0, length > 0 ? std::min(to, length) : to);
-    return ControlBar::formatTime(at) + QStringLiteral(" / ") + ControlBar::formatTime(length);
+QString positionText(const MediaPlayer& player, double at) {
+    return ControlBar::formatTime(at) + QStringLiteral(" / ") +
+           ControlBar::formatTime(player.duration());
 }
 
 void selectTrack(MediaPlayer& player, MediaTrack::Kind kind, int id) {
@@ -154,10 +152,9 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::SeekBack:
     case PlayerCommand::SeekForward:
-        if (player.isLoaded() && !player.isLive()) {
-            const double to = player.position() + (forward ? kSeekSeconds : -kSeekSeconds);
-            player.seek(to);
-            player.say(positionText(player, to));
+        if (const auto to =
+                player.seek(player.position() + (forward ? kSeekSeconds : -kSeekSeconds))) {
+            player.say(positionText(player, *to));
         }
         break;
     case PlayerCommand::VolumeUp:
