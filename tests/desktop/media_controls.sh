@@ -25,8 +25,6 @@ pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 "$player" --separate-window "$work/one.mp4" "$work/two.mp4" >"$work/player.log" 2>&1 &
 pids+=($!)
-ctl() { playerctl -p vyxplayer "$@" 2>/dev/null; }
-is() { test "$(ctl "${@:2}")" = "$1"; }
 check wait_for is Playing status
 check is "vyxplayer" -l
 check is "file://$work/one.mp4" metadata xesam:url

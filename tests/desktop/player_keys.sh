@@ -31,8 +31,6 @@ XDG_CONFIG_HOME="$work/config" "$player" --separate-window "$work/film.mkv" "$wo
   "$work/two.mp4" >"$work/player.log" 2>&1 &
 pid=$!
 trap 'kill $pid 2>/dev/null || true' EXIT
-ctl() { playerctl -p vyxplayer "$@" 2>/dev/null; }
-is() { test "$(ctl "${@:2}")" = "$1"; }
 at_least() { awk -v at="$(ctl position)" -v least="$1" 'BEGIN { exit !(at >= least) }'; }
 below() { awk -v at="$(ctl position)" -v most="$1" 'BEGIN { exit !(at < most) }'; }
 check wait_for is Playing status

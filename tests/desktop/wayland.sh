@@ -36,8 +36,6 @@ check wait_for saver_up
 
 "$player" --separate-window "$work/film.mp4" >"$work/player.log" 2>&1 &
 pids+=($!)
-ctl() { playerctl -p vyxplayer "$@" 2>/dev/null; }
-is() { test "$(ctl "${@:2}")" = "$1"; }
 check wait_for is Playing status
 # Qt's own Wayland client, not X through XWayland: there is no X server to fall back on here.
 native() { grep -q libqwayland "/proc/${pids[2]}/maps"; }

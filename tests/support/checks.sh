@@ -27,6 +27,10 @@ keep_display() {
   xprop -root -spy >/dev/null 2>&1 &
   echo $!
 }
+# The player as the desktop's media controls see it (MPRIS, through playerctl): ctl asks, and
+# "is VALUE ARGS..." holds when what ctl ARGS answers is VALUE.
+ctl() { playerctl -p vyxplayer "$@" 2>/dev/null; }
+is() { test "$(ctl "${@:2}")" = "$1"; }
 # The closing line, and the exit status: 0 when nothing failed.
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
 # The window's picture is not the same a second later: a clip plays, where "Cannot play" or a
