@@ -84,11 +84,11 @@ void MediaPlayer::connectPreview() {
 
 void MediaPlayer::connectList() {
     PlayerList& entries = m_playback->list();
+    // Only a list in sight is kept up to date: a long one takes a while to fill.
     connect(&entries, &PlayerList::changed, this, [this] {
-        if (m_listView->isVisible() && !m_playback->list().several()) {
-            setListShown(false);
+        if (isListShown()) {
+            setListShown(m_playback->list().several());
         }
-        m_listView->setEntries(m_playback->list().shownEntries(), list().index());
     });
     connect(m_listView, &PlayerListView::playRequested, this,
             [this](qsizetype index) { m_playback->list().playAt(index, false); });
@@ -111,6 +111,9 @@ bool MediaPlayer::isListShown() const {
 
 void MediaPlayer::setListShown(bool shown) {
     const bool allowed = m_settings.ListBeside && m_playback->list().several();
+    if (shown && allowed) {
+        m_listView->setEntries(m_playback->list().shownEntries(), list().index());
+    }
     m_listView->setVisible(shown && allowed);
 }
 
