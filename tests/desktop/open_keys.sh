@@ -8,6 +8,10 @@ work=$2
 rm -rf "$work" && mkdir -p "$work"
 source "$(dirname "$0")/../support/checks.sh"
 keeper=$(keep_display)
+on_failure() {
+  windows_seen "$name"
+  cat "$work/player.log"
+}
 trap 'kill $keeper 2>/dev/null || true' EXIT
 # WINDOW_NAME DIALOG_TITLE ARGUMENTS...
 ctrl_o_opens() {
@@ -17,8 +21,7 @@ ctrl_o_opens() {
   local pid=$!
   check wait_for shown "$name"
   # A key pressed before the window has the keyboard goes nowhere.
-  xdotool windowfocus "$(window_named "$name")"
-  check wait_for has_focus "$name"
+  check wait_for focus_given "$name"
   xdotool key ctrl+o
   check wait_for has_focus "$dialog"
   xdotool key Escape

@@ -28,9 +28,8 @@ for signal in TERM HUP INT; do
   # After start-up, File > Play of a file that is not media.
   "$player" >/dev/null 2>&1 &
   pid=$!
-  wait_for shown '^Vyx Player'
-  window=$(window_named '^Vyx Player')
-  xdotool windowfocus "$window" key ctrl+p
+  check wait_for focus_given '^Vyx Player'
+  xdotool key ctrl+p
   check wait_for has_focus '^Select A Media File To Play'
   xdotool type --delay 5 "$work/notes.txt"
   xdotool key Return

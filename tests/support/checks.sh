@@ -1,9 +1,17 @@
 # Shell helpers for the tests that drive the program from outside; source it.
 passed=0
 failed=0
-# Runs a check, says PASS or FAIL with it, and counts.
+# Runs a check, says PASS or FAIL with it, and counts; after a FAIL, a script's own on_failure
+# function, where it has one, says what it saw.
 check() {
-  if "$@"; then echo "PASS $*"; passed=$((passed + 1)); else echo "FAIL $*"; failed=$((failed + 1)); fi
+  if "$@"; then
+    echo "PASS $*"
+    passed=$((passed + 1))
+  else
+    echo "FAIL $*"
+    failed=$((failed + 1))
+    if declare -F on_failure >/dev/null; then on_failure; fi
+  fi
 }
 # Retries a command for up to 20 s.
 wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
@@ -19,6 +27,20 @@ has_focus() {
   focus=$(xdotool getwindowfocus -f 2>/dev/null)
   test -n "$window" && test -n "$focus" || return 1
   test "$focus" = "$window" || xwininfo -tree -id "$window" | grep -q "$(printf '0x%x ' "$focus")"
+}
+# Gives the named window the keyboard, as a click on it would, and holds when it has it. Asked
+# again at each try: without a window manager nobody else gives it, and a window the program
+# makes again under the same name would otherwise never get it.
+focus_given() {
+  local window
+  window=$(window_named "$1")
+  test -n "$window" && xdotool windowfocus "$window" 2>/dev/null && has_focus "$1"
+}
+# What the X server shows of the program's windows and the keyboard, for a check that failed.
+windows_seen() {
+  echo "windows named '$1': $(xdotool search --name "$1" 2>/dev/null | tr '\n' ' ')" \
+    "visible: $(xdotool search --onlyvisible --name "$1" 2>/dev/null | tr '\n' ' ')" \
+    "focus: $(xdotool getwindowfocus -f 2>/dev/null) $(xdotool getwindowfocus -f getwindowname 2>/dev/null)"
 }
 # The X server starts afresh when its last client leaves, and a program started in that moment
 # finds no display (Qt then aborts). For a test that starts the program again and again, a client
