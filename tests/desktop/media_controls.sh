@@ -8,9 +8,8 @@
 set -euo pipefail
 player=$1
 work=$2
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-  exec dbus-run-session -- bash "$0" "$@"
-fi
+source "$(dirname "$0")/../support/checks.sh"
+own_session_bus "$@"
 rm -rf "$work" && mkdir -p "$work"
 clip() {
   ffmpeg -loglevel error -y -f lavfi -i "$2=size=320x240:rate=25" -f lavfi -i sine=f=440 -t "$3" \
@@ -20,7 +19,6 @@ clip one.mp4 testsrc 20
 clip two.mp4 smptebars 20
 ffmpeg -loglevel error -y -f lavfi -i sine=f=330 -t 30 "$work/tone.mp3"
 
-source "$(dirname "$0")/../support/checks.sh"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 "$player" --separate-window "$work/one.mp4" "$work/two.mp4" >"$work/player.log" 2>&1 &

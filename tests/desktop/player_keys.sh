@@ -8,9 +8,8 @@
 set -euo pipefail
 player=$1
 work=$2
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-  exec dbus-run-session -- bash "$0" "$@"
-fi
+source "$(dirname "$0")/../support/checks.sh"
+own_session_bus "$@"
 rm -rf "$work" && mkdir -p "$work/config"
 printf ';FFMETADATA1\n' >"$work/chapters.txt"
 for start in 0 10 20; do
@@ -26,7 +25,6 @@ done
 # The user's pictures folder, as the desktop names it.
 echo "XDG_PICTURES_DIR=\"$work/shots\"" >"$work/config/user-dirs.dirs"
 
-source "$(dirname "$0")/../support/checks.sh"
 XDG_CONFIG_HOME="$work/config" "$player" --separate-window "$work/film.mkv" "$work/one.mp4" \
   "$work/two.mp4" >"$work/player.log" 2>&1 &
 pid=$!

@@ -8,9 +8,8 @@
 set -euo pipefail
 player=$1
 work=$2
-if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then
-  exec dbus-run-session -- bash "$0" "$@"
-fi
+source "$(dirname "$0")/../support/checks.sh"
+own_session_bus "$@"
 rm -rf "$work" && mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
 export XDG_RUNTIME_DIR=$work/runtime
 unset DISPLAY QT_QPA_PLATFORM
@@ -19,7 +18,6 @@ ffmpeg -loglevel error -y -f lavfi -i testsrc2=size=640x360:rate=25 -t 60 -pix_f
 printf '<html><head><title>Magenta</title></head><body style="background:#ff00ff"></body></html>' \
   >"$work/page.html"
 
-source "$(dirname "$0")/../support/checks.sh"
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null || true' EXIT
 weston --backend=headless-backend.so --use-pixman --debug --socket=wayland-vyx --width=1280 \

@@ -13,6 +13,11 @@ check() {
     if declare -F on_failure >/dev/null; then on_failure; fi
   fi
 }
+# A script that speaks to the desktop's services over D-Bus runs on a session bus of its own:
+# without one, it starts again under dbus-run-session. Called with the script's arguments.
+own_session_bus() {
+  if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ]; then exec dbus-run-session -- bash "$0" "$@"; fi
+}
 # Retries a command for up to 20 s.
 wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
 # The first visible window whose name matches the pattern; nothing when there is none. Windows
