@@ -249,13 +249,14 @@ void TestMediaPlayer::pictureComesOnTime() {
         {u"-f"_s, u"lavfi"_s, u"-i"_s, u"testsrc=size=160x120:rate=5"_s, u"-t"_s, u"6"_s,
          u"-pix_fmt"_s, u"yuv420p"_s, u"-c:v"_s, u"libx264"_s, u"-preset"_s, u"ultrafast"_s});
     QVERIFY(!slow.isEmpty());
+    // Before the player, so that they outlive what it signals into them.
+    QElapsedTimer clock;
+    QList<qint64> shown;
     const auto player = makePlayer();
+    clock.start();
     player->Open(slow);
     auto* const surface = player->findChild<VideoSurface*>();
     QVERIFY(surface != nullptr);
-    QElapsedTimer clock;
-    clock.start();
-    QList<qint64> shown;
     connect(surface, &VideoSurface::framePainted, this,
             [&clock, &shown] { shown.append(clock.elapsed()); });
     QTRY_VERIFY_WITH_TIMEOUT(shown.size() > 2, 15000);
@@ -269,7 +270,7 @@ void TestMediaPlayer::pictureComesOnTime() {
         player->seek(at);
         const auto next = [&shown] {
             return std::find_if(shown.cbegin(), shown.cend(),
-                                [&shown](qint64 at) { return at - shown.first() >= 120; });
+                                [&shown](qint64 when) { return when - shown.first() >= 120; });
         };
         QTRY_VERIFY_WITH_TIMEOUT(!shown.isEmpty() && next() != shown.cend(), 10000);
         longest = std::max(longest, *next() - shown.first());
