@@ -266,6 +266,9 @@ class FrameSpacing:
                 area += event.area.width * event.area.height
         if area >= self.least:
             self.times.append(start)
+        # The damage object reports the whole window once as it is made: no frame, and an
+        # interval of any length to the first one.
+        del self.times[:1]
         self.display.close()
 
     def figures(self, rate):
