@@ -307,30 +307,32 @@ void TestPlatform::scalerChoice_data() {
     QTest::addColumn<QString>("format");
     QTest::addColumn<Converter>("converter");
     QTest::addColumn<Filter>("filter");
+    // Milliseconds before its time that a frame is drawn.
+    QTest::addColumn<int>("lead");
     const QString yuv420 = QStringLiteral("yuv420p");
-    QTest::newRow("1080p in 720p")
-        << QSize(1920, 1080) << QSize(1280, 720) << yuv420 << Converter::Swscale << Filter::Area;
-    QTest::newRow("2160p on a 1600 screen")
-        << QSize(3840, 2160) << QSize(1600, 1177) << yuv420 << Converter::Swscale << Filter::Area;
-    QTest::newRow("upright film, wide area")
-        << QSize(1080, 1920) << QSize(1280, 720) << yuv420 << Converter::Swscale << Filter::Area;
+    QTest::newRow("1080p in 720p") << QSize(1920, 1080) << QSize(1280, 720) << yuv420
+                                   << Converter::Swscale << Filter::Area << 10;
+    QTest::newRow("2160p on a 1600 screen") << QSize(3840, 2160) << QSize(1600, 1177) << yuv420
+                                            << Converter::Swscale << Filter::Area << 20;
+    QTest::newRow("upright film, wide area") << QSize(1080, 1920) << QSize(1280, 720) << yuv420
+                                             << Converter::Swscale << Filter::Area << 10;
     QTest::newRow("same size") << QSize(1280, 720) << QSize(1280, 720) << yuv420
-                               << Converter::Swscale << Filter::Bicubic;
+                               << Converter::Swscale << Filter::Bicubic << 10;
     QTest::newRow("enlarged") << QSize(640, 360) << QSize(1600, 1200) << yuv420
-                              << Converter::Swscale << Filter::Bicubic;
+                              << Converter::Swscale << Filter::Bicubic << 10;
     QTest::newRow("enlarged past a desktop screen")
         << QSize(1920, 1080) << QSize(3800, 2137) << yuv420 << Converter::Swscale
-        << Filter::Bilinear;
+        << Filter::Bilinear << 20;
     QTest::newRow("10-bit 4:2:2") << QSize(1920, 1080) << QSize(1600, 900)
                                   << QStringLiteral("yuv422p10") << Converter::Swscale
-                                  << Filter::Area;
+                                  << Filter::Area << 10;
     QTest::newRow("4:4:4 screen recording")
         << QSize(1920, 1080) << QSize(1600, 900) << QStringLiteral("yuv444p") << Converter::Zimg
-        << Filter::Bilinear;
+        << Filter::Bilinear << 10;
     QTest::newRow("RGB, enlarged") << QSize(1280, 720) << QSize(1600, 900) << QStringLiteral("gbrp")
-                                   << Converter::Zimg << Filter::Bicubic;
+                                   << Converter::Zimg << Filter::Bicubic << 10;
     QTest::newRow("size not known")
-        << QSize() << QSize(640, 360) << QString() << Converter::Swscale << Filter::Bicubic;
+        << QSize() << QSize(640, 360) << QString() << Converter::Swscale << Filter::Bicubic << 10;
 }
 
 void TestPlatform::scalerChoice() {
@@ -339,7 +341,9 @@ void TestPlatform::scalerChoice() {
     QFETCH(QString, format);
     QFETCH(Converter, converter);
     QFETCH(Filter, filter);
+    QFETCH(int, lead);
     QCOMPARE(chooseScaler(picture, area, format), (Scaler{converter, filter}));
+    QCOMPARE(static_cast<int>(drawLead(picture, area).count()), lead);
 }
 
 void TestPlatform::pictureTargetIsEvenAndSpanned_data() {

@@ -74,7 +74,8 @@ bool FramePreview::startEngine() {
         m_core->setOption(name, QLatin1String(value));
     }
     m_core->setWakeup(&FramePreview::wakeup, this);
-    m_render = std::make_unique<SoftwareRender>(*m_core, false, &FramePreview::onUpdate, this);
+    m_render =
+        std::make_unique<SoftwareRender>(*m_core, RenderUse::Stills, &FramePreview::onUpdate, this);
     if (!m_render->valid()) {
         m_render.reset();
         m_core.reset();

@@ -2,6 +2,7 @@
 
 #include <QSize>
 #include <QStringView>
+#include <chrono>
 
 namespace vyx {
 
@@ -30,5 +31,11 @@ struct Scaler {
 // The scaler for a picture of the given size and pixel format shown in an area of the other,
 // kept in shape; swscale's bicubic while the picture is not known.
 [[nodiscard]] Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat);
+
+// How long before its time a frame of the picture shown in the area is drawn, to be shown at its
+// time. Long enough for the drawing, whose time grows with the pixels read and made: past a
+// desktop screen's worth (a 4K film, a 4K screen) it takes 10 ms and more here. No longer, as
+// the GUI thread waits out the rest.
+[[nodiscard]] std::chrono::milliseconds drawLead(QSize picture, QSize area);
 
 } // namespace vyx

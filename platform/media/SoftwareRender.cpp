@@ -7,10 +7,10 @@
 
 namespace vyx {
 
-SoftwareRender::SoftwareRender(MpvCore& core, bool advancedControl, void (*onUpdate)(void*),
-                               void* context)
-    : m_core(core) {
-    int advanced = advancedControl ? 1 : 0;
+SoftwareRender::SoftwareRender(MpvCore& core, RenderUse use, void (*onUpdate)(void*), void* context)
+    : m_core(core)
+    , m_use(use) {
+    int advanced = use == RenderUse::EveryFrame ? 1 : 0;
     std::array params{
         mpv_render_param{MPV_RENDER_PARAM_API_TYPE, const_cast<char*>(MPV_RENDER_API_TYPE_SW)},
         mpv_render_param{MPV_RENDER_PARAM_ADVANCED_CONTROL, &advanced},
@@ -45,7 +45,7 @@ bool SoftwareRender::nextFrameIsNew() const {
 bool SoftwareRender::render(const FrameTarget& target) const {
     std::array<int, 2> pixels{target.size.width(), target.size.height()};
     std::size_t stride = target.stride;
-    int block = 0;
+    int block = m_use == RenderUse::EveryFrame ? 1 : 0;
     std::array params{
         mpv_render_param{MPV_RENDER_PARAM_SW_SIZE, pixels.data()},
         mpv_render_param{MPV_RENDER_PARAM_SW_FORMAT, const_cast<char*>(kEnginePixelFormat)},

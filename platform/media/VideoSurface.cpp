@@ -32,13 +32,15 @@ QString filterName(Filter filter) {
 VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
     : QWidget(parent)
     , m_core(std::move(core))
-    , m_render(*m_core, true, &VideoSurface::onUpdate, this) {
+    , m_render(*m_core, RenderUse::EveryFrame, &VideoSurface::onUpdate, this) {
     setMinimumSize(1, 1);
     // Every pixel is painted each time: nothing need be cleared underneath first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &VideoSurface::clicked);
+    // The engine's own lead (50 ms) would hold the GUI thread for a whole frame and more.
+    chooseScaler();
 }
 
 void VideoSurface::onUpdate(void* context) {
@@ -140,6 +142,11 @@ void VideoSurface::chooseScaler() {
         m_core->setFlag("sws-allow-zimg", scaler.converter == Converter::Zimg);
         m_core->setString(scaler.converter == Converter::Zimg ? "zimg-scaler" : "sws-scaler",
                           filterName(scaler.filter));
+    }
+    const std::chrono::milliseconds lead = drawLead(m_picture, pictureRect().size());
+    if (lead != m_lead) {
+        m_lead = lead;
+        m_core->setDouble("video-timing-offset", std::chrono::duration<double>(lead).count());
     }
 }
 

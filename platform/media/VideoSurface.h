@@ -69,6 +69,7 @@ private:
     QString m_pixelFormat;
     PictureFit m_fit = PictureFit::OwnSize;
     Scaler m_scaler;
+    std::chrono::milliseconds m_lead{0};
     bool m_inDoubleClick = false;
     quint64 m_doubleClickTime = 0;
     QTimer m_clickTimer;
