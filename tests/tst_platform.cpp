@@ -436,7 +436,7 @@ void TestPlatform::mediaProbe_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("code"); // 0: accepted
 
-    QByteArray noise(64 * 1024, '\0');
+    QByteArray noise(qsizetype{64} * 1024, '\0');
     for (qsizetype i = 0; i < noise.size(); ++i) {
         noise[i] = static_cast<char>((i * 7919 + 13) % 251);
     }
