@@ -36,7 +36,7 @@ public:
 
 private:
     MpvCore& m_core;
-    RenderUse m_use;
+    const RenderUse m_use;
     mpv_render_context* m_render = nullptr;
 };
 
