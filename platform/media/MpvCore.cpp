@@ -61,10 +61,6 @@ MpvCore::MpvCore()
     // limit: a radio station grew it by some 2.7 MB a minute. Going back in a stream asks the
     // server again instead.
     setOption("demuxer-seekable-cache", QStringLiteral("no"));
-    // The engine hands a frame over this long before it is due, for outputs that draw it and
-    // then wait to show it; the surface shows what it is handed at once, so a frame handed
-    // over early (by default 50 ms, up to a whole frame) is seen before its sound.
-    setOption("video-timing-offset", QStringLiteral("0"));
     if (!check(m_api.initialize(m_handle.get()), "to start", "")) {
         throw RuntimeError(ErrorCode::MediaEngineUnavailable);
     }
