@@ -40,7 +40,7 @@ VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &VideoSurface::clicked);
     // The engine's own lead (50 ms) would hold the GUI thread for a whole frame and more.
-    chooseScaler();
+    chooseDrawing();
 }
 
 void VideoSurface::onUpdate(void* context) {
@@ -125,25 +125,26 @@ QRect VideoSurface::pictureRect() const {
 void VideoSurface::setPicture(QSize size, const QString& pixelFormat) {
     m_picture = size;
     m_pixelFormat = pixelFormat;
-    chooseScaler();
+    chooseDrawing();
     update();
 }
 
 void VideoSurface::setPictureFit(PictureFit fit) {
     m_fit = fit;
-    chooseScaler();
+    chooseDrawing();
     update();
 }
 
-void VideoSurface::chooseScaler() {
-    const Scaler scaler = vyx::chooseScaler(m_picture, pictureRect().size(), m_pixelFormat);
+void VideoSurface::chooseDrawing() {
+    const QSize shown = pictureRect().size();
+    const Scaler scaler = chooseScaler(m_picture, shown, m_pixelFormat);
     if (scaler != m_scaler) {
         m_scaler = scaler;
         m_core->setFlag("sws-allow-zimg", scaler.converter == Converter::Zimg);
         m_core->setString(scaler.converter == Converter::Zimg ? "zimg-scaler" : "sws-scaler",
                           filterName(scaler.filter));
     }
-    const std::chrono::milliseconds lead = drawLead(m_picture, pictureRect().size());
+    const std::chrono::milliseconds lead = drawLead(m_picture, shown);
     if (lead != m_lead) {
         m_lead = lead;
         m_core->setDouble("video-timing-offset", std::chrono::duration<double>(lead).count());
@@ -152,7 +153,7 @@ void VideoSurface::chooseScaler() {
 
 void VideoSurface::resizeEvent(QResizeEvent* event) {
     logTiming("video-area", QStringLiteral("%1x%2").arg(width()).arg(height()));
-    chooseScaler();
+    chooseDrawing();
     QWidget::resizeEvent(event);
 }
 

@@ -58,8 +58,9 @@ private:
                                                           const QRegion& painted) const;
     // The part of the surface the engine draws, in the screen's own pixels.
     [[nodiscard]] QRect pictureRect() const;
-    // Tells the core which scaler suits the picture in this surface's size.
-    void chooseScaler();
+    // Tells the core which scaler suits the picture in this surface's size, and how long before
+    // its time each frame is drawn.
+    void chooseDrawing();
 
     std::shared_ptr<MpvCore> m_core;
     // Declared after its core, so that it ends first.
