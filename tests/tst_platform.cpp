@@ -17,8 +17,10 @@
 #include "media/EngineFailure.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
+#include "media/MpvLibrary.h"
 #include "media/PictureFit.h"
 #include "media/ScalerChoice.h"
+#include "media/SlowGathers.h"
 #include "system/LocalPath.h"
 #include "web/WebBrowser.h"
 
@@ -29,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLibrary>
 #include <QListView>
 #include <QScopeGuard>
 #include <QTest>
@@ -38,6 +41,11 @@
 #include <mpv/client.h>
 #include <sys/stat.h>
 #include <utility>
+
+extern "C" {
+#include <libavutil/cpu.h>
+#include <libavutil/version.h>
+}
 
 using namespace vyx;
 using namespace Qt::StringLiterals;
@@ -64,6 +72,7 @@ private Q_SLOTS:
     void failureStaysUntilNextFile();
     void scalerChoice_data();
     void scalerChoice();
+    void scalersKeepOffSlowGathers();
     void pictureTargetIsEvenAndSpanned_data();
     void pictureTargetIsEvenAndSpanned();
     void addressText_data();
@@ -344,6 +353,20 @@ void TestPlatform::scalerChoice() {
     QFETCH(int, lead);
     QCOMPARE(chooseScaler(picture, area, format), (Scaler{converter, filter}));
     QCOMPARE(static_cast<int>(drawLead(picture, area).count()), lead);
+}
+
+void TestPlatform::scalersKeepOffSlowGathers() {
+    if (!gathersAreSlow(cpuVendor())) {
+        QSKIP("this processor's gathers are not slow");
+    }
+    const MpvLibrary engine;
+    QLibrary util;
+    util.setFileNameAndVersion(QStringLiteral("avutil"), LIBAVUTIL_VERSION_MAJOR);
+    QVERIFY(util.load());
+    const auto flags =
+        reinterpret_cast<decltype(&av_get_cpu_flags)>(util.resolve("av_get_cpu_flags"));
+    QVERIFY(flags != nullptr);
+    QVERIFY((flags() & AV_CPU_FLAG_SLOW_GATHER) != 0);
 }
 
 void TestPlatform::pictureTargetIsEvenAndSpanned_data() {

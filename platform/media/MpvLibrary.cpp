@@ -1,6 +1,7 @@
 #include "MpvLibrary.h"
 
 #include "errors/RuntimeError.h"
+#include "media/SlowGathers.h"
 #include "system/ResolveSymbol.h"
 
 namespace vyx {
@@ -32,6 +33,8 @@ MpvLibrary::MpvLibrary() {
     resolveSymbol(m_library, renderUpdate, "mpv_render_context_update");
     resolveSymbol(m_library, renderRender, "mpv_render_context_render");
     resolveSymbol(m_library, renderGetInfo, "mpv_render_context_get_info");
+    // Before the engine makes its first scaler.
+    avoidSlowGathers();
 }
 
 } // namespace vyx
