@@ -613,7 +613,8 @@ class Bench:
                       if counts else -1, peak, spacing)
         self.outputs["vyx"] = ("libmpv's software render API (swscale with its fast chroma: area "
                                "shrinking, bicubic enlarging, bilinear past a 1920x1200 screen's "
-                               "worth; zimg for 4:4:4 and RGB; one decoder thread up to "
+                               "worth, its SSE horizontal scaler rather than AVX2 gathers on AMD "
+                               "processors; zimg for 4:4:4 and RGB; one decoder thread up to "
                                "1080p30), into Qt's window buffer (XShm): straight in when the "
                                "picture spans the window (full screen), else copied from its "
                                "own; each frame drawn 10 ms before its time (20 ms past a "
