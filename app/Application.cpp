@@ -29,10 +29,12 @@ void bringBack(QWidget& window) {
 
 } // namespace
 
-Application::Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine)
+Application::Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine,
+                         VideoOutputMode videoOutput)
     : m_prompter(prompter)
     , m_chooser(chooser)
     , m_engine(std::move(engine))
+    , m_videoOutputs(videoOutput)
     , m_mpris(new MprisService(this)) {
     connect(m_mpris, &MprisService::quitRequested, this, [this] {
         exitAll();
@@ -70,7 +72,7 @@ void Application::attach(MediaPlayer& player) {
 
 frmMediaPlayer& Application::showPlayerWindow() {
     if (m_player.isNull()) {
-        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, *this, *this);
+        m_player = makeWindow<frmMediaPlayer>(m_prompter, m_chooser, m_videoOutputs, *this, *this);
         attach(m_player->MP());
         m_player->show();
     } else {

@@ -3,6 +3,7 @@
 #include "AboutHost.h"
 #include "BrowserHost.h"
 #include "frmBrowser.h"
+#include "media/VideoOutputChoice.h"
 #include "registry/Registry.h"
 
 #include <QList>
@@ -31,13 +32,16 @@ class Application final : public QObject, public BrowserHost, public AboutHost {
 public:
     // The web engine is asked for only when the first browser window is made.
     using BrowserEngine = std::function<WebBrowserFactory&()>;
-    Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine);
+    // The players draw with the output the mode asks for, chosen once for all of them.
+    Application(MessagePrompter& prompter, FileChooser& chooser, BrowserEngine engine,
+                VideoOutputMode videoOutput = VideoOutputMode::Auto);
     ~Application() override;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
     [[nodiscard]] MessagePrompter& prompter() const { return m_prompter; }
     [[nodiscard]] FileChooser& fileChooser() const { return m_chooser; }
+    [[nodiscard]] VideoOutputChoice& videoOutputs() { return m_videoOutputs; }
 
     // Start-up: makes and shows the main window.
     frmVyx& showMainWindow();
@@ -74,6 +78,7 @@ private:
     MessagePrompter& m_prompter;
     FileChooser& m_chooser;
     BrowserEngine m_engine;
+    VideoOutputChoice m_videoOutputs;
     QPointer<frmVyx> m_main;
     QPointer<frmMediaPlayer> m_player;
     QPointer<frmBrowser> m_browser;

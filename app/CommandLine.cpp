@@ -59,7 +59,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption separate(QStringLiteral("separate-window"));
     const QCommandLineOption browse(QStringLiteral("browse"), {}, QStringLiteral("address"));
-    parser.addOptions({help, version, separate, browse});
+    const QCommandLineOption output(QStringLiteral("video-output"), {}, QStringLiteral("output"));
+    parser.addOptions({help, version, separate, browse, output});
     // QApplication reads these from the same arguments; here they only have to be known.
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "display",
                              "geometry", "qwindowgeometry", "title", "qwindowtitle", "icon",
@@ -84,6 +85,15 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     CommandLine result;
     result.separateWindow = parser.isSet(separate);
+    if (parser.isSet(output)) {
+        const std::optional<VideoOutputMode> mode = videoOutputModeFromName(parser.value(output));
+        if (!mode) {
+            return only(CommandLine::Action::Error,
+                        QStringLiteral("--video-output must be auto, opengl or software, not '%1'")
+                            .arg(parser.value(output)));
+        }
+        result.videoOutput = *mode;
+    }
     if (parser.isSet(browse)) {
         result.browse = parser.value(browse).trimmed();
         if (result.browse.isEmpty()) {
@@ -126,6 +136,8 @@ QString helpText() {
         "in the main window; several play in turn.\n\n"
         "      --separate-window  play FILE in the separate, resizable player window\n"
         "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well (or --browse=ADDRESS)\n"
+        "      --video-output=OUTPUT  draw pictures with auto (the GPU where there is one),\n"
+        "                         opengl or software\n"
         "  -h, --help             show this help and exit\n"
         "  -v, --version          show the version and exit\n"
         "Qt's own options (-platform, -style, ...) work as in every Qt program.\n\n"

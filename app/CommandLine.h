@@ -1,5 +1,7 @@
 #pragma once
 
+#include "media/VideoOutputChoice.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,13 +18,15 @@ struct CommandLine {
     QString message;             // for Error and Refused: what was wrong
     bool separateWindow = false; // play in the separate, resizable player window
     QString browse;              // an address to open in the browser at start; empty for none
+    VideoOutputMode videoOutput = VideoOutputMode::Auto; // what draws the pictures
 };
 
 // The arguments after the program name. A file may be a path or a file:// URL (percent-encoded
 // names are decoded); several are taken in order. Qt's own options are accepted and left to
 // QApplication. --separate-window plays in the resizable player window; --browse ADDRESS opens
 // the browser there as well, and an address that the browser would refuse is refused here,
-// before any window is made.
+// before any window is made. --video-output=auto|opengl|software chooses what draws the
+// pictures.
 CommandLine parseCommandLine(const QStringList& arguments);
 
 // One argument as the system gave it. A file name that is not UTF-8 comes back as a file://

@@ -71,7 +71,7 @@ frmVyx::frmVyx(Application& app)
     client->setFixedSize(twips::toPixels(kClientWidth, kClientHeight));
     setCentralWidget(client);
 
-    m_mp = new MediaPlayer(playerSettings(), client);
+    m_mp = new MediaPlayer(playerSettings(), app.videoOutputs(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
     connect(m_mp, &MediaPlayer::filesDropped, this,

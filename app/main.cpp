@@ -56,6 +56,11 @@ int main(int argc, char** argv) {
     // The web engine describes its GL set-up at length whenever it starts; QT_LOGGING_RULES
     // still turns it on.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // GL through EGL on X11 too, as on Wayland: the hardware decoders hand their pictures to GL
+    // only through EGL. Qt reads it when GL is first used, not before.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
+        qputenv("QT_XCB_GL_INTEGRATION", "xcb_egl");
+    }
     QApplication qapp(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));
@@ -64,7 +69,7 @@ int main(int argc, char** argv) {
 
     vyx::QtMessagePrompter prompter;
     vyx::QtFileChooser chooser;
-    vyx::Application app(prompter, chooser, vyx::webEngineFactory);
+    vyx::Application app(prompter, chooser, vyx::webEngineFactory, command.videoOutput);
     bool quitting = false;
     const vyx::QuitSignals signals([&app, &quitting] {
         quitting = true;

@@ -16,14 +16,15 @@
 
 namespace vyx {
 
-MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent)
+MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, VideoOutputChoice& outputs,
+                         QWidget* parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_screen(new PlayerScreen(this))
     , m_controls(new ControlBar({settings.ShowControls, settings.ShowPositionControls,
                                  settings.ShowTracker, settings.ShowAudioControls},
                                 this))
-    , m_playback(new Playback(settings, *m_screen, *m_controls, this))
+    , m_playback(new Playback(settings, outputs, *m_screen, *m_controls, this))
     , m_listView(new PlayerListView(this)) {
     setFocusPolicy(Qt::StrongFocus);
     // Where the player's own keys are taken, for a screen reader to name when it has the focus.

@@ -14,6 +14,7 @@ namespace vyx {
 class ControlBar;
 class PlayerListView;
 class PlayerScreen;
+class VideoOutputChoice;
 class VideoSurface;
 
 // A media player component: the picture and its control bar around what it plays (Playback,
@@ -22,7 +23,8 @@ class VideoSurface;
 class MediaPlayer final : public QWidget {
     Q_OBJECT
 public:
-    MediaPlayer(const MediaPlayerSettings& settings, QWidget* parent);
+    // The pictures are drawn with the output the program chose for them all.
+    MediaPlayer(const MediaPlayerSettings& settings, VideoOutputChoice& outputs, QWidget* parent);
     MediaPlayer(const MediaPlayer&) = delete;
     MediaPlayer& operator=(const MediaPlayer&) = delete;
 

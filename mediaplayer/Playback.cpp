@@ -18,10 +18,11 @@
 
 namespace vyx {
 
-Playback::Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, ControlBar& controls,
-                   QObject* parent)
+Playback::Playback(const MediaPlayerSettings& settings, VideoOutputChoice& outputs,
+                   PlayerScreen& screen, ControlBar& controls, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
+    , m_outputs(outputs)
     , m_screen(screen)
     , m_controls(controls)
     , m_session(new MpvSession(this))
@@ -94,11 +95,7 @@ void Playback::connectSession() {
     connect(m_session, &MpvSession::tracksChanged, this,
             [this](const QList<MediaTrack>& tracks) { m_tracks = tracks; });
     connect(m_session, &MpvSession::failed, this, &Playback::showFailure);
-    connect(m_session, &MpvSession::screenshotSaved, this,
-            [this](const QString& path, const QString& failure) {
-                say(failure.isEmpty() ? tr("Screenshot saved to %1").arg(path)
-                                      : tr("The screenshot could not be saved: %1").arg(failure));
-            });
+    connect(m_session, &MpvSession::screenshotSaved, this, &Playback::screenshotSaved);
 }
 
 void Playback::reachedEnd() {
@@ -193,7 +190,7 @@ bool Playback::startEngine() {
         return false;
     }
 
-    m_surface = m_screen.addPicture(m_session->core());
+    m_surface = m_screen.addPicture(m_session->core(), m_outputs);
     m_timing->watch(m_surface);
     connect(m_session, &MpvSession::pictureChanged, m_surface, &VideoSurface::setPicture);
     Q_EMIT pictureAdded(m_surface);
@@ -291,12 +288,25 @@ void Playback::stepFrame(bool back) {
 }
 
 void Playback::saveScreenshot() {
-    if (m_loaded && m_hasVideo) {
-        m_lastScreenshot = newScreenshotPath(m_fileName, m_position, m_lastScreenshot);
-        m_lastScreenshot.isEmpty()
-            ? say(tr("The screenshot could not be saved: %1 cannot be made").arg(picturesFolder()))
-            : m_session->saveScreenshot(m_lastScreenshot);
+    if (!m_loaded || !m_hasVideo) {
+        return;
     }
+    m_lastScreenshot = newScreenshotPath(m_fileName, m_position, m_lastScreenshot);
+    if (m_lastScreenshot.isEmpty()) {
+        say(tr("The screenshot could not be saved: %1 cannot be made").arg(picturesFolder()));
+    } else if (m_surface->drawsScreenshots()) {
+        writeScreenshot(m_surface->screenshot(), m_lastScreenshot, this,
+                        [this, path = m_lastScreenshot](const QString& failure) {
+                            screenshotSaved(path, failure);
+                        });
+    } else {
+        m_session->saveScreenshot(m_lastScreenshot);
+    }
+}
+
+void Playback::screenshotSaved(const QString& path, const QString& failure) {
+    say(failure.isEmpty() ? tr("Screenshot saved to %1").arg(path)
+                          : tr("The screenshot could not be saved: %1").arg(failure));
 }
 
 void Playback::setRepeat(Repeat repeat) {

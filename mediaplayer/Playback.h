@@ -20,6 +20,7 @@ class ControlBar;
 class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
+class VideoOutputChoice;
 class VideoSurface;
 
 // What a player plays and how far it is: the engine session, the entry and the list it comes
@@ -28,8 +29,8 @@ class VideoSurface;
 class Playback final : public QObject {
     Q_OBJECT
 public:
-    Playback(const MediaPlayerSettings& settings, PlayerScreen& screen, ControlBar& controls,
-             QObject* parent);
+    Playback(const MediaPlayerSettings& settings, VideoOutputChoice& outputs, PlayerScreen& screen,
+             ControlBar& controls, QObject* parent);
 
     // As MediaPlayer's own, which hands them on.
     void openList(const QStringList& entries);
@@ -98,6 +99,8 @@ private:
     bool startEngine();
     void connectSession();
     void showFailure(const QString& reason);
+    // The screenshot asked for was written, or could not be (why).
+    void screenshotSaved(const QString& path, const QString& failure);
     void reachedEnd();
     // Loads one entry; throws as Open does.
     void openEntry(const QString& entry, bool paused);
@@ -105,6 +108,7 @@ private:
     void showTitle();
 
     const MediaPlayerSettings m_settings;
+    VideoOutputChoice& m_outputs;
     PlayerScreen& m_screen;
     ControlBar& m_controls;
     MpvSession* m_session;

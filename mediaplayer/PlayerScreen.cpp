@@ -21,8 +21,8 @@ PlayerScreen::PlayerScreen(QWidget* parent)
     addWidget(m_message);
 }
 
-VideoSurface* PlayerScreen::addPicture(std::shared_ptr<MpvCore> core) {
-    m_surface = new VideoSurface(std::move(core), this);
+VideoSurface* PlayerScreen::addPicture(std::shared_ptr<MpvCore> core, VideoOutputChoice& outputs) {
+    m_surface = new VideoSurface(std::move(core), outputs, this);
     addWidget(m_surface);
     if (!m_surface->hasRenderer()) {
         m_noPictureReason = tr("No picture: the media engine cannot draw here.");

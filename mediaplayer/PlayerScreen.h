@@ -8,6 +8,7 @@ class QLabel;
 namespace vyx {
 
 class MpvCore;
+class VideoOutputChoice;
 class VideoSurface;
 
 // The player's picture area: the engine's picture, or a message in its place (a title, a
@@ -17,8 +18,8 @@ class PlayerScreen final : public QStackedWidget {
 public:
     explicit PlayerScreen(QWidget* parent);
 
-    // Adds the surface that draws the core's picture.
-    VideoSurface* addPicture(std::shared_ptr<MpvCore> core);
+    // Adds the surface that draws the core's picture, with the output the program chose.
+    VideoSurface* addPicture(std::shared_ptr<MpvCore> core, VideoOutputChoice& outputs);
     void showMessage(const QString& text);
     // Why the file cannot be played: it stays until the next file, whatever the engine still
     // reports of this one.

@@ -4,8 +4,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QFutureWatcher>
+#include <QImage>
+#include <QImageWriter>
 #include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 #include <cmath>
+#include <utility>
 
 namespace vyx {
 
@@ -43,6 +48,26 @@ QString newScreenshotPath(const QString& entry, double seconds, const QString& l
     return screenshotPath(folder, entry, seconds, [&lastAsked](const QString& path) {
         return path == lastAsked || QFileInfo::exists(path);
     });
+}
+
+void writeScreenshot(const QImage& picture, const QString& path, QObject* receiver,
+                     std::function<void(const QString& failure)> done) {
+    if (picture.isNull()) {
+        done(QObject::tr("the picture could not be drawn"));
+        return;
+    }
+    // A PNG of a film's size takes a tenth of a second and more to compress. The watcher goes
+    // with the receiver, and what it watches then reports to no one.
+    auto* const watcher = new QFutureWatcher<QString>(receiver);
+    QObject::connect(watcher, &QFutureWatcher<QString>::finished, watcher,
+                     [watcher, done = std::move(done)] {
+                         done(watcher->result());
+                         watcher->deleteLater();
+                     });
+    watcher->setFuture(QtConcurrent::run([picture, path] {
+        QImageWriter writer(path);
+        return writer.write(picture) ? QString() : writer.errorString();
+    }));
 }
 
 } // namespace vyx

@@ -3,6 +3,9 @@
 #include <QString>
 #include <functional>
 
+class QImage;
+class QObject;
+
 namespace vyx {
 
 // Where a screenshot of an entry at a moment goes: the folder, the entry's name without its
@@ -18,5 +21,11 @@ namespace vyx {
 // cannot be made. The last path asked for is taken too, as its file may not be written yet.
 [[nodiscard]] QString newScreenshotPath(const QString& entry, double seconds,
                                         const QString& lastAsked);
+
+// Writes the picture as the path's extension says, away from the GUI thread; then calls done
+// on the receiver's thread with why it could not be written, or nothing, unless the receiver
+// has gone.
+void writeScreenshot(const QImage& picture, const QString& path, QObject* receiver,
+                     std::function<void(const QString& failure)> done);
 
 } // namespace vyx

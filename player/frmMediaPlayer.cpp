@@ -47,7 +47,7 @@ QString frmMediaPlayer::mediaFilter() {
 }
 
 frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
-                               BrowserHost& browsers, AboutHost& about)
+                               VideoOutputChoice& outputs, BrowserHost& browsers, AboutHost& about)
     : QMainWindow(nullptr)
     , m_prompter(prompter)
     , m_browsers(browsers)
@@ -61,7 +61,7 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     auto* const client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
-    m_mp = new MediaPlayer(playerSettings(), client);
+    m_mp = new MediaPlayer(playerSettings(), outputs, client);
     m_mp->setObjectName(QStringLiteral("MP"));
     m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
     connect(m_mp, &MediaPlayer::filesDropped, this,

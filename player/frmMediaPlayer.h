@@ -10,13 +10,14 @@ class AboutHost;
 class BrowserHost;
 class MediaPlayer;
 class MessagePrompter;
+class VideoOutputChoice;
 
 // The separate, resizable player window with a player and an Open dialog of its own.
 class frmMediaPlayer final : public QMainWindow {
     Q_OBJECT
 public:
-    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser, BrowserHost& browsers,
-                   AboutHost& about);
+    frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser, VideoOutputChoice& outputs,
+                   BrowserHost& browsers, AboutHost& about);
 
     [[nodiscard]] MediaPlayer& MP() const { return *m_mp; }
     [[nodiscard]] const OpenFileDialog& Opener() const { return m_opener; }

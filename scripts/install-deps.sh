@@ -12,9 +12,9 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libgl1-mesa-dri libglx-mesa0 fonts-liberation qt6-wayland"
+  [run]="libgl1-mesa-dri libglx-mesa0 libegl-mesa0 fonts-liberation qt6-wayland"
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-           qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
+           qt6-base-private-dev qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
           openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
           mkvtoolnix at-spi2-core python3-pyatspi weston python3-dbus python3-gi"

@@ -1,6 +1,7 @@
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "errors/RuntimeError.h"
+#include "media/VideoOutputChoice.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -38,6 +39,7 @@ private:
     }
 
     testing::Fixtures m_files;
+    VideoOutputChoice m_outputs{VideoOutputMode::Auto};
     std::unique_ptr<MediaPlayer> m_player;
     QString m_mp4;
     QString m_mkv;
@@ -67,7 +69,7 @@ void TestMalformed::initTestCase() {
     m_mkv = m_files.videoClip(QStringLiteral("source.mkv"), 2);
     m_good = m_files.videoClip(QStringLiteral("good.mp4"), 3);
     QVERIFY(!m_mp4.isEmpty() && !m_mkv.isEmpty() && !m_good.isEmpty());
-    m_player = std::make_unique<MediaPlayer>(MediaPlayerSettings{}, nullptr);
+    m_player = std::make_unique<MediaPlayer>(MediaPlayerSettings{}, m_outputs, nullptr);
     m_player->resize(320, 260);
     m_player->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_player.get()));

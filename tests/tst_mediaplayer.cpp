@@ -87,6 +87,7 @@ private:
     std::unique_ptr<MediaPlayer> makePlayer(const MediaPlayerSettings& settings = {});
 
     testing::Fixtures m_files;
+    VideoOutputChoice m_outputs{VideoOutputMode::Auto};
     QString m_clip;
     QString m_short;
     QString m_tone;
@@ -184,27 +185,52 @@ void TestMediaPlayer::sessionReportsProperties() {
 void TestMediaPlayer::sessionReportsShownPicture_data() {
     QTest::addColumn<int>("rotate");
     QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("gamma");
+    QTest::addColumn<QString>("primaries");
     QTest::addColumn<QSize>("shown");
+    QTest::addColumn<int>("transfer");
+    QTest::addColumn<int>("colours");
     // An anamorphic picture: 1440 pixels wide, shown 1920 wide.
-    QTest::newRow("anamorphic") << 0 << "yuv420p" << QSize(1920, 1080);
-    QTest::newRow("stored lying down") << 90 << "yuv444p" << QSize(1080, 1920);
+    QTest::newRow("anamorphic") << 0 << "yuv420p"
+                                << "bt.1886"
+                                << "bt.709" << QSize(1920, 1080) << int(Transfer::Sdr)
+                                << int(Primaries::Bt709);
+    QTest::newRow("stored lying down")
+        << 90 << "yuv444p"
+        << "auto"
+        << "auto" << QSize(1080, 1920) << int(Transfer::Sdr) << int(Primaries::Bt709);
+    QTest::newRow("HDR10") << 0 << "yuv420p10"
+                           << "pq"
+                           << "bt.2020" << QSize(1920, 1080) << int(Transfer::Pq)
+                           << int(Primaries::Bt2020);
+    QTest::newRow("HLG in P3") << 0 << "yuv420p10"
+                               << "hlg"
+                               << "display-p3" << QSize(1920, 1080) << int(Transfer::Hlg)
+                               << int(Primaries::P3);
 }
 
 void TestMediaPlayer::sessionReportsShownPicture() {
     QFETCH(int, rotate);
     QFETCH(QString, format);
+    QFETCH(QString, gamma);
+    QFETCH(QString, primaries);
     QFETCH(QSize, shown);
+    QFETCH(int, transfer);
+    QFETCH(int, colours);
     MpvSession session(nullptr);
     session.start(1);
     QSignalSpy pictures(&session, &MpvSession::pictureChanged);
-    const QByteArray formatName = format.toUtf8();
-    std::array<char*, 5> keys{const_cast<char*>("pixelformat"), const_cast<char*>("w"),
-                              const_cast<char*>("dw"), const_cast<char*>("dh"),
+    std::array<QByteArray, 3> names{format.toUtf8(), gamma.toUtf8(), primaries.toUtf8()};
+    std::array<char*, 7> keys{const_cast<char*>("pixelformat"), const_cast<char*>("gamma"),
+                              const_cast<char*>("primaries"),   const_cast<char*>("w"),
+                              const_cast<char*>("dw"),          const_cast<char*>("dh"),
                               const_cast<char*>("rotate")};
-    std::array<mpv_node, 5> values{};
-    values[0].format = MPV_FORMAT_STRING;
-    values[0].u.string = const_cast<char*>(formatName.constData());
-    for (const auto& [index, number] : {std::pair{1, 1440}, {2, 1920}, {3, 1080}, {4, rotate}}) {
+    std::array<mpv_node, 7> values{};
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        values.at(index).format = MPV_FORMAT_STRING;
+        values.at(index).u.string = names.at(index).data();
+    }
+    for (const auto& [index, number] : {std::pair{3, 1440}, {4, 1920}, {5, 1080}, {6, rotate}}) {
         values.at(index).format = MPV_FORMAT_INT64;
         values.at(index).u.int64 = number;
     }
@@ -215,8 +241,11 @@ void TestMediaPlayer::sessionReportsShownPicture() {
     mpv_event_property property{"video-params", MPV_FORMAT_NODE, &params};
     session.handleEvent(mpv_event{MPV_EVENT_PROPERTY_CHANGE, 0, 0, &property});
     QCOMPARE(pictures.size(), 1);
-    QCOMPARE(pictures.first().at(0).toSize(), shown);
-    QCOMPARE(pictures.first().at(1).toString(), format);
+    const auto picture = pictures.first().at(0).value<PictureFormat>();
+    QCOMPARE(picture.size, shown);
+    QCOMPARE(picture.pixelFormat, format);
+    QCOMPARE(int(picture.transfer), transfer);
+    QCOMPARE(int(picture.primaries), colours);
 }
 
 void TestMediaPlayer::laggingDecoderGetsCores() {
@@ -363,7 +392,7 @@ void TestMediaPlayer::unplayableTailJudged() {
 }
 
 std::unique_ptr<MediaPlayer> TestMediaPlayer::makePlayer(const MediaPlayerSettings& settings) {
-    auto player = std::make_unique<MediaPlayer>(settings, nullptr);
+    auto player = std::make_unique<MediaPlayer>(settings, m_outputs, nullptr);
     player->resize(320, 260);
     player->show();
     if (!QTest::qWaitForWindowExposed(player.get())) {

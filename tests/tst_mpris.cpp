@@ -2,6 +2,7 @@
 #include "IcyStation.h"
 #include "MediaPlayer.h"
 #include "MprisService.h"
+#include "media/VideoOutputChoice.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -75,6 +76,7 @@ private:
     QString m_clip;
     QString m_other;
     std::unique_ptr<MprisService> m_service;
+    VideoOutputChoice m_outputs{VideoOutputMode::Auto};
     std::unique_ptr<MediaPlayer> m_player;
     std::unique_ptr<testing::IcyStation> m_station;
     QDBusConnection m_controls{QString()};
@@ -96,7 +98,7 @@ void TestMpris::initTestCase() {
 
 void TestMpris::init() {
     m_service = std::make_unique<MprisService>(nullptr);
-    m_player = std::make_unique<MediaPlayer>(MediaPlayerSettings{}, nullptr);
+    m_player = std::make_unique<MediaPlayer>(MediaPlayerSettings{}, m_outputs, nullptr);
     m_service->follow(m_player.get());
     m_controls = QDBusConnection::connectToBus(QDBusConnection::SessionBus, kControls);
 }
@@ -287,7 +289,7 @@ void TestMpris::seekPastTheEndGoesOnAndQuitAsks() {
 }
 
 void TestMpris::speaksForThePlayerThatPlayedLast() {
-    MediaPlayer second(MediaPlayerSettings{}, nullptr);
+    MediaPlayer second(MediaPlayerSettings{}, m_outputs, nullptr);
     m_service->follow(&second);
     m_player->Open(m_clip);
     QTRY_VERIFY_WITH_TIMEOUT(m_player->isPlaying() && m_player->position() > 0.2, 15000);

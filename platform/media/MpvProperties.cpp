@@ -28,35 +28,54 @@ template <typename T> T valueOr(const void* value, T zero) {
     return value != nullptr ? *static_cast<const T*>(value) : zero;
 }
 
-// The size a picture is shown at (its pixels' shape applied) and its pixel format, from the
-// engine's video parameters; empty when they do not say.
-std::pair<QSize, QString> shownPicture(const mpv_node* params) {
-    QSize size;
-    QString format;
+double numberOf(const mpv_node& value) {
+    if (value.format == MPV_FORMAT_DOUBLE) {
+        return value.u.double_;
+    }
+    return value.format == MPV_FORMAT_INT64 ? static_cast<double>(value.u.int64) : 0.0;
+}
+
+// The picture as it is shown (its pixels' shape and its rotation applied), how its pixels are
+// stored and what its colours are, from the engine's video parameters; empty when they do not
+// say.
+PictureFormat shownPicture(const mpv_node* params) {
+    PictureFormat picture;
     if (params == nullptr || params->format != MPV_FORMAT_NODE_MAP) {
-        return {size, format};
+        return picture;
     }
     const mpv_node_list& map = *params->u.list;
     bool turned = false;
     for (int i = 0; i < map.num; ++i) {
-        if (map.values[i].format == MPV_FORMAT_STRING &&
-            std::strcmp(map.keys[i], "pixelformat") == 0) {
-            format = QString::fromUtf8(map.values[i].u.string);
-        }
-        if (map.values[i].format != MPV_FORMAT_INT64) {
-            continue;
-        }
-        const auto value = static_cast<int>(map.values[i].u.int64);
-        if (std::strcmp(map.keys[i], "dw") == 0) {
-            size.setWidth(value);
-        } else if (std::strcmp(map.keys[i], "dh") == 0) {
-            size.setHeight(value);
-        } else if (std::strcmp(map.keys[i], "rotate") == 0) {
-            turned = value % 180 != 0;
+        const char* const key = map.keys[i];
+        const mpv_node& value = map.values[i];
+        if (value.format == MPV_FORMAT_STRING) {
+            const QString text = QString::fromUtf8(value.u.string);
+            if (std::strcmp(key, "pixelformat") == 0) {
+                picture.pixelFormat = text;
+            } else if (std::strcmp(key, "gamma") == 0) {
+                picture.transfer = transferFromName(text);
+            } else if (std::strcmp(key, "primaries") == 0) {
+                picture.primaries = primariesFromName(text);
+            }
+        } else if (std::strcmp(key, "sig-peak") == 0) {
+            // In the engine's units of ordinary white.
+            picture.peak = numberOf(value) * 203.0;
+        } else if (value.format == MPV_FORMAT_INT64) {
+            const auto number = static_cast<int>(value.u.int64);
+            if (std::strcmp(key, "dw") == 0) {
+                picture.size.setWidth(number);
+            } else if (std::strcmp(key, "dh") == 0) {
+                picture.size.setHeight(number);
+            } else if (std::strcmp(key, "rotate") == 0) {
+                turned = number % 180 != 0;
+            }
         }
     }
     // A phone's upright film is stored lying down, and turned when shown.
-    return {turned ? size.transposed() : size, format};
+    if (turned) {
+        picture.size.transpose();
+    }
+    return picture;
 }
 
 // One row per property: what is observed and how its change is reported, kept in one place.
@@ -143,8 +162,15 @@ const std::array kProperties{
                 }},
     PropertyRow{"video-params", MPV_FORMAT_NODE, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {
-                    const auto [size, format] = shownPicture(static_cast<const mpv_node*>(v));
-                    Q_EMIT s.pictureChanged(size, format);
+                    Q_EMIT s.pictureChanged(shownPicture(static_cast<const mpv_node*>(v)));
+                }},
+    // The hardware decoder in use, "no" for software decoding; the engine's info log names it
+    // for each file.
+    PropertyRow{"hwdec-current", MPV_FORMAT_STRING, Read::Observed, Unset::Ignore,
+                [](MpvSession& /*s*/, const void* v) {
+                    const char* const name = valueOr<const char*>(v, "");
+                    qCInfo(engineLog, "decoder: %s",
+                           std::strcmp(name, "no") == 0 || *name == '\0' ? "software" : name);
                 }},
     PropertyRow{"frame-drop-count", MPV_FORMAT_INT64, Read::Observed, Unset::Ignore,
                 [](MpvSession& s, const void* v) {

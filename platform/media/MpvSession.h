@@ -2,6 +2,7 @@
 
 #include "media/MediaTracks.h"
 #include "media/PictureFit.h"
+#include "media/PictureFormat.h"
 
 #include <QObject>
 #include <QSize>
@@ -99,9 +100,9 @@ Q_SIGNALS:
     void delayChanged(MediaTrack::Kind kind, double seconds);
     // The screenshot asked for was written, or could not be (why, in the engine's words).
     void screenshotSaved(const QString& path, const QString& failure);
-    // The size the picture is shown at, in its own pixels, and how its pixels are stored (the
-    // engine's name: "yuv420p", "gbrp").
-    void pictureChanged(QSize size, const QString& pixelFormat);
+    // The size the picture is shown at, in its own pixels, how its pixels are stored (the
+    // engine's name: "yuv420p", "gbrp") and what its colours are.
+    void pictureChanged(const PictureFormat& picture);
     // Pictures left out by the output, which the session watches to give a lagging decoder
     // more threads; those the decoder left out are counted only while the timing log is on.
     void outputDropsChanged(qint64 frames);

@@ -28,11 +28,12 @@ bool fullWidthColour(QStringView pixelFormat) {
     });
 }
 
-Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat) {
+Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat, bool valuesAsStored) {
     if (picture.isEmpty() || area.isEmpty()) {
         return {};
     }
-    const Converter converter = fullWidthColour(pixelFormat) ? Converter::Zimg : Converter::Swscale;
+    const Converter converter =
+        fullWidthColour(pixelFormat) && !valuesAsStored ? Converter::Zimg : Converter::Swscale;
     const double scale = scaleOf(picture, area);
     const double made = scale * picture.width() * scale * picture.height();
     if (scale < 1.0) {

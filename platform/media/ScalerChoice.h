@@ -29,8 +29,11 @@ struct Scaler {
 [[nodiscard]] bool fullWidthColour(QStringView pixelFormat);
 
 // The scaler for a picture of the given size and pixel format shown in an area of the other,
-// kept in shape; swscale's bicubic while the picture is not known.
-[[nodiscard]] Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat);
+// kept in shape; swscale's bicubic while the picture is not known. A picture whose values must
+// reach us as they are stored (its colours converted afterwards) goes through swscale, which
+// leaves them so: zimg would convert their transfer itself, clipping the highlights.
+[[nodiscard]] Scaler chooseScaler(QSize picture, QSize area, QStringView pixelFormat,
+                                  bool valuesAsStored = false);
 
 // How long before its time a frame of the picture shown in the area is drawn, to be shown at its
 // time. Long enough for the drawing, whose time grows with the pixels read and made: past a

@@ -1,159 +1,89 @@
 #include "VideoSurface.h"
 
+#include "media/GlPicture.h"
 #include "media/MpvCore.h"
+#include "media/SoftwarePicture.h"
 #include "system/Timing.h"
 
 #include <QApplication>
-#include <QBackingStore>
 #include <QMouseEvent>
-#include <QPaintEngine>
-#include <QPainter>
-#include <QWindow>
-#include <utility>
+#include <QVBoxLayout>
 
 namespace vyx {
 
-namespace {
-
-QString filterName(Filter filter) {
-    switch (filter) {
-    case Filter::Bilinear:
-        return QStringLiteral("bilinear");
-    case Filter::Area:
-        return QStringLiteral("area");
-    case Filter::Bicubic:
-        break;
-    }
-    return QStringLiteral("bicubic");
-}
-
-} // namespace
-
-VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, QWidget* parent)
-    : QWidget(parent)
-    , m_core(std::move(core))
-    , m_render(*m_core, RenderUse::EveryFrame, &VideoSurface::onUpdate, this) {
+VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, VideoOutputChoice& outputs,
+                           QWidget* parent)
+    : QWidget(parent) {
     setMinimumSize(1, 1);
-    // Every pixel is painted each time: nothing need be cleared underneath first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(QApplication::doubleClickInterval());
     connect(&m_clickTimer, &QTimer::timeout, this, &VideoSurface::clicked);
-    // The engine's own lead (50 ms) would hold the GUI thread for a whole frame and more.
-    chooseDrawing();
-}
-
-void VideoSurface::onUpdate(void* context) {
-    // libmpv's thread: only ask the GUI thread to look.
-    auto* const self = static_cast<VideoSurface*>(context);
-    QMetaObject::invokeMethod(
-        self,
-        [self] {
-            if (self->m_render.frameWaiting()) {
-                self->update();
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-void VideoSurface::paintEvent(QPaintEvent* event) {
-    QPainter painter(this);
-    if (!m_render.valid()) {
-        painter.fillRect(rect(), Qt::black);
-        return;
+    m_picture = outputs.next() == VideoOutput::OpenGL ? makeGlPicture(core, outputs) : nullptr;
+    if (m_picture == nullptr) {
+        auto* const software = new SoftwarePicture(core, pictureEvents(), this);
+        if (software->valid()) {
+            m_picture = software;
+        }
     }
-    const bool newFrame = m_render.nextFrameIsNew();
-    const QRect shown = pictureRect();
-    // Straight into the window's own picture where it can be, which saves copying every frame
-    // once more; otherwise into a buffer of our own that is painted like any image.
-    std::optional<FrameTarget> direct = windowTarget(painter, event->region());
-    if (direct) {
-        m_frame.resize({});
-        direct = partOf(*direct, shown);
-    } else {
-        m_frame.resize(shown.size());
-    }
-    const FrameTarget target = direct.value_or(m_frame.target());
-    if (target.size.isEmpty() || !m_render.render(target)) {
-        painter.fillRect(rect(), Qt::black);
-        return;
-    }
-    const qreal ratio = devicePixelRatioF();
-    if (!direct) {
-        QImage picture = m_frame.image();
-        picture.setDevicePixelRatio(ratio);
-        painter.drawImage(QPointF(shown.topLeft()) / ratio, picture);
-    }
-    // The bars, after the picture: the engine may have written past the ends of its lines.
-    const QRect inside = QRectF(QPointF(shown.topLeft()) / ratio, QSizeF(shown.size()) / ratio)
-                             .toAlignedRect()
-                             .intersected(rect());
-    for (const QRect& bar : QRegion(rect()).subtracted(inside)) {
-        painter.fillRect(bar, Qt::black);
-    }
-    if (newFrame) {
-        Q_EMIT framePainted();
+    auto* const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (m_picture != nullptr) {
+        layout->addWidget(m_picture->widget());
     }
 }
 
-std::optional<FrameTarget> VideoSurface::windowTarget(const QPainter& painter,
-                                                      const QRegion& painted) const {
-    // Only the window's own picture on screen (a copy of the widget made with render() or
-    // grab() shows every byte it is given), and only when the whole surface is painted: the
-    // engine writes all of it, which must not reach what Qt does not paint over afterwards.
-    QPaintDevice* const device = painter.paintEngine()->paintDevice();
-    QBackingStore* const store = backingStore();
-    const QTransform place = painter.deviceTransform();
-    if (!QRegion(rect()).subtracted(painted).isEmpty() || device == nullptr || store == nullptr ||
-        device != store->paintDevice() || device->devType() != QInternal::Image ||
-        place.type() > QTransform::TxTranslate) {
-        return std::nullopt;
+PictureEvents VideoSurface::pictureEvents() {
+    return {[this](bool newFrame) {
+        if (newFrame) {
+            Q_EMIT framePainted();
+        }
+    }};
+}
+
+PictureView* VideoSurface::makeGlPicture(const std::shared_ptr<MpvCore>& core,
+                                         VideoOutputChoice& outputs) {
+    // Read when the renderer is made. Set and waited for here, before any file: the core is
+    // idle, and cannot be waiting for this thread.
+    const VideoOutputChoice::HardwareDecoding hardware = outputs.hardwareDecoding();
+    core->setOption("gpu-hwdec-interop", hardware.interop);
+    auto made = GlPicture::make(core, outputs.mode(), pictureEvents(), this);
+    if (const auto* const reason = std::get_if<QString>(&made)) {
+        outputs.glFails(*reason);
+        return nullptr;
     }
-    // X shows a window without alpha from the 24 bits of colour alone, whatever Qt keeps in
-    // the fourth byte of its picture.
-    const QWindow* const shown = window()->windowHandle();
-    const bool alphaShown = QGuiApplication::platformName() != QLatin1String("xcb") ||
-                            shown == nullptr || shown->format().hasAlpha();
-    return vyx::windowTarget(*static_cast<QImage*>(device),
-                             rect().translated(place.map(QPoint(0, 0))), alphaShown);
+    GlPicture* const picture = std::get<GlPicture*>(made);
+    outputs.glWorks(picture->renderer());
+    m_output = VideoOutput::OpenGL;
+    // Decoded on the GPU where the driver answers, and in software where it does not or where
+    // the decoder fails in the middle of a file; the engine goes on from the same picture. The
+    // GL renderer never waits for a frame's time, so nothing is drawn ahead of it.
+    core->setString("hwdec", hardware.decoder);
+    core->setDouble("video-timing-offset", 0.0);
+    return picture;
 }
 
-QRect VideoSurface::pictureRect() const {
-    return pictureTarget(m_picture, (QSizeF(size()) * devicePixelRatioF()).toSize(), m_fit);
-}
-
-void VideoSurface::setPicture(QSize size, const QString& pixelFormat) {
-    m_picture = size;
-    m_pixelFormat = pixelFormat;
-    chooseDrawing();
-    update();
+void VideoSurface::setPicture(const PictureFormat& format) {
+    if (m_picture != nullptr) {
+        m_picture->setPicture(format);
+    }
 }
 
 void VideoSurface::setPictureFit(PictureFit fit) {
-    m_fit = fit;
-    chooseDrawing();
-    update();
+    if (m_picture != nullptr) {
+        m_picture->setPictureFit(fit);
+    }
 }
 
-void VideoSurface::chooseDrawing() {
-    const QSize shown = pictureRect().size();
-    const Scaler scaler = chooseScaler(m_picture, shown, m_pixelFormat);
-    if (scaler != m_scaler) {
-        m_scaler = scaler;
-        m_core->setFlag("sws-allow-zimg", scaler.converter == Converter::Zimg);
-        m_core->setString(scaler.converter == Converter::Zimg ? "zimg-scaler" : "sws-scaler",
-                          filterName(scaler.filter));
-    }
-    const std::chrono::milliseconds lead = drawLead(m_picture, shown);
-    if (lead != m_lead) {
-        m_lead = lead;
-        m_core->setDouble("video-timing-offset", std::chrono::duration<double>(lead).count());
-    }
+bool VideoSurface::drawsScreenshots() const {
+    return m_picture != nullptr && m_picture->drawsScreenshots();
+}
+
+QImage VideoSurface::screenshot() {
+    return m_picture != nullptr ? m_picture->screenshot() : QImage();
 }
 
 void VideoSurface::resizeEvent(QResizeEvent* event) {
     logTiming("video-area", QStringLiteral("%1x%2").arg(width()).arg(height()));
-    chooseDrawing();
     QWidget::resizeEvent(event);
 }
 

@@ -1,0 +1,183 @@
+#include "ColourConversion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vyx {
+
+namespace {
+
+// The light of ordinary white in an HDR picture (ITU-R BT.2408), and the brightest light an
+// HLG picture is made for.
+constexpr double kWhite = 203.0;
+constexpr double kHlgPeak = 1000.0;
+// What a film says nothing of its brightest light is mastered for.
+constexpr double kAssumedPeak = 1000.0;
+// Highlights are brought down from three quarters of white, so that white itself stays near it.
+constexpr float kKnee = 0.75F;
+constexpr int kMaxStored = 1023;
+constexpr float kScreenSteps = 65536.0F;
+
+// SMPTE ST 2084: a stored value (0 to 1) to cd/m2.
+double pqToLight(double stored) {
+    constexpr double m1 = 2610.0 / 16384.0;
+    constexpr double m2 = 2523.0 / 4096.0 * 128.0;
+    constexpr double c1 = 3424.0 / 4096.0;
+    constexpr double c2 = 2413.0 / 4096.0 * 32.0;
+    constexpr double c3 = 2392.0 / 4096.0 * 32.0;
+    const double p = std::pow(stored, 1.0 / m2);
+    return 10000.0 * std::pow(std::max(p - c1, 0.0) / (c2 - c3 * p), 1.0 / m1);
+}
+
+// ARIB STD-B67 (ITU-R BT.2100): a stored value to the light of the scene, 0 to 1.
+double hlgToScene(double stored) {
+    constexpr double a = 0.17883277;
+    constexpr double b = 1.0 - 4.0 * a;
+    const double c = 0.5 - a * std::log(4.0 * a);
+    return stored <= 0.5 ? stored * stored / 3.0 : (std::exp((stored - c) / a) + b) / 12.0;
+}
+
+// Linear light of the screen's primaries, from BT.2020's and from P3's (both with D65 white).
+constexpr std::array<std::array<float, 3>, 3> kFromBt2020{{{1.660491F, -0.587641F, -0.072850F},
+                                                           {-0.124550F, 1.132900F, -0.008349F},
+                                                           {-0.018151F, -0.100579F, 1.118730F}}};
+constexpr std::array<std::array<float, 3>, 3> kFromP3{{{1.224940F, -0.224940F, 0.0F},
+                                                       {-0.042057F, 1.042057F, 0.0F},
+                                                       {-0.019638F, -0.078636F, 1.098274F}}};
+
+} // namespace
+
+ColourConversion::ColourConversion(const PictureFormat& format)
+    : m_hlg(format.transfer == Transfer::Hlg) {
+    for (int stored = 0; stored <= kMaxStored; ++stored) {
+        const double value = static_cast<double>(stored) / kMaxStored;
+        double light = 0.0;
+        switch (format.transfer) {
+        case Transfer::Pq:
+            light = pqToLight(value) / kWhite;
+            break;
+        case Transfer::Hlg:
+            light = hlgToScene(value);
+            break;
+        case Transfer::Sdr:
+            // As a screen of ordinary video shows it (BT.1886).
+            light = std::pow(value, 2.4);
+            break;
+        }
+        m_light.at(stored) = static_cast<float>(light);
+    }
+    if (m_hlg) {
+        // The display's own gamma for a 1000 cd/m2 screen, on the scene's luminance: HLG's
+        // three-quarter value is then ordinary white.
+        constexpr double kGamma = 1.2;
+        for (std::size_t step = 0; step < m_hlgGain.size(); ++step) {
+            const double root = static_cast<double>(step) / (m_hlgGain.size() - 1);
+            const double luminance = std::max(root * root, 1e-6);
+            m_hlgGain.at(step) =
+                static_cast<float>(kHlgPeak / kWhite * std::pow(luminance, kGamma - 1.0));
+        }
+    }
+    for (std::size_t step = 0; step < m_screen.size(); ++step) {
+        const double light = static_cast<double>(step) / kScreenSteps;
+        m_screen.at(step) =
+            static_cast<std::uint8_t>(std::lround(255.0 * std::pow(light, 1.0 / 2.4)));
+    }
+    m_convertPrimaries = format.primaries != Primaries::Bt709;
+    m_primaries = format.primaries == Primaries::P3 ? kFromP3 : kFromBt2020;
+    if (format.transfer != Transfer::Sdr) {
+        const double peak = format.transfer == Transfer::Hlg ? kHlgPeak
+                            : format.peak > kWhite           ? format.peak
+                                                             : kAssumedPeak;
+        pictureDone(static_cast<float>(peak / kWhite));
+    }
+}
+
+ColourConversion::Light ColourConversion::toScreenLight(std::uint32_t red, std::uint32_t green,
+                                                        std::uint32_t blue) const {
+    Light light{m_light[red], m_light[green], m_light[blue]};
+    if (m_hlg) {
+        const float luminance = 0.2627F * light.red + 0.6780F * light.green + 0.0593F * light.blue;
+        const auto step = static_cast<std::size_t>(std::sqrt(std::min(luminance, 1.0F)) *
+                                                   static_cast<float>(m_hlgGain.size() - 1));
+        const float gain = m_hlgGain[step];
+        light = {light.red * gain, light.green * gain, light.blue * gain};
+    }
+    if (m_convertPrimaries) {
+        const auto& m = m_primaries;
+        light = {m[0][0] * light.red + m[0][1] * light.green + m[0][2] * light.blue,
+                 m[1][0] * light.red + m[1][1] * light.green + m[1][2] * light.blue,
+                 m[2][0] * light.red + m[2][1] * light.green + m[2][2] * light.blue};
+    }
+    return light;
+}
+
+std::uint32_t ColourConversion::toScreenPixel(Light light) const {
+    // Brought down by the brightest of the three, so that a highlight keeps its colour.
+    const float brightest = std::max({light.red, light.green, light.blue});
+    if (brightest > m_knee) {
+        const float step = std::min((brightest - m_knee) * m_stepsPerLight,
+                                    static_cast<float>(m_bringDown.size() - 1));
+        const float scale = m_bringDown[static_cast<std::size_t>(step)];
+        light = {light.red * scale, light.green * scale, light.blue * scale};
+    }
+    const auto screen = [this](float value) -> std::uint32_t {
+        // Colours outside the screen's come to its edge.
+        const float step = std::clamp(value * kScreenSteps, 0.0F, kScreenSteps);
+        return m_screen[static_cast<std::size_t>(step)];
+    };
+    return 0xff000000U | screen(light.red) << 16U | screen(light.green) << 8U | screen(light.blue);
+}
+
+void ColourConversion::pictureDone(float brightest) {
+    // Within white there is nothing to bring down. A brighter picture is followed at once; a
+    // darker one slowly, so that a highlight leaving the picture does not make it jump.
+    const float peak = std::max(brightest, 1.0F);
+    const float followed = peak >= m_peak ? peak : m_peak + (peak - m_peak) * 0.05F;
+    if (followed == m_peak && m_stepsPerLight > 0.0F) {
+        return;
+    }
+    m_peak = followed;
+    m_knee = m_peak > 1.0F ? kKnee : 1.0F;
+    const float steps = static_cast<float>(m_bringDown.size() - 1);
+    m_stepsPerLight = steps / std::max(m_peak - m_knee, 1e-3F);
+    // From the knee the light rises ever more slowly, and reaches white at the peak.
+    const float top = (m_peak - m_knee) / (1.0F - m_knee);
+    for (std::size_t step = 0; step < m_bringDown.size(); ++step) {
+        const float light = m_knee + static_cast<float>(step) / m_stepsPerLight;
+        const float over = (light - m_knee) / (1.0F - m_knee);
+        const float brought =
+            m_knee + (1.0F - m_knee) * over * (1.0F + over / (top * top)) / (1.0F + over);
+        m_bringDown.at(step) = m_peak > 1.0F ? brought / light : 1.0F;
+    }
+}
+
+void ColourConversion::convert(const FrameTarget& from, const FrameTarget& to) {
+    constexpr std::uint32_t kMask = 0x3ff;
+    float brightest = 0.0F;
+    for (int y = 0; y < from.size.height(); ++y) {
+        const auto* in = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::byte*>(from.pixels) + static_cast<std::size_t>(y) * from.stride);
+        auto* out = reinterpret_cast<std::uint32_t*>(static_cast<std::byte*>(to.pixels) +
+                                                     static_cast<std::size_t>(y) * to.stride);
+        for (int x = 0; x < from.size.width(); ++x) {
+            const std::uint32_t pixel = in[x];
+            const Light light =
+                toScreenLight(pixel >> 20U & kMask, pixel >> 10U & kMask, pixel & kMask);
+            brightest = std::max({brightest, light.red, light.green, light.blue});
+            out[x] = toScreenPixel(light);
+        }
+    }
+    pictureDone(brightest);
+}
+
+std::array<int, 3> ColourConversion::convertPixel(std::array<int, 3> stored) {
+    const auto value = [](int channel) {
+        return static_cast<std::uint32_t>(std::clamp(channel, 0, kMaxStored));
+    };
+    const Light light = toScreenLight(value(stored[0]), value(stored[1]), value(stored[2]));
+    const std::uint32_t pixel = toScreenPixel(light);
+    return {static_cast<int>(pixel >> 16U & 0xffU), static_cast<int>(pixel >> 8U & 0xffU),
+            static_cast<int>(pixel & 0xffU)};
+}
+
+} // namespace vyx
