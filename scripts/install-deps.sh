@@ -7,7 +7,8 @@
 #          desktop's screen saver on D-Bus, lintian, the system-information program
 #          and the Windows build of the registry reader (Wine, MinGW)
 #   fuzz   clang with libFuzzer
-#   bench  the players Vyx Player is measured against, and Python for the script that measures
+#   bench  the players Vyx Player is measured against, Python for the script that measures, and
+#          glxinfo, which tells a GPU from software GL
 # Usage: install-deps.sh GROUP...   (no group: all of them)
 set -euo pipefail
 
@@ -19,7 +20,7 @@ declare -A groups=(
           openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
           mkvtoolnix at-spi2-core python3-pyatspi weston python3-dbus python3-gi"
   [fuzz]="clang libfuzzer-14-dev"
-  [bench]="python3 python3-xlib mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
+  [bench]="python3 python3-xlib mesa-utils mpv vlc-bin vlc-plugin-base vlc-plugin-qt vlc-plugin-video-output"
 )
 wanted=("$@")
 [ ${#wanted[@]} -gt 0 ] || wanted=(run build test fuzz bench)
