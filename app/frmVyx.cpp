@@ -76,7 +76,9 @@ frmVyx::frmVyx(Application& app)
     m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
     connect(m_mp, &MediaPlayer::filesDropped, this,
             [this](const QStringList& entries) { playDropped(m_app.prompter(), *m_mp, entries); });
-    connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
+    auto* const fullScreen = new FullScreen(m_mp);
+    connect(m_mp, &MediaPlayer::fullScreenRequested, fullScreen, &FullScreen::set);
+    connect(fullScreen, &FullScreen::changed, m_mp, &MediaPlayer::fullScreenChanged);
 
     createFileMenu();
     createOnlineMenu();

@@ -126,7 +126,7 @@ void MediaPlayer::pictureAdded(VideoSurface* surface) {
         }
     });
     connect(surface, &VideoSurface::doubleClicked, this,
-            [this] { setFullScreen(!isFullScreen()); });
+            [this] { setFullScreen(!m_fullScreen); });
     applyPictureFit();
 }
 
@@ -145,9 +145,15 @@ QString MediaPlayer::message() const {
 }
 
 void MediaPlayer::setFullScreen(bool on) {
-    if (on != isFullScreen()) {
+    if (on != m_fullScreen) {
         Q_EMIT fullScreenRequested(on);
     }
+}
+
+void MediaPlayer::fullScreenChanged(bool on) {
+    m_fullScreen = on;
+    applyPictureFit();
+    Q_EMIT changed();
 }
 
 void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
@@ -156,19 +162,11 @@ void MediaPlayer::setDisplaySize(DisplaySizeMode size) {
 }
 
 void MediaPlayer::applyPictureFit() {
-    m_playback->setPictureFit(pictureFit(m_settings.DisplaySize, isFullScreen()));
-}
-
-void MediaPlayer::changeEvent(QEvent* event) {
-    // The window asked for takes the screen, or gives it back, in its own time.
-    if (event->type() == QEvent::WindowStateChange) {
-        applyPictureFit();
-    }
-    QWidget::changeEvent(event);
+    m_playback->setPictureFit(pictureFit(m_settings.DisplaySize, m_fullScreen));
 }
 
 void MediaPlayer::keyPressEvent(QKeyEvent* event) {
-    const PlayerCommand command = commandForKey(event->key(), event->modifiers(), isFullScreen());
+    const PlayerCommand command = commandForKey(event->key(), event->modifiers(), m_fullScreen);
     if (command == PlayerCommand::None) {
         QWidget::keyPressEvent(event);
         return;

@@ -80,6 +80,10 @@ public:
     void setVolumePercent(double percent) { m_playback->setVolumePercent(percent); }
     // Asks the window for the screen, or gives it back.
     void setFullScreen(bool on);
+    // Whether the player has the screen, as its window said last.
+    [[nodiscard]] bool isShownFullScreen() const { return m_fullScreen; }
+    // The window took the screen for the player, or gave it back.
+    void fullScreenChanged(bool on);
     // The window's rule for the picture; full screen is filled whatever it says.
     void setDisplaySize(DisplaySizeMode size);
     // The next or the previous entry of the list; before the first is its start.
@@ -116,7 +120,6 @@ Q_SIGNALS:
     void subtitlesWanted();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -132,6 +135,7 @@ private:
     ControlBar* m_controls;
     Playback* m_playback;
     PlayerListView* m_listView;
+    bool m_fullScreen = false;
 };
 
 } // namespace vyx

@@ -168,7 +168,7 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::ToggleFullScreen:
     case PlayerCommand::LeaveFullScreen:
-        player.setFullScreen(command == PlayerCommand::ToggleFullScreen && !player.isFullScreen());
+        player.setFullScreen(command == PlayerCommand::ToggleFullScreen && !player.isShownFullScreen());
         break;
     case PlayerCommand::OriginalSize:
     case PlayerCommand::FitToSize:

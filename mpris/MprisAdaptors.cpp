@@ -51,7 +51,7 @@ void MprisRootAdaptor::Quit() {
 
 bool MprisRootAdaptor::fullscreen() const {
     const MediaPlayer* const player = m_service.player();
-    return player != nullptr && player->isFullScreen();
+    return player != nullptr && player->isShownFullScreen();
 }
 
 void MprisRootAdaptor::setFullscreen(bool on) {

@@ -66,7 +66,9 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
     connect(m_mp, &MediaPlayer::filesDropped, this,
             [this](const QStringList& entries) { playDropped(m_prompter, *m_mp, entries); });
-    connect(m_mp, &MediaPlayer::fullScreenRequested, new FullScreen(m_mp), &FullScreen::set);
+    auto* const fullScreen = new FullScreen(m_mp);
+    connect(m_mp, &MediaPlayer::fullScreenRequested, fullScreen, &FullScreen::set);
+    connect(fullScreen, &FullScreen::changed, m_mp, &MediaPlayer::fullScreenChanged);
 
     createMenus();
     // The client area starts where it was designed on the screen.
@@ -115,7 +117,7 @@ void frmMediaPlayer::GoOnline(const QString& address) {
 
 void frmMediaPlayer::Form_Resize() {
     // A full-screen player fills the window by itself.
-    if (isMinimized() || m_mp->isFullScreen()) {
+    if (isMinimized() || m_mp->isShownFullScreen()) {
         return;
     }
     const QWidget* const client = centralWidget();

@@ -11,4 +11,6 @@ else
 fi
 scripts/build.sh "$preset"
 export LIBGL_ALWAYS_SOFTWARE=1 QTWEBENGINE_DISABLE_SANDBOX=1
-xvfb-run -a -s "-screen 0 1600x1200x24" ctest --preset "$preset"
+# -noreset: the server would start afresh whenever one test's last window went, and a program
+# started by the next test in that moment would find no display.
+xvfb-run -a -s "-screen 0 1600x1200x24 -noreset" ctest --preset "$preset"

@@ -132,7 +132,10 @@ void ColourConversion::pictureDone(float brightest) {
     // Within white there is nothing to bring down. A brighter picture is followed at once; a
     // darker one slowly, so that a highlight leaving the picture does not make it jump.
     const float peak = std::max(brightest, 1.0F);
-    const float followed = peak >= m_peak ? peak : m_peak + (peak - m_peak) * 0.05F;
+    // What the picture says of itself holds until its first picture is seen.
+    const float followed =
+        peak >= m_peak || !m_measured ? peak : m_peak + (peak - m_peak) * 0.05F;
+    m_measured = true;
     if (followed == m_peak && m_stepsPerLight > 0.0F) {
         return;
     }

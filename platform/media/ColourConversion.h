@@ -53,6 +53,8 @@ private:
     float m_knee = 1.0F;
     float m_peak = 1.0F;
     float m_stepsPerLight = 0.0F;
+    // Whether a picture has been converted since the peak was last said.
+    bool m_measured = false;
 };
 
 } // namespace vyx

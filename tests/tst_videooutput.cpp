@@ -1,0 +1,233 @@
+#include "Fixtures.h"
+#include "MediaPlayer.h"
+#include "media/ColourConversion.h"
+#include "media/VideoOutputChoice.h"
+#include "media/VideoSurface.h"
+
+#include <QDir>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QTest>
+#include <cmath>
+
+using namespace vyx;
+using namespace Qt::StringLiterals;
+
+Q_DECLARE_METATYPE(vyx::VideoOutputMode)
+
+namespace {
+
+// How far apart two pictures of one size are: the mean difference of their channels, 0 to 1.
+double meanDifference(const QImage& one, const QImage& other) {
+    const QImage a = one.convertToFormat(QImage::Format_RGB32);
+    const QImage b = other.convertToFormat(QImage::Format_RGB32).scaled(a.size());
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * 255.0 * a.width() * a.height());
+}
+
+} // namespace
+
+class TestVideoOutput : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void outputChosen_data();
+    void outputChosen();
+    void colourConverted_data();
+    void colourConverted();
+    void pictureLooksLikeItsSource_data();
+    void pictureLooksLikeItsSource();
+
+private:
+    testing::Fixtures m_files;
+    QString m_reference;
+    QMap<QString, QString> m_clips;
+};
+
+void TestVideoOutput::initTestCase() {
+    // Colour bars with their ramps and a white, as a film mastered for an ordinary screen, and
+    // the same put into HDR10 and HLG as a grading would: its light as that screen shows it,
+    // ordinary white at 203 cd/m2.
+    const QString sdr = m_files.ffmpeg(
+        u"sdr.mkv"_s, u"-f lavfi -i smptehdbars=s=640x360:r=25:d=4 -pix_fmt yuv420p -c:v libx264 "
+                      "-preset ultrafast -qp 0"_s.split(u' '));
+    m_reference = m_files.ffmpeg(u"reference.png"_s, {u"-i"_s, sdr, u"-frames:v"_s, u"1"_s});
+    QVERIFY(!sdr.isEmpty() && !m_reference.isEmpty());
+    m_clips.insert(u"sdr"_s, sdr);
+    const auto displayLight = [](double white) {
+        const QString channel = u"pow(val/65535\\,2.4)*65535*%1"_s.arg(white);
+        return u"format=gbrp16le,lutrgb=r='%1':g='%1':b='%1'"_s.arg(channel);
+    };
+    for (const auto& [name, transfer, white, peak] :
+         {std::tuple{u"pq"_s, u"smpte2084"_s, 1.0, 203}, {u"hlg"_s, u"arib-std-b67"_s, 0.203, 1000}}) {
+        const QString filter =
+            displayLight(white) +
+            u",zscale=tin=linear:pin=bt709:min=gbr:rin=full:t=%1:p=bt2020:m=bt2020nc:r=limited:"
+            "npl=%2,format=yuv420p10le"_s.arg(transfer)
+                .arg(peak);
+        const QString clip = m_files.ffmpeg(
+            name + u".mkv"_s,
+            QStringList{u"-i"_s, sdr, u"-vf"_s, filter} +
+                u"-c:v libx265 -preset ultrafast -x265-params log-level=error:lossless=1 "
+                "-color_primaries bt2020 -colorspace bt2020nc -color_trc"_s.split(u' ') +
+                QStringList{transfer});
+        QVERIFY(!clip.isEmpty());
+        m_clips.insert(name, clip);
+    }
+}
+
+void TestVideoOutput::outputChosen_data() {
+    QTest::addColumn<VideoOutputMode>("mode");
+    QTest::addColumn<bool>("device");
+    QTest::addColumn<bool>("softwareForced");
+    QTest::addColumn<QString>("renderer");
+    QTest::addColumn<int>("version"); // major * 10 + minor
+    QTest::addColumn<QString>("software"); // why software; empty for GL
+    const auto gpu = u"AMD Radeon RX 6600 (radeonsi, navi23, LLVM 15.0.6)"_s;
+    const auto cpu = u"llvmpipe (LLVM 15.0.6, 256 bits)"_s;
+    QTest::newRow("a GPU") << VideoOutputMode::Auto << true << false << gpu << 46 << QString();
+    QTest::newRow("no GPU device") << VideoOutputMode::Auto << false << false << gpu << 46
+                                   << u"no GPU device"_s;
+    QTest::newRow("software GL asked for") << VideoOutputMode::Auto << true << true << gpu << 46
+                                           << u"software GL asked for by LIBGL_ALWAYS_SOFTWARE"_s;
+    QTest::newRow("a device, GL on the CPU")
+        << VideoOutputMode::Auto << true << false << cpu << 45
+        << u"GL renderer \"llvmpipe (LLVM 15.0.6, 256 bits)\" is software"_s;
+    QTest::newRow("GL too old") << VideoOutputMode::Auto << true << false << gpu << 20
+                                << u"GL 2.0 is too old"_s;
+    QTest::newRow("GL forced on the CPU")
+        << VideoOutputMode::OpenGL << false << true << cpu << 45 << QString();
+    QTest::newRow("GL forced, too old") << VideoOutputMode::OpenGL << true << false << cpu << 14
+                                        << u"GL 1.4 is too old"_s;
+    QTest::newRow("software forced") << VideoOutputMode::Software << true << false << gpu << 46
+                                     << u"asked for"_s;
+}
+
+void TestVideoOutput::outputChosen() {
+    QFETCH(VideoOutputMode, mode);
+    QFETCH(bool, device);
+    QFETCH(bool, softwareForced);
+    QFETCH(QString, renderer);
+    QFETCH(int, version);
+    QFETCH(QString, software);
+    GpuHints hints;
+    hints.device = device;
+    hints.softwareForced = softwareForced;
+    const std::optional<QString> before = softwareBeforeGl(mode, hints);
+    const std::optional<QString> reason =
+        before ? before : softwareAfterGl(mode, renderer, version / 10, version % 10, false);
+    QCOMPARE(reason.value_or(QString()), software);
+    // The choice is kept: once GL failed, every later picture is drawn in software.
+    VideoOutputChoice choice(mode, hints);
+    if (choice.next() == VideoOutput::OpenGL) {
+        choice.glFails(u"no context"_s);
+    }
+    QCOMPARE(choice.next(), VideoOutput::Software);
+}
+
+void TestVideoOutput::colourConverted_data() {
+    QTest::addColumn<int>("transfer");
+    QTest::addColumn<int>("primaries");
+    QTest::addColumn<QList<int>>("stored"); // red, green, blue, 0 to 1023
+    QTest::addColumn<QList<int>>("shown");  // red, green, blue, 0 to 255
+    const int pq = int(Transfer::Pq);
+    const int hlg = int(Transfer::Hlg);
+    const int sdr = int(Transfer::Sdr);
+    const int wide = int(Primaries::Bt2020);
+    // PQ 592 is 203 cd/m2; HLG's three quarters is ordinary white; a grey keeps its three
+    // equal values; BT.2020's own green is greener than any the screen has, shown as its green.
+    QTest::newRow("HDR10 black") << pq << wide << QList{0, 0, 0} << QList{0, 0, 0};
+    QTest::newRow("HDR10 white") << pq << wide << QList{592, 592, 592} << QList{255, 255, 255};
+    QTest::newRow("HDR10 grey") << pq << wide << QList{400, 400, 400} << QList{116, 116, 116};
+    QTest::newRow("HDR10 highlight") << pq << wide << QList{800, 800, 800} << QList{255, 255, 255};
+    QTest::newRow("HLG white") << hlg << wide << QList{767, 767, 767} << QList{255, 255, 255};
+    QTest::newRow("BT.2020 green") << sdr << wide << QList{0, 1023, 0} << QList{0, 255, 0};
+}
+
+void TestVideoOutput::colourConverted() {
+    QFETCH(int, transfer);
+    QFETCH(int, primaries);
+    QFETCH(QList<int>, stored);
+    QFETCH(QList<int>, shown);
+    PictureFormat format;
+    format.transfer = static_cast<Transfer>(transfer);
+    format.primaries = static_cast<Primaries>(primaries);
+    // A picture whose brightest light is its white: nothing above white to make room for.
+    format.peak = 203.0;
+    ColourConversion conversion(format);
+    const std::array<int, 3> screen = conversion.convertPixel({stored[0], stored[1], stored[2]});
+    for (std::size_t channel = 0; channel < screen.size(); ++channel) {
+        QVERIFY2(std::abs(screen.at(channel) - shown[static_cast<qsizetype>(channel)]) <= 2,
+                 qPrintable(u"%1 %2 %3"_s.arg(screen[0]).arg(screen[1]).arg(screen[2])));
+    }
+}
+
+void TestVideoOutput::pictureLooksLikeItsSource_data() {
+    QTest::addColumn<VideoOutputMode>("mode");
+    QTest::addColumn<QString>("clip");
+    for (const auto& [mode, output] : {std::pair{VideoOutputMode::Software, u"software"_s},
+                                       {VideoOutputMode::OpenGL, u"GL"_s}}) {
+        for (const QString& clip : {u"sdr"_s, u"pq"_s, u"hlg"_s}) {
+            QTest::addRow("%s, %s", qPrintable(output), qPrintable(clip)) << mode << clip;
+        }
+    }
+}
+
+void TestVideoOutput::pictureLooksLikeItsSource() {
+    QFETCH(VideoOutputMode, mode);
+    QFETCH(QString, clip);
+    const QString pictures = m_files.path(u"pictures-%1"_s.arg(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
+    m_files.writeBytes(u"config/user-dirs.dirs"_s,
+                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
+    // No VA-API driver answers here; the GL output tries it and decodes in software.
+    qputenv("LIBVA_DRIVER_NAME", "none");
+    const auto restore = qScopeGuard([&config] {
+        qputenv("XDG_CONFIG_HOME", config);
+        qunsetenv("LIBVA_DRIVER_NAME");
+    });
+    VideoOutputChoice outputs(mode);
+    MediaPlayerSettings settings;
+    settings.DisplaySize = DisplaySizeMode::FitToSize;
+    MediaPlayer player(settings, outputs, nullptr);
+    player.resize(640, 400);
+    player.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&player));
+    player.Open(m_clips.value(clip));
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > 1.0, 15000);
+    auto* const surface = player.findChild<VideoSurface*>();
+    QCOMPARE(surface->output() == VideoOutput::OpenGL, mode == VideoOutputMode::OpenGL);
+    const QImage reference(m_reference);
+    // On the screen: the bars of the source, not washed out, not pale.
+    const QPoint at = surface->mapTo(&player, QPoint(0, 0));
+    const QImage screen = player.screen()
+                              ->grabWindow(player.winId(), at.x(), at.y(), surface->width(),
+                                           surface->height())
+                              .toImage();
+    const double onScreen = meanDifference(screen, reference);
+    QVERIFY2(onScreen < 0.08, qPrintable(QString::number(onScreen)));
+    // And S writes what the screen shows, at the film's own size.
+    player.pause();
+    player.saveScreenshot();
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(pictures).entryList(QDir::Files).size(), 1, 10000);
+    const QString name = QDir(pictures).entryList(QDir::Files).constFirst();
+    QImage shot;
+    QTRY_VERIFY(shot.load(QDir(pictures).filePath(name)));
+    QCOMPARE(shot.size(), reference.size());
+    const double written = meanDifference(shot, reference);
+    QVERIFY2(written < 0.08, qPrintable(QString::number(written)));
+}
+
+QTEST_MAIN(TestVideoOutput)
+#include "tst_videooutput.moc"
