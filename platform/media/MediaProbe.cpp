@@ -7,6 +7,8 @@
 #include "system/LocalPath.h"
 #include "system/ResolveSymbol.h"
 
+#include <QFile>
+
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>
@@ -80,6 +82,21 @@ MediaShape shapeOf(const AVFormatContext& context) {
     return shape;
 }
 
+// An HTTP Live Streaming playlist gives its tags at its top, long before this.
+constexpr qint64 kPlaylistHead = 64 << 10;
+
+// libavformat takes an HTTP Live Streaming playlist for one only by the extension it expects, and
+// judged here its first missing piece would make it "not media"; the engine knows one by its tags
+// and says what is missing.
+bool isHlsFile(const QString& path) {
+    QFile file(QFile::decodeName(pathOfEntry(path)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = file.read(kPlaylistHead);
+    return !head.contains('\0') && isHlsPlaylist(head);
+}
+
 } // namespace
 
 void checkFile(const QString& path) {
@@ -117,6 +134,9 @@ int checkEntry(const QString& entry) {
         return decoderCores();
     }
     checkFile(entry);
+    if (isHlsFile(entry)) {
+        return decoderCores();
+    }
     const MediaShape shape = checkMediaFormat(entry);
     return decoderThreads(shape.picture, shape.frameRate, decoderCores());
 }
