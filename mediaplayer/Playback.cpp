@@ -82,7 +82,8 @@ void Playback::connectSession() {
         showTitle();
     });
     connect(m_session, &MpvSession::seekableChanged, this, [this](bool seekable) {
-        m_live = isStreamAddress(m_fileName) && !seekable;
+        // A local HTTP Live Streaming playlist that a recorder still writes is live too.
+        m_live = !seekable;
         m_controls.setLive(m_live);
         updateState();
     });

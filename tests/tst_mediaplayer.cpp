@@ -739,7 +739,7 @@ void TestMediaPlayer::radioIsLiveAndNamesItsSong() {
 void TestMediaPlayer::hlsPlaysAsOneStream_data() {
     QTest::addColumn<QString>("entry");   // opened; "http:NAME" serves the folder hls/ over HTTP
     QTest::addColumn<int>("entries");     // in the player's list
-    QTest::addColumn<double>("duration"); // the whole film's, seekable; 0: not known yet
+    QTest::addColumn<double>("duration"); // the whole film's, seekable; 0: live, not ended yet
     QTest::addColumn<double>("from");     // where it is played to its end from
     QTest::addColumn<QString>("message"); // the start of what the player shows; empty: plays
     // A film of three pieces of two seconds, as a recorder leaves it.
@@ -774,6 +774,8 @@ void TestMediaPlayer::hlsPlaysAsOneStream_data() {
                                       "#EXTM3U\n#EXTINF:6,Film\nhls/film.m3u8\nclip.mp4\n")
                                << 2 << 6.0 << 4.5 << QString();
     QTest::newRow("over HTTP") << u"http:film.m3u8"_s << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("over HTTP, not ended yet")
+        << u"http:live.m3u8"_s << 1 << 0.0 << 0.0 << QString();
     QTest::newRow("a piece missing on the way")
         << write(u"hole.m3u8"_s, "film1.ts", "gone1.ts") << 1 << 6.0 << 1.5 << QString();
     const QString missing =
@@ -809,7 +811,8 @@ void TestMediaPlayer::hlsPlaysAsOneStream() {
     }
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying() && player->position() > 0.3, 15000);
     QCOMPARE(player->list().count(), entries);
-    // What is known of an unended one is only how much the engine has read so far.
+    // An unended one is live: its end is not known yet.
+    QTRY_COMPARE(player->isLive(), duration == 0);
     if (duration == 0) {
         return;
     }

@@ -85,7 +85,7 @@ QString skippedPiece(const QString& engineMessage) {
         find({engineMessage}, QStringLiteral(R"(Failed to open segment (\d+))"));
     return piece.isEmpty()
                ? QString()
-               : tr("Piece %1 of the stream is missing; it plays on after it").arg(piece.at(1));
+               : tr("Piece %1 of the stream is missing: playing jumps over it").arg(piece.at(1));
 }
 
 bool decoderFailed(const QStringList& engineMessages) {
