@@ -83,7 +83,9 @@ void Playback::connectSession() {
     });
     connect(m_session, &MpvSession::seekableChanged, this, [this](bool seekable) {
         // A local HTTP Live Streaming playlist that a recorder still writes is live too.
-        m_live = !seekable;
+        // A local HTTP Live Streaming playlist that a recorder still writes is live too; a
+        // local file of another kind may simply have no index to seek by.
+        m_live = !seekable && (isStreamAddress(m_fileName) || isHlsFile(m_fileName));
         m_controls.setLive(m_live);
         updateState();
     });

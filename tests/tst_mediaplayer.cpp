@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QMetaMethod>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -95,6 +96,8 @@ private:
 };
 
 void TestMediaPlayer::initTestCase() {
+    // What the player chose for a file, which some tests read; a user sees it only when asked.
+    QLoggingCategory::setFilterRules(u"vyx.media.info=true"_s);
     m_clip = m_files.videoClip(QStringLiteral("clip.mp4"), 4);
     m_short = m_files.videoClip(QStringLiteral("short.mkv"), 1);
     m_tone = m_files.toneClip(QStringLiteral("tone.mp3"), 2, QStringLiteral("Evening Tone"));

@@ -85,9 +85,8 @@ MediaShape shapeOf(const AVFormatContext& context) {
 // An HTTP Live Streaming playlist gives its tags at its top, long before this.
 constexpr qint64 kPlaylistHead = 64 << 10;
 
-// libavformat takes an HTTP Live Streaming playlist for one only by the extension it expects, and
-// judged here its first missing piece would make it "not media"; the engine knows one by its tags
-// and says what is missing.
+} // namespace
+
 bool isHlsFile(const QString& path) {
     QFile file(QFile::decodeName(pathOfEntry(path)));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -96,8 +95,6 @@ bool isHlsFile(const QString& path) {
     const QByteArray head = file.read(kPlaylistHead);
     return !head.contains('\0') && isHlsPlaylist(head);
 }
-
-} // namespace
 
 void checkFile(const QString& path) {
     if (path.trimmed().isEmpty()) {
@@ -134,6 +131,9 @@ int checkEntry(const QString& entry) {
         return decoderCores();
     }
     checkFile(entry);
+    // libavformat takes such a playlist for one only by the extension it expects, and judged
+    // here its first missing piece would make it "not media"; the engine knows one by its tags
+    // and says what is missing.
     if (isHlsFile(entry)) {
         return decoderCores();
     }
