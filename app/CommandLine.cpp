@@ -13,8 +13,8 @@ namespace vyx {
 
 namespace {
 
-// A file URL becomes its local path; an http:// or https:// address is streamed as it is; a URL
-// of any other scheme cannot be played.
+// A file URL becomes its local path; a stream's address (http://, rtsp://, udp://) is streamed as
+// it is; a URL of any other scheme cannot be played.
 QString localFile(const QString& argument, QString* problem) {
     if (argument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         const QUrl url(argument);
@@ -27,7 +27,7 @@ QString localFile(const QString& argument, QString* problem) {
     }
     if (isStreamAddress(argument)) {
         const QUrl url(argument);
-        if (!url.isValid() || url.host().isEmpty()) {
+        if (!namesItsSource(url)) {
             *problem = QStringLiteral("not a valid address: %1").arg(argument);
             return {};
         }
@@ -35,8 +35,8 @@ QString localFile(const QString& argument, QString* problem) {
     }
     const qsizetype colon = argument.indexOf(QLatin1String("://"));
     if (colon > 0 && !argument.left(colon).contains(u'/')) {
-        *problem = QStringLiteral("only local files and http:// or https:// addresses can be "
-                                  "played: %1")
+        *problem = QStringLiteral("only local files and addresses of streams (http://, rtsp://, "
+                                  "rtmp://, mms://, udp://, ...) can be played: %1")
                        .arg(argument);
         return {};
     }
@@ -132,8 +132,9 @@ QString argumentFromBytes(const QByteArray& argument) {
 QString helpText() {
     return QStringLiteral(
         "Usage: vyxplayer [OPTION]... [FILE]...\n"
-        "Plays FILE (a path, a file:// address, or an http:// or https:// address to stream)\n"
-        "in the main window; several play in turn.\n\n"
+        "Plays FILE (a path, a file:// address, or the address of a stream: http://, https://,\n"
+        "rtsp://, rtmp://, mms://, srt://, udp://, ...) in the main window; several play in "
+        "turn.\n\n"
         "      --separate-window  play FILE in the separate, resizable player window\n"
         "      --browse ADDRESS   open Vyx Surfer at ADDRESS as well (or --browse=ADDRESS)\n"
         "      --video-output=OUTPUT  draw pictures with auto (the GPU where there is one),\n"
@@ -142,7 +143,8 @@ QString helpText() {
         "  -v, --version          show the version and exit\n"
         "Qt's own options (-platform, -style, ...) work as in every Qt program.\n\n"
         "With QT_LOGGING_RULES=\"vyx.timing.info=true\" the moments a user waits for (first\n"
-        "frame, browser address, page loaded) are written to standard error.\n");
+        "frame, browser address, page loaded) are written to standard error; with\n"
+        "\"vyx.media.info=true\", what the player chose for a file.\n");
 }
 
 QString versionText() {

@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "CommandLine.h"
+#include "LibraryLogs.h"
 #include "PlayFileCommand.h"
 #include "QuitSignals.h"
 #include "SessionBus.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     // what the user saves: not even compiled shaders.
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     vyx::useNoSessionBusWhereThereIsNone();
+    vyx::quietLibraryLogs();
     // The web engine shows a page to screen readers on Linux only when asked to; it does the
     // work only while one listens.
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {

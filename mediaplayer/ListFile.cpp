@@ -33,7 +33,9 @@ QString decodeTitle(const QByteArray& bytes) {
 QString entryFromLine(QByteArray line, const QByteArray& folder) {
     QString text = QString::fromUtf8(line);
     if (isStreamAddress(text)) {
-        return text;
+        // IPTV lists written for another player add request headers after a bar, which no
+        // address holds unencoded ("http://tv/a.m3u8|User-Agent=...").
+        return text.left(text.indexOf(u'|')).trimmed();
     }
     if (line.startsWith("file:")) {
         return entryForFileAddress(QUrl(text));
@@ -51,7 +53,9 @@ QString entryFromLine(QByteArray line, const QByteArray& folder) {
     return entry.startsWith(u'/') ? QDir::cleanPath(entry) : entry;
 }
 
-// The title of an #EXTINF line: what follows the comma after its length and attributes.
+// What an #EXTINF line says: its length, attributes (tvg-name="A, B" group-title="News") and,
+// after the comma that follows them, the title. Where quotes do not pair up, the title is what
+// follows the last comma.
 QByteArray extinfTitle(const QByteArray& line) {
     bool quoted = false;
     for (qsizetype at = 0; at < line.size(); ++at) {
@@ -61,7 +65,28 @@ QByteArray extinfTitle(const QByteArray& line) {
             return line.mid(at + 1);
         }
     }
+    const qsizetype comma = line.lastIndexOf(',');
+    return comma < 0 ? QByteArray() : line.mid(comma + 1);
+}
+
+// An attribute's quoted value; empty when the line has none such.
+QByteArray extinfAttribute(const QByteArray& line, QByteArrayView name) {
+    qsizetype at = 0;
+    while ((at = line.indexOf(name, at)) >= 0) {
+        const qsizetype value = at + name.size();
+        const bool wholeName = at == 0 || line.at(at - 1) == ' ' || line.at(at - 1) == '\t';
+        if (wholeName && line.mid(value, 2) == "=\"") {
+            const qsizetype end = line.indexOf('"', value + 2);
+            return end < 0 ? QByteArray() : line.mid(value + 2, end - value - 2);
+        }
+        at = value;
+    }
     return {};
+}
+
+QString extinfName(const QByteArray& line) {
+    const QString title = decodeTitle(extinfTitle(line));
+    return title.isEmpty() ? decodeTitle(extinfAttribute(line, "tvg-name")) : title;
 }
 
 QList<ListEntry> parseM3u(const QList<QByteArray>& lines, const QByteArray& folder) {
@@ -70,7 +95,7 @@ QList<ListEntry> parseM3u(const QList<QByteArray>& lines, const QByteArray& fold
     for (const QByteArray& raw : lines) {
         const QByteArray line = raw.trimmed();
         if (line.startsWith("#EXTINF:")) {
-            title = decodeTitle(extinfTitle(line));
+            title = extinfName(line);
         } else if (!line.isEmpty() && !line.startsWith('#')) {
             const QString entry = entryFromLine(line, folder);
             if (!entry.isEmpty()) {
@@ -120,12 +145,10 @@ bool exists(const QString& entry) {
     return isStreamAddress(entry) || ::stat(pathOfEntry(entry).constData(), &status) == 0;
 }
 
-// Reads a list and appends what it names; nested lists that are already followed are not again.
-void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& followed,
-                QList<ListEntry>& out) {
+// A list file's bytes; throws as a file would.
+QByteArray readList(const QString& list) {
     checkRegularFile(list);
-    const QByteArray path = pathOfEntry(list);
-    QFile file(QFile::decodeName(path));
+    QFile file(QFile::decodeName(pathOfEntry(list)));
     if (file.size() > kLargestList || !file.open(QIODevice::ReadOnly)) {
         throw RuntimeError(ErrorCode::InvalidFormat, shownPath(list));
     }
@@ -136,6 +159,14 @@ void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& follow
     if (text.startsWith("\xEF\xBB\xBF")) {
         text.remove(0, 3);
     }
+    return text;
+}
+
+// Appends what a list names; nested lists that are already followed are not again. A nested
+// HTTP Live Streaming playlist is one entry, as the engine reads it.
+void expandInto(const QString& list, const QByteArray& text, ListFormat format,
+                QSet<QByteArray>& followed, QList<ListEntry>& out) {
+    const QByteArray path = pathOfEntry(list);
     const qsizetype slash = path.lastIndexOf('/');
     const QByteArray folder = slash < 0 ? QByteArray(".") : path.left(slash);
     for (const ListEntry& entry : parseList(text, format, folder)) {
@@ -152,7 +183,12 @@ void expandInto(const QString& list, ListFormat format, QSet<QByteArray>& follow
         }
         followed.insert(key);
         try {
-            expandInto(entry.entry, inner, followed, out);
+            const QByteArray innerText = readList(entry.entry);
+            if (isHlsPlaylist(innerText)) {
+                out.append(entry);
+            } else {
+                expandInto(entry.entry, innerText, inner, followed, out);
+            }
         } catch (const RuntimeError&) {
             // As a missing entry would be.
         }
@@ -196,9 +232,14 @@ QList<ListEntry> expandLists(const QStringList& entries) {
             out.append({entry, {}});
             continue;
         }
+        const QByteArray text = readList(entry);
+        if (isHlsPlaylist(text)) {
+            out.append({entry, {}});
+            continue;
+        }
         const qsizetype before = out.size();
         followed.insert(canonicalPath(entry));
-        expandInto(entry, format, followed, out);
+        expandInto(entry, text, format, followed, out);
         if (out.size() == before) {
             throw RuntimeError(ErrorCode::EmptyList, shownPath(entry));
         }

@@ -83,7 +83,10 @@ void Playback::connectSession() {
         showTitle();
     });
     connect(m_session, &MpvSession::seekableChanged, this, [this](bool seekable) {
-        m_live = isStreamAddress(m_fileName) && !seekable;
+        // A local HTTP Live Streaming playlist that a recorder still writes is live too.
+        // A local HTTP Live Streaming playlist that a recorder still writes is live too; a
+        // local file of another kind may simply have no index to seek by.
+        m_live = !seekable && (isStreamAddress(m_fileName) || isHlsFile(m_fileName));
         m_controls.setLive(m_live);
         updateState();
     });

@@ -35,14 +35,19 @@ QString MprisRootAdaptor::desktopEntry() {
 }
 
 QStringList MprisRootAdaptor::supportedUriSchemes() {
-    return {QStringLiteral("file"), QStringLiteral("http"), QStringLiteral("https")};
+    return QStringList{QStringLiteral("file")} + streamSchemes();
 }
 
 QStringList MprisRootAdaptor::supportedMimeTypes() {
-    return {QStringLiteral("audio/mpeg"),      QStringLiteral("audio/ogg"),
-            QStringLiteral("audio/wav"),       QStringLiteral("video/mp4"),
-            QStringLiteral("video/webm"),      QStringLiteral("video/x-matroska"),
-            QStringLiteral("audio/x-mpegurl"), QStringLiteral("audio/x-scpls")};
+    return {QStringLiteral("audio/mpeg"),
+            QStringLiteral("audio/ogg"),
+            QStringLiteral("audio/wav"),
+            QStringLiteral("video/mp4"),
+            QStringLiteral("video/webm"),
+            QStringLiteral("video/x-matroska"),
+            QStringLiteral("audio/x-mpegurl"),
+            QStringLiteral("audio/x-scpls"),
+            QStringLiteral("application/vnd.apple.mpegurl")};
 }
 
 void MprisRootAdaptor::Quit() {
@@ -250,7 +255,12 @@ void MprisPlayerAdaptor::OpenUri(const QString& uri) {
     const QString entry = url.isLocalFile() ? entryForFileAddress(url) : uri;
     if (player == nullptr || (!url.isLocalFile() && !isStreamAddress(uri))) {
         m_object->sendErrorReply(QDBusError::NotSupported,
-                                 tr("only file, http and https addresses play"));
+                                 tr("only file addresses and those of streams play (%1)")
+                                     .arg(streamSchemes().join(QStringLiteral(", "))));
+        return;
+    }
+    if (!url.isLocalFile() && !namesItsSource(url)) {
+        m_object->sendErrorReply(QDBusError::InvalidArgs, tr("not a valid address: %1").arg(uri));
         return;
     }
     try {

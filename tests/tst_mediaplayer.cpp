@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QLoggingCategory>
 #include <QMetaMethod>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void streamPlaysOrSaysWhy_data();
     void streamPlaysOrSaysWhy();
     void radioIsLiveAndNamesItsSong();
+    void hlsPlaysAsOneStream_data();
+    void hlsPlaysAsOneStream();
     void repeatGoesRound_data();
     void repeatGoesRound();
     void chaptersLoopsAndFrames();
@@ -94,6 +97,8 @@ private:
 };
 
 void TestMediaPlayer::initTestCase() {
+    // What the player chose for a file, which some tests read; a user sees it only when asked.
+    QLoggingCategory::setFilterRules(u"vyx.media.info=true"_s);
     m_clip = m_files.videoClip(QStringLiteral("clip.mp4"), 4);
     m_short = m_files.videoClip(QStringLiteral("short.mkv"), 1);
     m_tone = m_files.toneClip(QStringLiteral("tone.mp3"), 2, QStringLiteral("Evening Tone"));
@@ -696,6 +701,8 @@ void TestMediaPlayer::streamPlaysOrSaysWhy_data() {
                                << u"Cannot play media:\nthere is nothing at that address "
                                   "(the server answered 404 Not Found)"_s;
     QTest::newRow("refused") << u"refused"_s << u"Cannot play media:\nthe connection was refused"_s;
+    QTest::newRow("refused over RTSP")
+        << u"refused rtsp"_s << u"Cannot play media:\nthe connection was refused"_s;
     // The MP4 index is at its end, beyond what the engine keeps of a stream it cannot seek in.
     QTest::newRow("index out of reach") << m_files.videoClip(u"big.mp4"_s, 20, u"640x360"_s)
                                         << u"Cannot play media:\nthe stream ended"_s;
@@ -706,16 +713,20 @@ void TestMediaPlayer::streamPlaysOrSaysWhy() {
     QFETCH(QString, message);
     testing::LoopbackServer server;
     QFile body(file);
-    if (!file.isEmpty() && file != u"refused"_s) {
+    const bool refused = file.startsWith(u"refused"_s);
+    if (!file.isEmpty() && !refused) {
         QVERIFY(body.open(QIODevice::ReadOnly));
         server.route(u"/media"_s, {"Content-Type: video/x-matroska\r\n", body.readAll()});
     }
     QUrl address = server.url(u"/media"_s);
-    if (file == u"refused"_s) {
+    if (refused) {
         // A port that was open a moment ago and is closed now.
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
         address.setPort(closed.serverPort());
+        if (file.endsWith(u" rtsp"_s)) {
+            address.setScheme(u"rtsp"_s);
+        }
     }
     const auto player = makePlayer();
     player->Open(address.toString());
@@ -755,6 +766,98 @@ void TestMediaPlayer::radioIsLiveAndNamesItsSong() {
     QTRY_COMPARE(station.listeners(), 2);
     QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying() && player->position() > 0.5, 10000);
     QTRY_COMPARE(player->message(), u"Second Artist - Second Song"_s);
+}
+
+void TestMediaPlayer::hlsPlaysAsOneStream_data() {
+    QTest::addColumn<QString>("entry");   // opened; "http:NAME" serves the folder hls/ over HTTP
+    QTest::addColumn<int>("entries");     // in the player's list
+    QTest::addColumn<double>("duration"); // the whole film's, seekable; 0: live, not ended yet
+    QTest::addColumn<double>("from");     // where it is played to its end from
+    QTest::addColumn<QString>("message"); // the start of what the player shows; empty: plays
+    // A film of three pieces of two seconds, as a recorder leaves it.
+    const QString folder = m_files.path(u"hls"_s);
+    QDir().mkpath(folder);
+    const QString film = m_files.ffmpeg(
+        u"hls/film.m3u8"_s,
+        (u"-f lavfi -i testsrc=size=160x120:rate=25 -f lavfi -i sine -t 6 -c:v libx264 -preset "
+         "ultrafast -g 25 -c:a aac -f hls -hls_time 2 -hls_list_size 0 -hls_playlist_type vod "
+         "-hls_segment_filename "_s +
+         folder + u"/film%d.ts"_s)
+            .split(u' '));
+    QFile read(film);
+    QVERIFY(read.open(QIODevice::ReadOnly));
+    const QByteArray text = read.readAll();
+    QVERIFY(text.contains("film2.ts\n#EXT-X-ENDLIST"));
+    const auto write = [this, &text](const QString& name, const char* from, const char* to) {
+        return m_files.writeBytes(u"hls/"_s + name, QByteArray(text).replace(from, to));
+    };
+    QTest::newRow("media playlist") << film << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("named .m3u") << write(u"film.m3u"_s, "", "") << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("named as text") << write(u"film.txt"_s, "", "") << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("not ended yet")
+        << write(u"live.m3u8"_s, "#EXT-X-ENDLIST", "") << 1 << 0.0 << 0.0 << QString();
+    QTest::newRow("master playlist")
+        << m_files.writeBytes(u"hls/master.m3u8"_s,
+                              "#EXTM3U\n#EXT-X-STREAM-INF:BANDWIDTH=90000,RESOLUTION=160x120\n"
+                              "film.m3u8\n#EXT-X-STREAM-INF:BANDWIDTH=180000\nfilm.m3u\n")
+        << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("in a list") << m_files.writeBytes(
+                                      u"list.m3u8"_s,
+                                      "#EXTM3U\n#EXTINF:6,Film\nhls/film.m3u8\nclip.mp4\n")
+                               << 2 << 6.0 << 4.5 << QString();
+    QTest::newRow("over HTTP") << u"http:film.m3u8"_s << 1 << 6.0 << 4.5 << QString();
+    QTest::newRow("over HTTP, not ended yet")
+        << u"http:live.m3u8"_s << 1 << 0.0 << 0.0 << QString();
+    QTest::newRow("a piece missing on the way")
+        << write(u"hole.m3u8"_s, "film1.ts", "gone1.ts") << 1 << 6.0 << 1.5 << QString();
+    const QString missing =
+        u"Cannot play gone.m3u8:\nthe stream's pieces cannot be read (the first is gone0.ts)"_s;
+    const QString gone = write(u"gone.m3u8"_s, "film", "gone");
+    QTest::newRow("pieces missing") << gone << 1 << 0.0 << 0.0 << missing;
+    QTest::newRow("over HTTP, pieces missing") << u"http:gone.m3u8"_s << 1 << 0.0 << 0.0 << missing;
+}
+
+void TestMediaPlayer::hlsPlaysAsOneStream() {
+    QFETCH(QString, entry);
+    QFETCH(int, entries);
+    QFETCH(double, duration);
+    QFETCH(double, from);
+    QFETCH(QString, message);
+    testing::LoopbackServer server;
+    if (entry.startsWith(u"http:"_s)) {
+        const QFileInfoList files = QDir(m_files.path(u"hls"_s)).entryInfoList(QDir::Files);
+        for (const QFileInfo& file : files) {
+            QFile body(file.filePath());
+            QVERIFY(body.open(QIODevice::ReadOnly));
+            server.route(u"/"_s + file.fileName(), {{}, body.readAll()});
+        }
+        entry = server.url(u"/"_s + entry.mid(5)).toString();
+    }
+    const auto player = makePlayer();
+    QSignalSpy finished(player.get(), &MediaPlayer::finished);
+    player->Open(entry);
+    if (!message.isEmpty()) {
+        QTRY_VERIFY2_WITH_TIMEOUT(player->message().startsWith(message),
+                                  qPrintable(player->message()), 15000);
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(player->isPlaying() && player->position() > 0.3, 15000);
+    QCOMPARE(player->list().count(), entries);
+    // An unended one is live: its end is not known yet.
+    QTRY_COMPARE(player->isLive(), duration == 0);
+    if (duration == 0) {
+        return;
+    }
+    QVERIFY2(std::abs(player->duration() - duration) < 0.2,
+             qPrintable(QString::number(player->duration())));
+    player->seek(from);
+    QTRY_VERIFY_WITH_TIMEOUT(player->position() >= from - 0.1, 5000);
+    if (entries > 1) {
+        QTRY_COMPARE_WITH_TIMEOUT(player->FileName(), m_clip, 15000);
+    } else {
+        QVERIFY(finished.wait(15000));
+        QVERIFY(player->message().isEmpty());
+    }
 }
 
 void TestMediaPlayer::repeatGoesRound_data() {

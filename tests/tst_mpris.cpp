@@ -178,8 +178,10 @@ void TestMpris::openUriRefusedWithReason_data() {
     QTest::addColumn<QString>("uri");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("saying");
-    QTest::newRow("other scheme") << u"ftp://example.com/a.mp4"_s
-                                  << u"org.freedesktop.DBus.Error.NotSupported"_s << u"http"_s;
+    QTest::newRow("a scheme of this machine's")
+        << u"fd://0"_s << u"org.freedesktop.DBus.Error.NotSupported"_s << u"http"_s;
+    QTest::newRow("listening without a port")
+        << u"udp://@"_s << u"org.freedesktop.DBus.Error.InvalidArgs"_s << u"udp://@"_s;
     QTest::newRow("missing file") << QUrl::fromLocalFile(m_files.path(u"gone.mp4"_s)).toString()
                                   << u"org.freedesktop.DBus.Error.InvalidArgs"_s << u"gone.mp4"_s;
     QTest::newRow("not media")

@@ -112,8 +112,12 @@ void TestNative::arguments_data() {
         << QStringList{"HTTPS://example.com/a.mp4"} << A::Run << "https://example.com/a.mp4";
     QTest::newRow("web address without a host")
         << QStringList{"http:///a.mp4"} << A::Error << QString();
-    QTest::newRow("other scheme") << QStringList{"ftp://example.com/a.mp4"} << A::Error
-                                  << QString();
+    QTest::newRow("streaming server") << QStringList{"rtsp://cam.example:554/live 1"} << A::Run
+                                      << "rtsp://cam.example:554/live%201";
+    QTest::newRow("multicast channel listened to")
+        << QStringList{"udp://@:1234"} << A::Run << "udp://@:1234";
+    QTest::newRow("listening without a port") << QStringList{"udp://@"} << A::Error << QString();
+    QTest::newRow("a scheme of this machine's") << QStringList{"fd://0"} << A::Error << QString();
     QTest::newRow("remote file URL")
         << QStringList{"file://server/share/a.mp4"} << A::Error << QString();
     QTest::newRow("missing file is still handed on")
@@ -235,7 +239,7 @@ void TestNative::dropPlaysInTurn() {
     QCOMPARE(player.list().count(), 2);
 
     QMimeData web;
-    web.setUrls({QUrl(QStringLiteral("ftp://example.com/x.mp4"))});
+    web.setUrls({QUrl(QStringLiteral("avdevice://v4l2:/dev/video0"))});
     QDragEnterEvent refused(centre, Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&player, &refused);
     QVERIFY(!refused.isAccepted());

@@ -17,6 +17,7 @@
 #include "media/EngineFailure.h"
 #include "media/FrameBuffer.h"
 #include "media/MediaProbe.h"
+#include "media/MediaSource.h"
 #include "media/MpvLibrary.h"
 #include "media/PictureFit.h"
 #include "media/ScalerChoice.h"
@@ -663,30 +664,61 @@ void TestPlatform::screenSaverHeldOnBus() {
 void TestPlatform::listFile_data() {
     QTest::addColumn<bool>("pls");
     QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QStringList>("entries"); // read from a list in /music
+    QTest::addColumn<QStringList>("entries"); // read from a list in /music; none for a stream
     QTest::addColumn<QStringList>("titles");
+    QTest::addColumn<bool>("oneStream"); // HTTP Live Streaming, for the engine to read whole
     QTest::newRow("m3u with titles")
         << false
         << "#EXTM3U\r\n#EXTINF:123,Artist - Song\r\nsong.mp3\r\n\r\n# note\r\n../a/b.ogg\r\n"_ba
-        << QStringList{u"/music/song.mp3"_s, u"/a/b.ogg"_s} << QStringList{u"Artist - Song"_s, {}};
-    QTest::newRow("attributes with a comma")
-        << false << "#EXTINF:-1 tvg-name=\"A, B\",Station\nhttp://radio.example/live\n"_ba
-        << QStringList{u"http://radio.example/live"_s} << QStringList{u"Station"_s};
+        << QStringList{u"/music/song.mp3"_s, u"/a/b.ogg"_s} << QStringList{u"Artist - Song"_s, {}}
+        << false;
+    QTest::newRow("IPTV attributes and options")
+        << false
+        << "#EXTM3U url-tvg=\"http://g/epg.xml\"\n#EXTINF:-1 tvg-id=\"a.uk\" tvg-name=\"A, B\" "
+           "tvg-logo=\"http://l/a,1.png\" group-title=\"News, UK\",A News HD\n"
+           "#EXTVLCOPT:http-user-agent=Mozilla/5.0\n#KODIPROP:inputstream=adaptive\n"
+           "#EXTGRP:News\nhttp://tv.example/a.m3u8|User-Agent=Mozilla\n"
+           "#EXTINF:-1 tvg-name=\"Second\" group-title=\"Films\",\nrtmp://tv.example/live/b\n"
+           "#EXTINF:-1 tvg-name=\"Bob\"s\",Third\nrtsp://tv.example:554/c\n"_ba
+        << QStringList{u"http://tv.example/a.m3u8"_s, u"rtmp://tv.example/live/b"_s,
+                       u"rtsp://tv.example:554/c"_s}
+        << QStringList{u"A News HD"_s, u"Second"_s, u"Third"_s} << false;
     QTest::newRow("written on Windows")
         << false << "#EXTINF:1,Caf\xe9\nDisc 1\\track.mp3\n"_ba
-        << QStringList{u"/music/Disc 1/track.mp3"_s} << QStringList{u"Caf\u00e9"_s};
+        << QStringList{u"/music/Disc 1/track.mp3"_s} << QStringList{u"Caf\u00e9"_s} << false;
     QTest::newRow("name not UTF-8")
         << false << "caf\xe9.mp3\n"_ba << QStringList{u"file:///music/caf%E9.mp3"_s}
-        << QStringList{{}};
+        << QStringList{{}} << false;
     QTest::newRow("file address") << false << "file:///x/caf%C3%A9.mp3\n"_ba
-                                  << QStringList{u"/x/caf\u00e9.mp3"_s} << QStringList{{}};
-    QTest::newRow("other schemes left out") << false << "rtsp://x/y\nsmb://h/a.mp3\nok.mp3\n"_ba
-                                            << QStringList{u"/music/ok.mp3"_s} << QStringList{{}};
+                                  << QStringList{u"/x/caf\u00e9.mp3"_s} << QStringList{{}} << false;
+    QTest::newRow("every scheme the engine streams")
+        << false
+        << "RTSP://cam/1\nrtmps://s/l\nudp://@239.0.0.1:1234\nrtp://@:5004\nmmsh://m/r\n"
+           "srt://s:9000\nsmb://h/a.mp3\nftp://h/b.ogg\n"_ba
+        << QStringList{u"RTSP://cam/1"_s,  u"rtmps://s/l"_s,  u"udp://@239.0.0.1:1234"_s,
+                       u"rtp://@:5004"_s,  u"mmsh://m/r"_s,   u"srt://s:9000"_s,
+                       u"smb://h/a.mp3"_s, u"ftp://h/b.ogg"_s}
+        << QStringList(8) << false;
+    // Each would have the engine read this machine: a descriptor, a device, other files.
+    QTest::newRow("the engine's local schemes left out")
+        << false << "fd://0\navdevice://v4l2:/dev/video0\nedl://a.mp3\nlavf://x\nok.mp3\n"_ba
+        << QStringList{u"/music/ok.mp3"_s} << QStringList{{}} << false;
     QTest::newRow("pls by number")
         << true << "[playlist]\nFile2=b.mp3\nTitle1=First\nfile1 = a.mp3\nNumberOfEntries=2\n"_ba
-        << QStringList{u"/music/a.mp3"_s, u"/music/b.mp3"_s} << QStringList{u"First"_s, {}};
+        << QStringList{u"/music/a.mp3"_s, u"/music/b.mp3"_s} << QStringList{u"First"_s, {}}
+        << false;
     QTest::newRow("pls without entries")
-        << true << "[playlist]\nNumberOfEntries=0\n"_ba << QStringList{} << QStringList{};
+        << true << "[playlist]\nNumberOfEntries=0\n"_ba << QStringList{} << QStringList{} << false;
+    QTest::newRow("HLS media playlist")
+        << false
+        << "#EXTM3U\n#EXT-X-VERSION:3\n#EXT-X-TARGETDURATION:2\n#EXTINF:2.0,\nfilm0.ts\n"_ba
+        << QStringList{} << QStringList{} << true;
+    QTest::newRow("HLS master playlist, text before its start")
+        << false << "\n# recorded\n#EXTM3U\n#EXT-X-STREAM-INF:BANDWIDTH=75900\nv0.m3u8\n"_ba
+        << QStringList{} << QStringList{} << true;
+    QTest::newRow("HLS tag named in a title")
+        << false << "#EXTINF:1,#EXT-X-TARGETDURATION\nsong.mp3\n"_ba
+        << QStringList{u"/music/song.mp3"_s} << QStringList{u"#EXT-X-TARGETDURATION"_s} << false;
 }
 
 void TestPlatform::listFile() {
@@ -694,6 +726,11 @@ void TestPlatform::listFile() {
     QFETCH(QByteArray, text);
     QFETCH(QStringList, entries);
     QFETCH(QStringList, titles);
+    QFETCH(bool, oneStream);
+    QCOMPARE(isHlsPlaylist(text), oneStream);
+    if (oneStream) {
+        return;
+    }
     const QList<ListEntry> list =
         parseList(text, pls ? ListFormat::Pls : ListFormat::M3u, "/music");
     QCOMPARE(entriesOf(list), entries);
@@ -780,6 +817,14 @@ void TestPlatform::failureInWords_data() {
         << failed
         << QStringList{u"tcp: Failed to resolve hostname a.invalid: Name or service not known"_s}
         << true << u"the name a.invalid could not be found: check the address and the network"_s;
+    QTest::newRow("pieces of a stream missing")
+        << failed
+        << QStringList{u"http: HTTP error 404 Not Found"_s,
+                       u"hls: Error when loading first segment 'http://h/a/film0.ts'"_s}
+        << true << u"the stream's pieces cannot be read (the first is film0.ts)"_s;
+    QTest::newRow("nothing answers over UDP")
+        << failed << QStringList{u"srt: Connection to srt://h:9000 failed: Input/output error"_s}
+        << true << u"nothing answers at that address"_s;
     QTest::newRow("no answer")
         << failed << QStringList{u"tcp: Connection to tcp://h:80 failed: Connection timed out"_s}
         << true << u"the server did not answer in time"_s;

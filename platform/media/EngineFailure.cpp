@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QUrl>
 #include <algorithm>
 #include <mpv/client.h>
 
@@ -28,6 +29,14 @@ QStringList find(const QStringList& messages, const QString& pattern) {
 } // namespace
 
 QString failureReason(int error, const QStringList& engineMessages, bool stream) {
+    // libavformat says so once it has tried every piece in turn. Before the server's answer: that
+    // was about a piece, not about the address played.
+    if (const QStringList piece =
+            find(engineMessages, QStringLiteral("Error when loading first segment '(.*)'"));
+        !piece.isEmpty()) {
+        return tr("the stream's pieces cannot be read (the first is %1)")
+            .arg(QUrl(piece.at(1)).fileName());
+    }
     if (const QStringList http = find(engineMessages, QStringLiteral(R"(HTTP error (\d+)\s*(.*))"));
         !http.isEmpty()) {
         const QString answer = (http.at(1) + u' ' + http.at(2)).trimmed();
@@ -47,6 +56,10 @@ QString failureReason(int error, const QStringList& engineMessages, bool stream)
     if (!find(engineMessages, QStringLiteral("timed out")).isEmpty()) {
         return tr("the server did not answer in time");
     }
+    // Over UDP (SRT, RIST) nothing refuses: the connection only fails.
+    if (!find(engineMessages, QStringLiteral(R"(Connection to \S+ failed)")).isEmpty()) {
+        return tr("nothing answers at that address");
+    }
     if (const QStringList codec = find(
             engineMessages, QStringLiteral("Failed to initiali[sz]e a decoder for codec '(.*)'"));
         !codec.isEmpty()) {
@@ -65,6 +78,14 @@ QString failureReason(int error, const QStringList& engineMessages, bool stream)
         return stream ? tr("the address could not be read as media")
                       : tr("the file is damaged or cut short");
     }
+}
+
+QString skippedPiece(const QString& engineMessage) {
+    const QStringList piece =
+        find({engineMessage}, QStringLiteral(R"(Failed to open segment (\d+))"));
+    return piece.isEmpty()
+               ? QString()
+               : tr("Piece %1 of the stream is missing: playing jumps over it").arg(piece.at(1));
 }
 
 bool decoderFailed(const QStringList& engineMessages) {

@@ -7,6 +7,8 @@
 #include "system/LocalPath.h"
 #include "system/ResolveSymbol.h"
 
+#include <QFile>
+
 extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/log.h>
@@ -80,7 +82,19 @@ MediaShape shapeOf(const AVFormatContext& context) {
     return shape;
 }
 
+// An HTTP Live Streaming playlist gives its tags at its top, long before this.
+constexpr qint64 kPlaylistHead = 64 << 10;
+
 } // namespace
+
+bool isHlsFile(const QString& path) {
+    QFile file(QFile::decodeName(pathOfEntry(path)));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray head = file.read(kPlaylistHead);
+    return !head.contains('\0') && isHlsPlaylist(head);
+}
 
 void checkFile(const QString& path) {
     if (path.trimmed().isEmpty()) {
@@ -117,6 +131,12 @@ int checkEntry(const QString& entry) {
         return decoderCores();
     }
     checkFile(entry);
+    // libavformat takes such a playlist for one only by the extension it expects, and judged
+    // here its first missing piece would make it "not media"; the engine knows one by its tags
+    // and says what is missing.
+    if (isHlsFile(entry)) {
+        return decoderCores();
+    }
     const MediaShape shape = checkMediaFormat(entry);
     return decoderThreads(shape.picture, shape.frameRate, decoderCores());
 }

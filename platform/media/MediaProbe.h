@@ -20,8 +20,12 @@ struct MediaShape {
 // Call after checkFile: the demuxers would wait on a FIFO.
 MediaShape checkMediaFormat(const QString& path);
 
+// A local file that is an HTTP Live Streaming playlist, by the tags at its top.
+[[nodiscard]] bool isHlsFile(const QString& path);
+
 // An entry of a list as it is checked before the engine starts: a file by its name and its
-// content, a stream not at all (it is the engine's to judge). Returns the decoder threads that
+// content, a stream not at all (it is the engine's to judge), nor the pieces of an HTTP Live
+// Streaming playlist. Returns the decoder threads that
 // its picture wants.
 int checkEntry(const QString& entry);
 

@@ -8,7 +8,7 @@
 
 namespace vyx {
 
-Q_LOGGING_CATEGORY(engineLog, "vyx.media")
+Q_LOGGING_CATEGORY(engineLog, "vyx.media", QtWarningMsg)
 
 MpvCore::MpvCore()
     : m_handle(nullptr, Destroy{m_api.terminateDestroy}) {

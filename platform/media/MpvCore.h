@@ -10,7 +10,9 @@
 
 namespace vyx {
 
-// What the media engine refused: a warning, which fails the tests.
+// What the media engine refused: a warning, which fails the tests. What the player chose for a
+// file (another demuxer, more decoder threads) is information, off unless QT_LOGGING_RULES has
+// "vyx.media.info=true".
 Q_DECLARE_LOGGING_CATEGORY(engineLog)
 
 // One libmpv core: owns the handle and speaks to it in Qt types. Each player has its own core,

@@ -2,6 +2,7 @@
 
 #include "errors/RuntimeError.h"
 #include "media/SlowGathers.h"
+#include "media/SoundMessages.h"
 #include "system/ResolveSymbol.h"
 
 namespace vyx {
@@ -33,8 +34,9 @@ MpvLibrary::MpvLibrary() {
     resolveSymbol(m_library, renderUpdate, "mpv_render_context_update");
     resolveSymbol(m_library, renderRender, "mpv_render_context_render");
     resolveSymbol(m_library, renderGetInfo, "mpv_render_context_get_info");
-    // Before the engine makes its first scaler.
+    // Before the engine makes its first scaler, and opens its first sound output.
     avoidSlowGathers();
+    quietSoundLibraries();
 }
 
 } // namespace vyx

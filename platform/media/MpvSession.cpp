@@ -24,6 +24,8 @@ constexpr std::uint64_t kVideoTrackTag = std::numeric_limits<std::uint64_t>::max
 constexpr std::uint64_t kScreenshotTag = kVideoTrackTag - 1;
 // The engine's latest warnings, enough to find the one that says why a load failed.
 constexpr qsizetype kKeptMessages = 16;
+// Long enough to be read while the picture jumps over the gap.
+constexpr int kSkippedPieceMilliseconds = 5000;
 
 // Chooses the video track that the engine named again, which starts its decoder afresh.
 void reselectVideo(MpvCore& core, const mpv_event_property& track) {
@@ -279,14 +281,21 @@ void MpvSession::handleEvent(const mpv_event& event) {
     case MPV_EVENT_END_FILE:
         endFile(*static_cast<const mpv_event_end_file*>(event.data));
         break;
-    case MPV_EVENT_LOG_MESSAGE:
-        m_engineMessages.append(
+    case MPV_EVENT_LOG_MESSAGE: {
+        const QString message =
             QString::fromUtf8(static_cast<const mpv_event_log_message*>(event.data)->text)
-                .trimmed());
+                .trimmed();
+        m_engineMessages.append(message);
         if (m_engineMessages.size() > kKeptMessages) {
             m_engineMessages.removeFirst();
         }
+        // The engine plays on over a piece of a stream that is missing; what was left out is
+        // said where the user looks.
+        if (const QString skipped = skippedPiece(message); !skipped.isEmpty() && m_fileLoaded) {
+            showText(skipped, kSkippedPieceMilliseconds);
+        }
         break;
+    }
     case MPV_EVENT_COMMAND_REPLY:
     case MPV_EVENT_SET_PROPERTY_REPLY:
         if (event.reply_userdata == kScreenshotTag) {
