@@ -67,8 +67,8 @@ void TestVideoOutput::initTestCase() {
         const QString channel = u"pow(val/65535\\,2.4)*65535*%1"_s.arg(white);
         return u"format=gbrp16le,lutrgb=r='%1':g='%1':b='%1'"_s.arg(channel);
     };
-    for (const auto& [name, transfer, white, peak] :
-         {std::tuple{u"pq"_s, u"smpte2084"_s, 1.0, 203}, {u"hlg"_s, u"arib-std-b67"_s, 0.203, 1000}}) {
+    for (const auto& [name, transfer, white, peak] : {std::tuple{u"pq"_s, u"smpte2084"_s, 1.0, 203},
+                                                      {u"hlg"_s, u"arib-std-b67"_s, 0.203, 1000}}) {
         const QString filter =
             displayLight(white) +
             u",zscale=tin=linear:pin=bt709:min=gbr:rin=full:t=%1:p=bt2020:m=bt2020nc:r=limited:"
@@ -90,13 +90,13 @@ void TestVideoOutput::outputChosen_data() {
     QTest::addColumn<bool>("device");
     QTest::addColumn<bool>("softwareForced");
     QTest::addColumn<QString>("renderer");
-    QTest::addColumn<int>("version"); // major * 10 + minor
+    QTest::addColumn<int>("version");      // major * 10 + minor
     QTest::addColumn<QString>("software"); // why software; empty for GL
     const auto gpu = u"AMD Radeon RX 6600 (radeonsi, navi23, LLVM 15.0.6)"_s;
     const auto cpu = u"llvmpipe (LLVM 15.0.6, 256 bits)"_s;
     QTest::newRow("a GPU") << VideoOutputMode::Auto << true << false << gpu << 46 << QString();
-    QTest::newRow("no GPU device") << VideoOutputMode::Auto << false << false << gpu << 46
-                                   << u"no GPU device"_s;
+    QTest::newRow("no GPU device")
+        << VideoOutputMode::Auto << false << false << gpu << 46 << u"no GPU device"_s;
     QTest::newRow("software GL asked for") << VideoOutputMode::Auto << true << true << gpu << 46
                                            << u"software GL asked for by LIBGL_ALWAYS_SOFTWARE"_s;
     QTest::newRow("a device, GL on the CPU")
@@ -106,10 +106,10 @@ void TestVideoOutput::outputChosen_data() {
                                 << u"GL 2.0 is too old"_s;
     QTest::newRow("GL forced on the CPU")
         << VideoOutputMode::OpenGL << false << true << cpu << 45 << QString();
-    QTest::newRow("GL forced, too old") << VideoOutputMode::OpenGL << true << false << cpu << 14
-                                        << u"GL 1.4 is too old"_s;
-    QTest::newRow("software forced") << VideoOutputMode::Software << true << false << gpu << 46
-                                     << u"asked for"_s;
+    QTest::newRow("GL forced, too old")
+        << VideoOutputMode::OpenGL << true << false << cpu << 14 << u"GL 1.4 is too old"_s;
+    QTest::newRow("software forced")
+        << VideoOutputMode::Software << true << false << gpu << 46 << u"asked for"_s;
 }
 
 void TestVideoOutput::outputChosen() {
@@ -138,32 +138,46 @@ void TestVideoOutput::colourConverted_data() {
     QTest::addColumn<int>("transfer");
     QTest::addColumn<int>("primaries");
     QTest::addColumn<QList<int>>("stored"); // red, green, blue, 0 to 1023
+    QTest::addColumn<int>("beside");        // the brightest grey of the picture around it
     QTest::addColumn<QList<int>>("shown");  // red, green, blue, 0 to 255
     const int pq = int(Transfer::Pq);
     const int hlg = int(Transfer::Hlg);
     const int sdr = int(Transfer::Sdr);
     const int wide = int(Primaries::Bt2020);
-    // PQ 592 is 203 cd/m2; HLG's three quarters is ordinary white; a grey keeps its three
-    // equal values; BT.2020's own green is greener than any the screen has, shown as its green.
-    QTest::newRow("HDR10 black") << pq << wide << QList{0, 0, 0} << QList{0, 0, 0};
-    QTest::newRow("HDR10 white") << pq << wide << QList{592, 592, 592} << QList{255, 255, 255};
-    QTest::newRow("HDR10 grey") << pq << wide << QList{400, 400, 400} << QList{116, 116, 116};
-    QTest::newRow("HDR10 highlight") << pq << wide << QList{800, 800, 800} << QList{255, 255, 255};
-    QTest::newRow("HLG white") << hlg << wide << QList{767, 767, 767} << QList{255, 255, 255};
-    QTest::newRow("BT.2020 green") << sdr << wide << QList{0, 1023, 0} << QList{0, 255, 0};
+    // PQ 592 is 203 cd/m2, ordinary white, and 800 some 1,300; HLG's three quarters is white;
+    // BT.2020's own green is greener than any the screen has, and shown as its green.
+    QTest::newRow("HDR10 black") << pq << wide << QList{0, 0, 0} << 0 << QList{0, 0, 0};
+    QTest::newRow("HDR10 white") << pq << wide << QList{592, 592, 592} << 0 << QList{253, 253, 253};
+    QTest::newRow("HDR10 grey") << pq << wide << QList{400, 400, 400} << 0 << QList{114, 114, 114};
+    QTest::newRow("HDR10 highlight")
+        << pq << wide << QList{800, 800, 800} << 0 << QList{255, 255, 255};
+    // Brought down to make room for a highlight beside it, rather than the highlight clipped.
+    QTest::newRow("HDR10 white beside a highlight")
+        << pq << wide << QList{592, 592, 592} << 800 << QList{241, 241, 241};
+    QTest::newRow("HLG white") << hlg << wide << QList{767, 767, 767} << 0 << QList{255, 255, 255};
+    QTest::newRow("BT.2020 green") << sdr << wide << QList{0, 1023, 0} << 0 << QList{0, 255, 0};
 }
 
 void TestVideoOutput::colourConverted() {
     QFETCH(int, transfer);
     QFETCH(int, primaries);
     QFETCH(QList<int>, stored);
+    QFETCH(int, beside);
     QFETCH(QList<int>, shown);
     PictureFormat format;
     format.transfer = static_cast<Transfer>(transfer);
     format.primaries = static_cast<Primaries>(primaries);
-    // A picture whose brightest light is its white: nothing above white to make room for.
-    format.peak = 203.0;
     ColourConversion conversion(format);
+    // A picture of the colour and the grey beside it, converted once as a frame would be.
+    const auto pixel = [](int red, int green, int blue) {
+        return static_cast<std::uint32_t>(red) << 20U | static_cast<std::uint32_t>(green) << 10U |
+               static_cast<std::uint32_t>(blue);
+    };
+    std::array<std::uint32_t, 2> picture{pixel(stored[0], stored[1], stored[2]),
+                                         pixel(beside, beside, beside)};
+    std::array<std::uint32_t, 2> converted{};
+    conversion.convert({picture.data(), sizeof(picture), QSize(2, 1)},
+                       {converted.data(), sizeof(converted), QSize(2, 1)});
     const std::array<int, 3> screen = conversion.convertPixel({stored[0], stored[1], stored[2]});
     for (std::size_t channel = 0; channel < screen.size(); ++channel) {
         QVERIFY2(std::abs(screen.at(channel) - shown[static_cast<qsizetype>(channel)]) <= 2,
@@ -211,10 +225,10 @@ void TestVideoOutput::pictureLooksLikeItsSource() {
     const QImage reference(m_reference);
     // On the screen: the bars of the source, not washed out, not pale.
     const QPoint at = surface->mapTo(&player, QPoint(0, 0));
-    const QImage screen = player.screen()
-                              ->grabWindow(player.winId(), at.x(), at.y(), surface->width(),
-                                           surface->height())
-                              .toImage();
+    const QImage screen =
+        player.screen()
+            ->grabWindow(player.winId(), at.x(), at.y(), surface->width(), surface->height())
+            .toImage();
     const double onScreen = meanDifference(screen, reference);
     QVERIFY2(onScreen < 0.08, qPrintable(QString::number(onScreen)));
     // And S writes what the screen shows, at the film's own size.

@@ -84,25 +84,29 @@ ColourConversion::ColourConversion(const PictureFormat& format)
     }
     m_convertPrimaries = format.primaries != Primaries::Bt709;
     m_primaries = format.primaries == Primaries::P3 ? kFromP3 : kFromBt2020;
-    if (format.transfer != Transfer::Sdr) {
-        const double peak = format.transfer == Transfer::Hlg ? kHlgPeak
-                            : format.peak > kWhite           ? format.peak
-                                                             : kAssumedPeak;
-        pictureDone(static_cast<float>(peak / kWhite));
+    // Ordinary video has nothing above white: what the primaries put beyond it is clipped.
+    double peak = kWhite;
+    if (format.transfer == Transfer::Hlg) {
+        peak = kHlgPeak;
+    } else if (format.transfer == Transfer::Pq) {
+        peak = format.peak > 0.0 ? std::max(format.peak, kWhite) : kAssumedPeak;
     }
+    pictureDone(static_cast<float>(peak / kWhite));
+    m_measured = false;
 }
 
-ColourConversion::Light ColourConversion::toScreenLight(std::uint32_t red, std::uint32_t green,
-                                                        std::uint32_t blue) const {
+template <bool Hlg, bool Wide>
+inline ColourConversion::Light
+ColourConversion::toScreenLight(std::uint32_t red, std::uint32_t green, std::uint32_t blue) const {
     Light light{m_light[red], m_light[green], m_light[blue]};
-    if (m_hlg) {
+    if constexpr (Hlg) {
         const float luminance = 0.2627F * light.red + 0.6780F * light.green + 0.0593F * light.blue;
-        const auto step = static_cast<std::size_t>(std::sqrt(std::min(luminance, 1.0F)) *
-                                                   static_cast<float>(m_hlgGain.size() - 1));
-        const float gain = m_hlgGain[step];
+        const auto step = static_cast<int>(std::sqrt(std::min(luminance, 1.0F)) *
+                                           static_cast<float>(m_hlgGain.size() - 1));
+        const float gain = m_hlgGain[static_cast<std::size_t>(step)];
         light = {light.red * gain, light.green * gain, light.blue * gain};
     }
-    if (m_convertPrimaries) {
+    if constexpr (Wide) {
         const auto& m = m_primaries;
         light = {m[0][0] * light.red + m[0][1] * light.green + m[0][2] * light.blue,
                  m[1][0] * light.red + m[1][1] * light.green + m[1][2] * light.blue,
@@ -111,19 +115,18 @@ ColourConversion::Light ColourConversion::toScreenLight(std::uint32_t red, std::
     return light;
 }
 
-std::uint32_t ColourConversion::toScreenPixel(Light light) const {
+inline std::uint32_t ColourConversion::toScreenPixel(Light light, float brightest) const {
     // Brought down by the brightest of the three, so that a highlight keeps its colour.
-    const float brightest = std::max({light.red, light.green, light.blue});
     if (brightest > m_knee) {
         const float step = std::min((brightest - m_knee) * m_stepsPerLight,
                                     static_cast<float>(m_bringDown.size() - 1));
-        const float scale = m_bringDown[static_cast<std::size_t>(step)];
+        const float scale = m_bringDown[static_cast<std::size_t>(static_cast<int>(step))];
         light = {light.red * scale, light.green * scale, light.blue * scale};
     }
     const auto screen = [this](float value) -> std::uint32_t {
         // Colours outside the screen's come to its edge.
-        const float step = std::clamp(value * kScreenSteps, 0.0F, kScreenSteps);
-        return m_screen[static_cast<std::size_t>(step)];
+        const float step = std::min(std::max(value * kScreenSteps, 0.0F), kScreenSteps);
+        return m_screen[static_cast<std::size_t>(static_cast<int>(step))];
     };
     return 0xff000000U | screen(light.red) << 16U | screen(light.green) << 8U | screen(light.blue);
 }
@@ -133,8 +136,7 @@ void ColourConversion::pictureDone(float brightest) {
     // darker one slowly, so that a highlight leaving the picture does not make it jump.
     const float peak = std::max(brightest, 1.0F);
     // What the picture says of itself holds until its first picture is seen.
-    const float followed =
-        peak >= m_peak || !m_measured ? peak : m_peak + (peak - m_peak) * 0.05F;
+    const float followed = peak >= m_peak || !m_measured ? peak : m_peak + (peak - m_peak) * 0.05F;
     m_measured = true;
     if (followed == m_peak && m_stepsPerLight > 0.0F) {
         return;
@@ -154,7 +156,8 @@ void ColourConversion::pictureDone(float brightest) {
     }
 }
 
-void ColourConversion::convert(const FrameTarget& from, const FrameTarget& to) {
+template <bool Hlg, bool Wide>
+float ColourConversion::convertPixels(const FrameTarget& from, const FrameTarget& to) const {
     constexpr std::uint32_t kMask = 0x3ff;
     float brightest = 0.0F;
     for (int y = 0; y < from.size.height(); ++y) {
@@ -165,10 +168,24 @@ void ColourConversion::convert(const FrameTarget& from, const FrameTarget& to) {
         for (int x = 0; x < from.size.width(); ++x) {
             const std::uint32_t pixel = in[x];
             const Light light =
-                toScreenLight(pixel >> 20U & kMask, pixel >> 10U & kMask, pixel & kMask);
-            brightest = std::max({brightest, light.red, light.green, light.blue});
-            out[x] = toScreenPixel(light);
+                toScreenLight<Hlg, Wide>(pixel >> 20U & kMask, pixel >> 10U & kMask, pixel & kMask);
+            const float most = std::max(light.red, std::max(light.green, light.blue));
+            brightest = std::max(brightest, most);
+            out[x] = toScreenPixel(light, most);
         }
+    }
+    return brightest;
+}
+
+void ColourConversion::convert(const FrameTarget& from, const FrameTarget& to) {
+    // The choices made once for the whole picture, not at every pixel.
+    float brightest = 0.0F;
+    if (m_hlg) {
+        brightest = m_convertPrimaries ? convertPixels<true, true>(from, to)
+                                       : convertPixels<true, false>(from, to);
+    } else {
+        brightest = m_convertPrimaries ? convertPixels<false, true>(from, to)
+                                       : convertPixels<false, false>(from, to);
     }
     pictureDone(brightest);
 }
@@ -177,8 +194,19 @@ std::array<int, 3> ColourConversion::convertPixel(std::array<int, 3> stored) {
     const auto value = [](int channel) {
         return static_cast<std::uint32_t>(std::clamp(channel, 0, kMaxStored));
     };
-    const Light light = toScreenLight(value(stored[0]), value(stored[1]), value(stored[2]));
-    const std::uint32_t pixel = toScreenPixel(light);
+    const std::uint32_t red = value(stored[0]);
+    const std::uint32_t green = value(stored[1]);
+    const std::uint32_t blue = value(stored[2]);
+    Light light{};
+    if (m_hlg) {
+        light = m_convertPrimaries ? toScreenLight<true, true>(red, green, blue)
+                                   : toScreenLight<true, false>(red, green, blue);
+    } else {
+        light = m_convertPrimaries ? toScreenLight<false, true>(red, green, blue)
+                                   : toScreenLight<false, false>(red, green, blue);
+    }
+    const std::uint32_t pixel =
+        toScreenPixel(light, std::max(light.red, std::max(light.green, light.blue)));
     return {static_cast<int>(pixel >> 16U & 0xffU), static_cast<int>(pixel >> 8U & 0xffU),
             static_cast<int>(pixel & 0xffU)};
 }

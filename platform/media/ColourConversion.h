@@ -30,9 +30,17 @@ private:
         float green;
         float blue;
     };
-    [[nodiscard]] Light toScreenLight(std::uint32_t red, std::uint32_t green,
-                                      std::uint32_t blue) const;
-    [[nodiscard]] std::uint32_t toScreenPixel(Light light) const;
+    // Inlined into the loop over the pixels, where they spend the time.
+    template <bool Hlg, bool Wide>
+    [[nodiscard, gnu::always_inline]] Light toScreenLight(std::uint32_t red, std::uint32_t green,
+                                                          std::uint32_t blue) const;
+    // The light brought into the screen's range, as its pixel; brightest is the light's largest
+    // channel.
+    [[nodiscard, gnu::always_inline]] std::uint32_t toScreenPixel(Light light,
+                                                                  float brightest) const;
+    // The pixels of one picture; returns its brightest light.
+    template <bool Hlg, bool Wide>
+    [[nodiscard]] float convertPixels(const FrameTarget& from, const FrameTarget& to) const;
     // The brightest light of the last picture becomes what highlights are brought down from.
     void pictureDone(float brightest);
 
