@@ -1,6 +1,7 @@
 #include "FullScreen.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
@@ -55,8 +56,11 @@ void FullScreen::take() {
     window->installEventFilter(this);
     m_widget->raise();
     m_widget->setGeometry(m_widget->parentWidget()->rect());
-    // Without a window manager nobody else would make the window cover the screen.
-    window->setGeometry(window->screen()->geometry());
+    // Without a window manager nobody else would make the window cover the screen. A Wayland
+    // compositor sizes a full-screen window itself, and would keep this size afterwards.
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        window->setGeometry(window->screen()->geometry());
+    }
     window->setWindowState((m_windowState & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
     window->activateWindow();
 }

@@ -3,11 +3,12 @@
 # Wayland client of its own, plays a film, keeps the screen awake through the desktop's screen
 # saver on D-Bus, answers the media controls, takes the whole screen when they ask, and Vyx
 # Surfer shows a page. What is on the screen is read through weston's screenshooter.
-# Usage: wayland.sh VYXPLAYER WORK_DIR
+# Usage: wayland.sh VYXPLAYER WORK_DIR [VIDEO_OUTPUT]   (auto, opengl or software; auto when left out)
 #        (needs weston, dbus-run-session, playerctl, ffmpeg, ImageMagick, python3-dbus)
 set -euo pipefail
 player=$1
 work=$2
+output=${3:-auto}
 source "$(dirname "$0")/../support/checks.sh"
 own_session_bus "$@"
 rm -rf "$work" && mkdir -p "$work/runtime" && chmod 700 "$work/runtime"
@@ -32,7 +33,7 @@ saver_up() { dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/
   org.freedesktop.DBus.NameHasOwner string:org.freedesktop.ScreenSaver | grep -q true; }
 check wait_for saver_up
 
-"$player" --separate-window "$work/film.mp4" >"$work/player.log" 2>&1 &
+"$player" --video-output="$output" --separate-window "$work/film.mp4" >"$work/player.log" 2>&1 &
 pids+=($!)
 check wait_for is Playing status
 # Qt's own Wayland client, not X through XWayland: there is no X server to fall back on here.
@@ -52,10 +53,10 @@ share_of() {
     -format '%[fx:mean]' info:
 }
 more_than() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a > b) }'; }
-screenshot window
-# The film's yellow bar, in the window.
+# The film's yellow bar, in the window, once the first pictures are drawn.
+has_yellow() { screenshot window && more_than "$(share_of window '#ffff00' 10)" 0.01; }
+check wait_for has_yellow
 yellow=$(share_of window '#ffff00' 10)
-check more_than "$yellow" 0.01
 
 mpris_set() {
   dbus-send --session --print-reply --dest=org.mpris.MediaPlayer2.vyxplayer \
@@ -71,6 +72,14 @@ check more_than "$(share_of full '#ffff00' 10)" "$(awk -v y="$yellow" 'BEGIN { p
 check more_than 0.08 "$(share_of full '#000000' 5)"
 check is Playing status
 check mpris_set Fullscreen boolean:false
+# The window comes back at its own size (the compositor keeps whatever size was last asked): no
+# more black around the picture than before.
+black=$(share_of window '#000000' 5)
+windowed() {
+  screenshot back && more_than "$(awk -v b="$black" 'BEGIN { print b + 0.03 }')" \
+    "$(share_of back '#000000' 5)"
+}
+check wait_for windowed
 
 "$player" --browse "file://$work/page.html" >"$work/browser.log" 2>&1 &
 pids+=($!)
