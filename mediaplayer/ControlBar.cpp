@@ -2,6 +2,7 @@
 
 #include "SeekSlider.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -71,6 +72,7 @@ ControlBar::ControlBar(const Parts& parts, QWidget* parent)
     describe(m_volume, tr("Volume"));
     m_volume->setFocusPolicy(Qt::TabFocus);
     m_mute->setCheckable(true);
+    setScale(1.0);
     setTimes(0.0, 0.0);
     setMedia(false);
 
@@ -109,6 +111,19 @@ void ControlBar::setSkipsEntries(bool entries) {
                                                   : QStyle::SP_MediaSeekBackward));
     m_forward->setIcon(
         style()->standardIcon(entries ? QStyle::SP_MediaSkipForward : QStyle::SP_MediaSeekForward));
+}
+
+void ControlBar::setScale(double scale) {
+    constexpr int kIcon = 16;
+    constexpr int kVolumeWidth = 70;
+    const int icon = static_cast<int>(kIcon * scale);
+    for (QToolButton* const button : findChildren<QToolButton*>()) {
+        button->setIconSize(QSize(icon, icon));
+    }
+    QFont font = QApplication::font(this);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    setFont(font);
+    m_volume->setMaximumWidth(static_cast<int>(kVolumeWidth * scale));
 }
 
 QString ControlBar::formatTime(double seconds) {

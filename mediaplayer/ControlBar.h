@@ -37,6 +37,9 @@ public:
     // Chapter starts and the A-B loop's points on the seek bar, in seconds; negative for none.
     void setMarks(const QList<double>& chapters, double loopStart, double loopEnd);
 
+    // Larger for a larger screen (1 as designed): in full screen the bar is sized for it.
+    void setScale(double scale);
+
     // A picture of the moment under the pointer on the seek bar.
     void showPreview(const QImage& picture);
 

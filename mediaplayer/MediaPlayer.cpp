@@ -2,9 +2,13 @@
 
 #include "ControlBar.h"
 #include "DropTarget.h"
+#include "EqualizerDialog.h"
+#include "FullScreenControls.h"
+#include "PictureCommands.h"
 #include "PlayerListView.h"
 #include "PlayerScreen.h"
 #include "errors/RuntimeError.h"
+#include "media/EngineAdjustments.h"
 #include "media/FramePreview.h"
 #include "media/MediaSource.h"
 #include "media/VideoSurface.h"
@@ -25,7 +29,8 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, VideoOutputChoice&
                                  settings.ShowTracker, settings.ShowAudioControls},
                                 this))
     , m_playback(new Playback(settings, outputs, *m_screen, *m_controls, this))
-    , m_listView(new PlayerListView(this)) {
+    , m_listView(new PlayerListView(this))
+    , m_fullScreenControls(nullptr) {
     setFocusPolicy(Qt::StrongFocus);
     // Where the player's own keys are taken, for a screen reader to name when it has the focus.
     setAccessibleName(tr("Player"));
@@ -41,6 +46,9 @@ MediaPlayer::MediaPlayer(const MediaPlayerSettings& settings, VideoOutputChoice&
     m_listView->hide();
     layout->addLayout(beside, 1);
     layout->addWidget(m_controls);
+    m_fullScreenControls = new FullScreenControls(*this, *m_controls, *layout);
+    connect(&adjustments(), &EngineAdjustments::devicesListed, this,
+            [this](const QList<AudioDevice>& devices) { m_devices = devices; });
     m_controls->setVisible(settings.ShowControls || settings.ShowPositionControls ||
                            settings.ShowTracker || settings.ShowAudioControls);
 
@@ -125,8 +133,7 @@ void MediaPlayer::pictureAdded(VideoSurface* surface) {
             togglePlay();
         }
     });
-    connect(surface, &VideoSurface::doubleClicked, this,
-            [this] { setFullScreen(!m_fullScreen); });
+    connect(surface, &VideoSurface::doubleClicked, this, [this] { setFullScreen(!m_fullScreen); });
     applyPictureFit();
 }
 
@@ -152,6 +159,7 @@ void MediaPlayer::setFullScreen(bool on) {
 
 void MediaPlayer::fullScreenChanged(bool on) {
     m_fullScreen = on;
+    m_fullScreenControls->setOn(on);
     applyPictureFit();
     Q_EMIT changed();
 }
@@ -166,13 +174,31 @@ void MediaPlayer::applyPictureFit() {
 }
 
 void MediaPlayer::keyPressEvent(QKeyEvent* event) {
-    const PlayerCommand command = commandForKey(event->key(), event->modifiers(), m_fullScreen);
-    if (command == PlayerCommand::None) {
+    const PlayerRequest request =
+        adjustmentForKey(event->key(), event->modifiers())
+            .value_or(PlayerRequest{commandForKey(event->key(), event->modifiers(), m_fullScreen)});
+    if (request.command == PlayerCommand::None) {
         QWidget::keyPressEvent(event);
         return;
     }
-    carryOut(*this, {command});
+    carryOut(*this, request);
     event->accept();
+}
+
+void MediaPlayer::showEqualizer() {
+    if (m_equalizer == nullptr) {
+        m_equalizer = new EqualizerDialog(adjustments().sound().gains, this);
+        connect(m_equalizer, &EqualizerDialog::gainsChanged, this,
+                [this](const EqualizerGains& gains) {
+                    SoundAdjustments sound = adjustments().sound();
+                    sound.gains = gains;
+                    adjustments().setSound(sound);
+                    say(tr("Equalizer: %1").arg(m_equalizer->presetName()));
+                });
+    }
+    m_equalizer->show();
+    m_equalizer->raise();
+    m_equalizer->activateWindow();
 }
 
 void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
@@ -180,6 +206,8 @@ void MediaPlayer::contextMenuEvent(QContextMenuEvent* event) {
         QWidget::contextMenuEvent(event);
         return;
     }
+    // Listed afresh for the menu: a headset plugged in since is there.
+    adjustments().requestDevices();
     carryOut(*this, choosePlayerCommand(this, menuState(), event->globalPos()));
 }
 
@@ -200,6 +228,11 @@ PlayerMenuState MediaPlayer::menuState() const {
     state.chapter = marks().chapter();
     state.repeat = repeat();
     state.shuffled = shuffled();
+    state.picture = adjustments().picture();
+    state.sound = adjustments().sound();
+    state.devices = [this] {
+        return m_devices;
+    };
     return state;
 }
 

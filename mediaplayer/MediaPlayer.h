@@ -12,6 +12,9 @@
 namespace vyx {
 
 class ControlBar;
+class EngineAdjustments;
+class EqualizerDialog;
+class FullScreenControls;
 class PlayerListView;
 class PlayerScreen;
 class VideoOutputChoice;
@@ -60,6 +63,12 @@ public:
     // The chapters and the A-B loop, and the delays of sound and subtitles.
     [[nodiscard]] PlayerMarks& marks() const { return m_playback->marks(); }
     [[nodiscard]] PlayerDelays& delays() const { return m_playback->delays(); }
+    // The user's adjustments of the picture and the sound, while the program runs.
+    [[nodiscard]] EngineAdjustments& adjustments() const { return m_playback->adjustments(); }
+    // The engine's output devices as it listed them last, the desktop's default first.
+    [[nodiscard]] const QList<AudioDevice>& audioDevices() const { return m_devices; }
+    // The equalizer's dialog, made on first use and shown again afterwards.
+    void showEqualizer();
     [[nodiscard]] Repeat repeat() const { return m_playback->repeat(); }
     [[nodiscard]] bool shuffled() const { return list().shuffled(); }
     [[nodiscard]] bool isListShown() const;
@@ -135,6 +144,9 @@ private:
     ControlBar* m_controls;
     Playback* m_playback;
     PlayerListView* m_listView;
+    FullScreenControls* m_fullScreenControls;
+    EqualizerDialog* m_equalizer = nullptr;
+    QList<AudioDevice> m_devices;
     bool m_fullScreen = false;
 };
 

@@ -6,6 +6,7 @@
 #include "Screenshot.h"
 #include "VolumeScale.h"
 #include "errors/RuntimeError.h"
+#include "media/EngineAdjustments.h"
 #include "media/MediaProbe.h"
 #include "media/MediaSource.h"
 #include "media/MpvSession.h"
@@ -42,6 +43,10 @@ Playback::Playback(const MediaPlayerSettings& settings, VideoOutputChoice& outpu
     // Until the first file the engine is not needed; the settings wait for it.
     m_sound->setVolumePercent(volume::toMpvPercent(m_settings.Volume));
     m_sound->setMute(m_settings.Mute);
+}
+
+EngineAdjustments& Playback::adjustments() const {
+    return m_session->adjustments();
 }
 
 void Playback::setPictureFit(PictureFit fit) {
@@ -195,6 +200,7 @@ bool Playback::startEngine() {
 
     m_surface = m_screen.addPicture(m_session->core(), m_outputs);
     m_timing->watch(m_surface);
+    m_session->adjustments().watch(m_surface);
     connect(m_session, &MpvSession::pictureChanged, m_surface, &VideoSurface::setPicture);
     Q_EMIT pictureAdded(m_surface);
     m_sound->applyToEngine();

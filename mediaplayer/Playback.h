@@ -17,6 +17,7 @@
 namespace vyx {
 
 class ControlBar;
+class EngineAdjustments;
 class MpvSession;
 class PlaybackTiming;
 class PlayerScreen;
@@ -58,6 +59,7 @@ public:
     [[nodiscard]] double speed() const { return m_sound->speed(); }
     [[nodiscard]] PlayerMarks& marks() const { return *m_marks; }
     [[nodiscard]] PlayerDelays& delays() const { return *m_delays; }
+    [[nodiscard]] EngineAdjustments& adjustments() const;
     [[nodiscard]] Repeat repeat() const { return m_repeat; }
     [[nodiscard]] bool wantsScreenAwake() const { return isPlaying() && m_hasVideo; }
 

@@ -2,6 +2,7 @@
 
 #include "ControlBar.h"
 #include "MediaPlayer.h"
+#include "PictureCommands.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -131,6 +132,9 @@ PlayerCommand commandForKey(int key, Qt::KeyboardModifiers modifiers, bool fullS
 }
 
 void carryOut(MediaPlayer& player, PlayerRequest request) {
+    if (carryOutAdjustment(player, request)) {
+        return;
+    }
     constexpr double kSeekSeconds = 5.0;
     constexpr double kVolumeStep = 5.0;
     // As the engine's own keys do: ten percent a step, so that the steps are even to the ear.
@@ -168,7 +172,8 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::ToggleFullScreen:
     case PlayerCommand::LeaveFullScreen:
-        player.setFullScreen(command == PlayerCommand::ToggleFullScreen && !player.isShownFullScreen());
+        player.setFullScreen(command == PlayerCommand::ToggleFullScreen &&
+                             !player.isShownFullScreen());
         break;
     case PlayerCommand::OriginalSize:
     case PlayerCommand::FitToSize:
@@ -251,6 +256,8 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::ToggleList:
         player.setListShown(!player.isListShown());
+        break;
+    default: // the adjustments, carried out above
         break;
     }
 }

@@ -46,6 +46,22 @@ enum class PlayerCommand {
     SoundLater,
     ResetDelays,
     ToggleList,
+    // The picture's and the sound's adjustments (PictureCommands.h).
+    RotateRight,
+    RotateLeft,
+    NextAspect,
+    SetAspect, // an AspectOverride in the request's value
+    ZoomIn,
+    ZoomOut,
+    ZoomReset,
+    NextDeinterlace,
+    SetDeinterlace, // a Deinterlace in the request's value
+    ColourDown,     // a PictureColour in the request's value
+    ColourUp,
+    ResetPicture,
+    ToggleLoudness,
+    ShowEqualizer,
+    SetAudioDevice, // its place in the player's list of devices in the request's value
 };
 
 struct PlayerRequest {

@@ -136,6 +136,82 @@ void addSpeeds(QMenu* menu, const PlayerMenuState& state) {
     }
 }
 
+void addPicture(QMenu* menu, const PlayerMenuState& state) {
+    QMenu* const picture = menu->addMenu(tr("Pi&cture"));
+    addItem(picture, tr("Turn &Right"), PlayerCommand::RotateRight, 0.0, QKeySequence(Qt::Key_R));
+    addItem(picture, tr("Turn &Left"), PlayerCommand::RotateLeft, 0.0,
+            QKeySequence(Qt::SHIFT | Qt::Key_R));
+    QMenu* const shapes = picture->addMenu(tr("&Shape"));
+    auto* const shapeGroup = new QActionGroup(shapes);
+    for (const auto& [text, aspect] : std::initializer_list<std::pair<QString, AspectOverride>>{
+             {tr("As the &File Says"), AspectOverride::File},
+             {QStringLiteral("&4:3"), AspectOverride::FourThree},
+             {QStringLiteral("1&6:9"), AspectOverride::SixteenNine},
+             {QStringLiteral("1.&85:1"), AspectOverride::Flat},
+             {QStringLiteral("&2.35:1"), AspectOverride::Scope}}) {
+        addChoice(shapes, shapeGroup, text, PlayerCommand::SetAspect, static_cast<int>(aspect),
+                  state.picture.aspect == aspect);
+    }
+    addItem(picture, tr("Zoom &In"), PlayerCommand::ZoomIn, 0.0,
+            QKeySequence(Qt::ALT | Qt::Key_Plus));
+    addItem(picture, tr("Zoom &Out"), PlayerCommand::ZoomOut, 0.0,
+            QKeySequence(Qt::ALT | Qt::Key_Minus));
+    addItem(picture, tr("Zoom Reset"), PlayerCommand::ZoomReset, 0.0,
+            QKeySequence(Qt::ALT | Qt::Key_0));
+    QMenu* const deinterlace = picture->addMenu(tr("&Deinterlace"));
+    auto* const deinterlaceGroup = new QActionGroup(deinterlace);
+    for (const auto& [text, mode] : std::initializer_list<std::pair<QString, Deinterlace>>{
+             {tr("&Where Interlaced"), Deinterlace::Automatic},
+             {tr("&Always"), Deinterlace::On},
+             {tr("&Never"), Deinterlace::Off}}) {
+        addChoice(deinterlace, deinterlaceGroup, text, PlayerCommand::SetDeinterlace,
+                  static_cast<int>(mode), state.picture.deinterlace == mode);
+    }
+    picture->addSeparator();
+    const std::initializer_list<std::tuple<QString, QString, int>> colours{
+        {tr("Less Contrast"), tr("More Contrast"), Qt::Key_1},
+        {tr("Darker"), tr("Brighter"), Qt::Key_3},
+        {tr("Less Gamma"), tr("More Gamma"), Qt::Key_5},
+        {tr("Less Saturation"), tr("More Saturation"), Qt::Key_7},
+        {tr("Hue Back"), tr("Hue Forward"), Qt::Key_9}};
+    int colour = 0;
+    for (const auto& [down, up, key] : colours) {
+        addItem(picture, down, PlayerCommand::ColourDown, colour, QKeySequence(key));
+        addItem(picture, up, PlayerCommand::ColourUp, colour,
+                QKeySequence(key == Qt::Key_9 ? Qt::Key_0 : key + 1));
+        ++colour;
+    }
+    picture->addSeparator();
+    addItem(picture, tr("Reset &Picture"), PlayerCommand::ResetPicture, 0.0,
+            QKeySequence(Qt::CTRL | Qt::Key_Backspace))
+        ->setEnabled(state.picture != PictureAdjustments{});
+}
+
+void addSound(QMenu* menu, const PlayerMenuState& state) {
+    QMenu* const sound = menu->addMenu(tr("S&ound"));
+    addCheck(sound, tr("&Even Out Loudness"), PlayerCommand::ToggleLoudness, state.sound.normalised,
+             QKeySequence(Qt::Key_N));
+    addItem(sound, tr("E&qualizer..."), PlayerCommand::ShowEqualizer, 0.0, QKeySequence(Qt::Key_E));
+    QMenu* const devices = sound->addMenu(tr("Output &Device"));
+    // Filled as it opens, from the engine's latest list.
+    QObject::connect(devices, &QMenu::aboutToShow, devices, [devices, state] {
+        devices->clear();
+        auto* const group = new QActionGroup(devices);
+        const QList<AudioDevice> listed = state.devices ? state.devices() : QList<AudioDevice>{};
+        for (qsizetype index = 0; index < listed.size(); ++index) {
+            const AudioDevice& device = listed.at(index);
+            const bool isDefault = device.name == QLatin1String("auto");
+            const bool current =
+                isDefault ? state.sound.device.isEmpty() : device.name == state.sound.device;
+            addChoice(devices, group, isDefault ? tr("The Desktop's Default") : device.description,
+                      PlayerCommand::SetAudioDevice, static_cast<double>(index), current);
+        }
+        if (listed.isEmpty()) {
+            devices->addAction(tr("(none listed)"))->setEnabled(false);
+        }
+    });
+}
+
 } // namespace
 
 PlayerRequest choosePlayerCommand(QWidget* parent, const PlayerMenuState& state, QPoint globalPos) {
@@ -161,6 +237,8 @@ PlayerRequest choosePlayerCommand(QWidget* parent, const PlayerMenuState& state,
     auto* const group = new QActionGroup(sizes);
     addChoice(sizes, group, tr("&Original Size"), PlayerCommand::OriginalSize, 0, !state.fitToSize);
     addChoice(sizes, group, tr("&Fit to Player"), PlayerCommand::FitToSize, 0, state.fitToSize);
+    addPicture(&menu, state);
+    addSound(&menu, state);
 
     const QAction* const chosen = menu.exec(globalPos);
     return chosen != nullptr ? chosen->data().value<PlayerRequest>() : PlayerRequest{};

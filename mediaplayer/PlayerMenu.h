@@ -2,10 +2,12 @@
 
 #include "PlayerCommand.h"
 #include "PlayerList.h"
+#include "media/Adjustments.h"
 #include "media/MediaTracks.h"
 
 #include <QList>
 #include <QPoint>
+#include <functional>
 
 class QWidget;
 
@@ -26,6 +28,10 @@ struct PlayerMenuState {
     int chapter = -1;
     Repeat repeat = Repeat::Off;
     bool shuffled = false;
+    PictureAdjustments picture;
+    SoundAdjustments sound;
+    // The output devices, asked for when their menu opens: the list may come in meanwhile.
+    std::function<QList<AudioDevice>()> devices;
 };
 
 // Shows the player's context menu at a screen position and returns what was chosen.

@@ -67,6 +67,7 @@ PictureFormat shownPicture(const mpv_node* params) {
             } else if (std::strcmp(key, "dh") == 0) {
                 picture.size.setHeight(number);
             } else if (std::strcmp(key, "rotate") == 0) {
+                picture.rotation = number;
                 turned = number % 180 != 0;
             }
         }

@@ -1,6 +1,7 @@
 #include "MpvSession.h"
 
 #include "media/DecoderThreads.h"
+#include "media/EngineAdjustments.h"
 #include "media/EngineFailure.h"
 #include "media/MediaSource.h"
 #include "media/MpvCore.h"
@@ -43,7 +44,8 @@ void reselectVideo(MpvCore& core, const mpv_event_property& track) {
 
 MpvSession::MpvSession(QObject* parent)
     : QObject(parent)
-    , m_reader(new ReaderWatch(this)) {
+    , m_reader(new ReaderWatch(this))
+    , m_adjustments(new EngineAdjustments(this)) {
     connect(this, &MpvSession::demuxedUntil, m_reader, &ReaderWatch::packetsRead);
     connect(this, &MpvSession::outputDropsChanged, this, &MpvSession::keepUp);
     connect(m_reader, &ReaderWatch::unplayableTail, this, [this](bool whileOpening) {
@@ -72,6 +74,7 @@ void MpvSession::start(int playCount) {
     m_playCountLoop = playCount <= 0 ? QStringLiteral("inf") : QString::number(playCount - 1);
     m_core->setOption("loop-file", m_playCountLoop);
     observeProperties(*m_core);
+    m_adjustments->attach(m_core);
     m_core->setWakeup(&MpvSession::wakeup, this);
 }
 
@@ -87,6 +90,7 @@ void MpvSession::startLoad(bool paused, bool throughLibavformat) {
     m_throughLibavformat = throughLibavformat;
     m_fileLoaded = false;
     m_engineMessages.clear();
+    m_adjustments->fileStarted();
     // Both read when the file opens, which comes after this; an empty demuxer is the engine's
     // own choice.
     m_core->setString("demuxer", throughLibavformat ? QStringLiteral("lavf") : QString());
@@ -256,6 +260,10 @@ void MpvSession::handleEvent(const mpv_event& event) {
         dispatchProperty(*this, *static_cast<const mpv_event_property*>(event.data));
         break;
     case MPV_EVENT_GET_PROPERTY_REPLY:
+        if (m_adjustments->handleReply(event.reply_userdata,
+                                       *static_cast<const mpv_event_property*>(event.data))) {
+            break;
+        }
         if (event.reply_userdata == kVideoTrackTag) {
             reselectVideo(*m_core, *static_cast<const mpv_event_property*>(event.data));
         } else if (tag == m_currentEntry) {

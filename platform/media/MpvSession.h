@@ -18,6 +18,7 @@ struct mpv_event_end_file;
 namespace vyx {
 
 class MpvCore;
+class EngineAdjustments;
 class ReaderWatch;
 
 // One run of the media engine, spoken to in Qt terms: it starts and ends the core, drains the
@@ -37,6 +38,8 @@ public:
     [[nodiscard]] bool started() const { return m_core != nullptr; }
     // The core, for the surface that draws its picture; it lives as long as its last holder.
     [[nodiscard]] std::shared_ptr<MpvCore> core() const { return m_core; }
+    // The user's adjustments of picture and sound, handed to the engine once it has started.
+    [[nodiscard]] EngineAdjustments& adjustments() const { return *m_adjustments; }
 
     // Replaces whatever was loaded, its pictures decoded by the given threads; should they
     // fall behind, the decoder is started again with every core.
@@ -124,6 +127,7 @@ private:
     std::shared_ptr<MpvCore> m_core;
     // Ends a file whose tail is not media, which the engine would read into memory whole.
     ReaderWatch* m_reader;
+    EngineAdjustments* m_adjustments;
     QString m_path;
     QString m_screenshotPath;
     QString m_playCountLoop; // the engine's loop-file for the play count asked at the start

@@ -21,6 +21,8 @@ struct PictureFormat {
     Primaries primaries = Primaries::Bt709;
     // The brightest light the picture says it holds, in cd/m2; 0 when it does not say.
     double peak = 0.0;
+    // How far it is turned when shown, clockwise in degrees: its file's and the user's.
+    int rotation = 0;
 
     // Whether the picture's values must be converted before a screen of ordinary video can
     // show them: handed on as they are, HDR looks washed out and wide colours pale.

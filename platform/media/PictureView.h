@@ -31,6 +31,8 @@ public:
     virtual void setPicture(const PictureFormat& format) = 0;
     // How the picture is put into the widget; the core is told the same by its session.
     virtual void setPictureFit(PictureFit fit) = 0;
+    // A zoomed picture is given the whole widget, bars and all, to grow into.
+    virtual void setZoomed(bool /*zoomed*/) {}
     // Whether a screenshot must be drawn here to show what the screen shows, rather than by
     // the engine from the decoded picture.
     [[nodiscard]] virtual bool drawsScreenshots() const { return false; }

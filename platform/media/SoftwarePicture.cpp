@@ -43,6 +43,11 @@ SoftwarePicture::SoftwarePicture(std::shared_ptr<MpvCore> core, PictureEvents ev
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The engine's own lead (50 ms) would hold the GUI thread for a whole frame and more.
     chooseDrawing();
+    // The engine's software renderer takes a turned picture for one that is not, and stops the
+    // program (libmpv 0.35 tells the core it can turn pictures, whatever renders them). Its
+    // pictures reach it unturned, always; a filter of ours turns their pixels where needed.
+    m_core->command({QStringLiteral("vf"), QStringLiteral("add"),
+                     QStringLiteral("@vyxunturned:format=rotate=0")});
 }
 
 void SoftwarePicture::onUpdate(void* context) {
@@ -153,7 +158,8 @@ std::optional<FrameTarget> SoftwarePicture::windowTarget(const QPainter& painter
 }
 
 QRect SoftwarePicture::pictureRect() const {
-    return pictureTarget(m_format.size, (QSizeF(size()) * devicePixelRatioF()).toSize(), m_fit);
+    return pictureTarget(m_format.size, (QSizeF(size()) * devicePixelRatioF()).toSize(),
+                         m_zoomed ? PictureFit::Stretch : m_fit);
 }
 
 void SoftwarePicture::setPicture(const PictureFormat& format) {
@@ -165,12 +171,37 @@ void SoftwarePicture::setPicture(const PictureFormat& format) {
         }
     }
     m_format = format;
+    turn(format.rotation);
     chooseDrawing();
     update();
 }
 
+void SoftwarePicture::turn(int degrees) {
+    const int rotation = (degrees % 360 + 360) % 360;
+    if (rotation == m_rotation) {
+        return;
+    }
+    m_rotation = rotation;
+    m_core->command({QStringLiteral("vf"), QStringLiteral("remove"), QStringLiteral("@vyxturn")});
+    const QString turning = rotation == 90    ? QStringLiteral("transpose=clock")
+                            : rotation == 180 ? QStringLiteral("hflip,vflip")
+                            : rotation == 270 ? QStringLiteral("transpose=cclock")
+                                              : QString();
+    if (!turning.isEmpty()) {
+        // Ahead of the filter that tells the renderer the picture is upright.
+        m_core->command({QStringLiteral("vf"), QStringLiteral("pre"),
+                         QStringLiteral("@vyxturn:lavfi=[%1]").arg(turning)});
+    }
+}
+
 void SoftwarePicture::setPictureFit(PictureFit fit) {
     m_fit = fit;
+    chooseDrawing();
+    update();
+}
+
+void SoftwarePicture::setZoomed(bool zoomed) {
+    m_zoomed = zoomed;
     chooseDrawing();
     update();
 }

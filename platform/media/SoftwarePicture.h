@@ -31,6 +31,7 @@ public:
     [[nodiscard]] QWidget* widget() override { return this; }
     void setPicture(const PictureFormat& format) override;
     void setPictureFit(PictureFit fit) override;
+    void setZoomed(bool zoomed) override;
     // The engine's own screenshot of a picture whose colours are converted here would show
     // them unconverted.
     [[nodiscard]] bool drawsScreenshots() const override { return m_conversion.has_value(); }
@@ -50,6 +51,8 @@ private:
     // Tells the core which scaler suits the picture in this widget's size, and how long before
     // its time each frame is drawn.
     void chooseDrawing();
+    // Has the engine's pictures turned by a filter, for a picture shown turned that far.
+    void turn(int degrees);
     // The engine's picture in the target; through the colour conversion where there is one.
     bool draw(const FrameTarget& target, RenderWait wait);
 
@@ -63,8 +66,10 @@ private:
     PictureFormat m_format;
     std::optional<ColourConversion> m_conversion;
     PictureFit m_fit = PictureFit::OwnSize;
+    bool m_zoomed = false;
     Scaler m_scaler;
     std::chrono::milliseconds m_lead{0};
+    int m_rotation = 0;
 };
 
 } // namespace vyx

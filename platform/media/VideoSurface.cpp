@@ -74,6 +74,12 @@ void VideoSurface::setPictureFit(PictureFit fit) {
     }
 }
 
+void VideoSurface::setZoomed(bool zoomed) {
+    if (m_picture != nullptr) {
+        m_picture->setZoomed(zoomed);
+    }
+}
+
 bool VideoSurface::drawsScreenshots() const {
     return m_picture != nullptr && m_picture->drawsScreenshots();
 }

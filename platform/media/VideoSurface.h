@@ -31,6 +31,7 @@ public:
     void setPicture(const PictureFormat& format);
     // How the picture is put into the surface; the core is told the same by its session.
     void setPictureFit(PictureFit fit);
+    void setZoomed(bool zoomed);
     // Whether screenshots are drawn here, where the engine's own would not show what the
     // screen shows; then screenshot() draws one at the video's own size.
     [[nodiscard]] bool drawsScreenshots() const;
