@@ -220,7 +220,12 @@ void TestMalformed::oldFormatsPlay() {
     QFETCH(QString, path);
     QVERIFY(QFile::exists(path));
     m_player->Open(path);
-    QTRY_VERIFY_WITH_TIMEOUT(m_player->position() > 0.5, 10000);
+    QTRY_VERIFY2_WITH_TIMEOUT(m_player->position() > 0.5,
+                              qPrintable(QStringLiteral("at %1, %2, playing %3")
+                                             .arg(m_player->position())
+                                             .arg(m_player->message())
+                                             .arg(m_player->isPlaying())),
+                              10000);
     QVERIFY(m_player->message().isEmpty());
 }
 

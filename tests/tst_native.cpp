@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "ControlBar.h"
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "QuitSignals.h"
@@ -346,9 +347,22 @@ void TestNative::fullScreenAndBack() {
     QVERIFY2(std::abs(full.width() * 9 - full.height() * 16) <= 16 * 2,
              qPrintable(QStringLiteral("%1x%2").arg(full.width()).arg(full.height())));
 
+    // The bar over the picture, not beside it, goes with the pointer when it rests, and comes
+    // back when it moves.
+    auto* const bar = player.findChild<ControlBar*>();
+    QCOMPARE(bar->geometry().bottom(), player.height() - 1);
+    QCOMPARE(surface->height(), player.height());
+    QTRY_VERIFY_WITH_TIMEOUT(!bar->isVisible(), 5000);
+    QCOMPARE(player.cursor().shape(), Qt::BlankCursor);
+    const QPoint pointer = QCursor::pos();
+    QCursor::setPos(pointer.x() > 100 ? pointer - QPoint(50, 50) : pointer + QPoint(50, 50));
+    QTRY_VERIFY(bar->isVisible());
+    QCOMPARE(player.cursor().shape(), Qt::ArrowCursor);
+
     QTest::keyClick(&player, Qt::Key_Escape);
     QVERIFY(!player.isShownFullScreen());
     QTRY_VERIFY(!window->isFullScreen());
+    QVERIFY(bar->isVisible());
     QTRY_COMPARE(player.geometry(), before);
     QTRY_COMPARE(window->geometry(), windowBefore);
     QVERIFY(window->menuBar()->isVisible());

@@ -1,12 +1,17 @@
+#include "EqualizerDialog.h"
 #include "Fixtures.h"
 #include "MediaPlayer.h"
 #include "media/ColourConversion.h"
+#include "media/EngineAdjustments.h"
 #include "media/VideoOutputChoice.h"
 #include "media/VideoSurface.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <cmath>
 
@@ -46,6 +51,14 @@ private Q_SLOTS:
     void colourConverted();
     void pictureLooksLikeItsSource_data();
     void pictureLooksLikeItsSource();
+    void adjustmentsAsFilters_data();
+    void adjustmentsAsFilters();
+    void adjustmentKeys_data();
+    void adjustmentKeys();
+    void adjustedPicture_data();
+    void adjustedPicture();
+    void soundAdjustedWhilePlaying();
+    void equalizerPresets();
 
 private:
     testing::Fixtures m_files;
@@ -241,6 +254,239 @@ void TestVideoOutput::pictureLooksLikeItsSource() {
     QCOMPARE(shot.size(), reference.size());
     const double written = meanDifference(shot, reference);
     QVERIFY2(written < 0.08, qPrintable(QString::number(written)));
+}
+
+void TestVideoOutput::adjustmentsAsFilters_data() {
+    QTest::addColumn<bool>("normalised");
+    QTest::addColumn<QList<int>>("gains");
+    QTest::addColumn<int>("brightness");
+    QTest::addColumn<int>("hue");
+    QTest::addColumn<QString>("filters");
+    const QList<int> flat(10, 0);
+    QTest::newRow("as recorded") << false << flat << 0 << 0 << QString();
+    QTest::newRow("loudness evened out")
+        << true << flat << 0 << 0 << u"lavfi=[dynaudnorm=f=250:g=11:m=8]"_s;
+    // Lifted bands lower the whole by the largest lift, so that nothing clips.
+    QTest::newRow("bass lifted, highs cut")
+        << false << QList{6, 0, 0, 0, 0, 0, 0, 0, 0, -3} << 0 << 0
+        << u"lavfi=[equalizer=f=31:t=o:w=1:g=6,equalizer=f=16000:t=o:w=1:g=-3,volume=-6dB]"_s;
+    QTest::newRow("brighter, hue turned") << false << flat << 20 << -50
+                                          << u"lavfi=[eq=brightness=0.2:contrast=1:saturation=1:"
+                                             "gamma=1,hue=h=-90]"_s;
+}
+
+void TestVideoOutput::adjustmentsAsFilters() {
+    QFETCH(bool, normalised);
+    QFETCH(QList<int>, gains);
+    QFETCH(int, brightness);
+    QFETCH(int, hue);
+    QFETCH(QString, filters);
+    SoundAdjustments sound;
+    sound.normalised = normalised;
+    std::copy(gains.begin(), gains.end(), sound.gains.begin());
+    PictureAdjustments picture;
+    picture.brightness = brightness;
+    picture.hue = hue;
+    QCOMPARE(audioFilters(sound) + colourFilters(picture), filters);
+}
+
+void TestVideoOutput::adjustmentKeys_data() {
+    QTest::addColumn<QList<int>>("keys"); // each a key with its modifiers
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    const int alt = Qt::AltModifier;
+    const int shift = Qt::ShiftModifier;
+    const int control = Qt::ControlModifier;
+    QTest::newRow("turned right") << QList<int>{Qt::Key_R} << u"rotation"_s << 90;
+    QTest::newRow("turned left") << QList<int>{Qt::Key_R | shift} << u"rotation"_s << 270;
+    QTest::newRow("shapes in turn")
+        << QList<int>{Qt::Key_A, Qt::Key_A} << u"aspect"_s << int(AspectOverride::SixteenNine);
+    QTest::newRow("zoomed in") << QList<int>{Qt::Key_Equal | alt, Qt::Key_Plus | alt} << u"zoom"_s
+                               << 2;
+    QTest::newRow("zoomed back") << QList<int>{Qt::Key_Minus | alt, Qt::Key_0 | alt} << u"zoom"_s
+                                 << 0;
+    QTest::newRow("deinterlaced always")
+        << QList<int>{Qt::Key_D} << u"deinterlace"_s << int(Deinterlace::On);
+    QTest::newRow("less contrast") << QList<int>{Qt::Key_1} << u"contrast"_s << -5;
+    QTest::newRow("brighter, to the limit") << QList<int>(30, Qt::Key_4) << u"brightness"_s << 100;
+    QTest::newRow("hue forward") << QList<int>{Qt::Key_0} << u"hue"_s << 5;
+    QTest::newRow("picture reset")
+        << QList<int>{Qt::Key_4, Qt::Key_R, Qt::Key_Backspace | control} << u"brightness"_s << 0;
+    QTest::newRow("loudness evened out") << QList<int>{Qt::Key_N} << u"normalised"_s << 1;
+}
+
+void TestVideoOutput::adjustmentKeys() {
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    VideoOutputChoice outputs(VideoOutputMode::Software);
+    MediaPlayer player(MediaPlayerSettings{}, outputs, nullptr);
+    for (const int key : keys) {
+        QTest::keyClick(&player, static_cast<Qt::Key>(key & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    }
+    const PictureAdjustments& picture = player.adjustments().picture();
+    const QMap<QString, int> fields{{u"rotation"_s, picture.rotation},
+                                    {u"aspect"_s, int(picture.aspect)},
+                                    {u"zoom"_s, picture.zoomSteps},
+                                    {u"deinterlace"_s, int(picture.deinterlace)},
+                                    {u"contrast"_s, picture.contrast},
+                                    {u"brightness"_s, picture.brightness},
+                                    {u"hue"_s, picture.hue},
+                                    {u"normalised"_s, player.adjustments().sound().normalised}};
+    QCOMPARE(fields.value(field), value);
+}
+
+void TestVideoOutput::adjustedPicture_data() {
+    QTest::addColumn<VideoOutputMode>("mode");
+    QTest::addColumn<QString>("clip");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("looks");
+    for (const auto& [mode, output] : {std::pair{VideoOutputMode::Software, u"software"_s},
+                                       {VideoOutputMode::OpenGL, u"GL"_s}}) {
+        // A phone's film stored lying down: shown upright, and the player goes on.
+        QTest::addRow("%s, turned by its file", qPrintable(output))
+            << mode << u"phone"_s << QList<int>{} << u"upright"_s;
+        // A film recorded on its side, turned by the user.
+        QTest::addRow("%s, turned by the user", qPrintable(output))
+            << mode << u"side"_s << QList<int>{Qt::Key_R} << u"upright"_s;
+        QTest::addRow("%s, brighter", qPrintable(output))
+            << mode << u"sdr"_s << QList<int>(6, Qt::Key_4) << u"brighter"_s;
+        QTest::addRow("%s, interlaced", qPrintable(output))
+            << mode << u"interlaced"_s << QList<int>{} << u"without combs"_s;
+    }
+}
+
+void TestVideoOutput::adjustedPicture() {
+    QFETCH(VideoOutputMode, mode);
+    QFETCH(QString, clip);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, looks);
+    if (!m_clips.contains(u"side"_s)) {
+        const QString side = m_files.ffmpeg(
+            u"side.mp4"_s, u"-f lavfi -i testsrc2=s=320x180:r=25:d=6 -vf transpose=1 -pix_fmt "
+                           "yuv420p -c:v libx264 -preset ultrafast"_s.split(u' '));
+        m_clips.insert(u"side"_s, side);
+        const QString lying = m_files.ffmpeg(
+            u"lying.mp4"_s, u"-f lavfi -i testsrc2=s=320x180:r=25:d=6 -pix_fmt yuv420p -c:v "
+                            "libx264 -preset ultrafast"_s.split(u' '));
+        m_clips.insert(u"phone"_s,
+                       m_files.ffmpeg(u"phone.mp4"_s, {u"-i"_s, lying, u"-c"_s, u"copy"_s,
+                                                       u"-metadata:s:v:0"_s, u"rotate=90"_s}));
+        // Two fields a picture, of moments a fiftieth of a second apart, as a TV recording.
+        m_clips.insert(u"interlaced"_s,
+                       m_files.ffmpeg(u"interlaced.mkv"_s,
+                                      u"-f lavfi -i testsrc2=s=720x576:r=50:d=6 -vf "
+                                      "tinterlace=mode=interleave_top,setfield=tff -flags "
+                                      "+ildct+ilme -pix_fmt yuv420p -c:v libx264 -preset "
+                                      "ultrafast -x264-params tff=1"_s.split(u' ')));
+    }
+    const QString pictures = m_files.path(u"adjusted-%1"_s.arg(QTest::currentDataTag()));
+    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
+    m_files.writeBytes(u"config/user-dirs.dirs"_s,
+                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
+    const auto restore = qScopeGuard([&config] { qputenv("XDG_CONFIG_HOME", config); });
+    VideoOutputChoice outputs(mode);
+    MediaPlayer player(MediaPlayerSettings{}, outputs, nullptr);
+    player.resize(480, 400);
+    player.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&player));
+    player.Open(m_clips.value(clip));
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0.5, 15000);
+    auto* const surface = player.findChild<VideoSurface*>();
+    const auto grab = [&player, surface] {
+        const QPoint at = surface->mapTo(&player, QPoint(0, 0));
+        return player.screen()
+            ->grabWindow(player.winId(), at.x(), at.y(), surface->width(), surface->height())
+            .toImage();
+    };
+    QImage black(1, 1, QImage::Format_RGB32);
+    black.fill(Qt::black);
+    const double before = meanDifference(grab(), black);
+    for (const int key : keys) {
+        QTest::keyClick(&player, static_cast<Qt::Key>(key));
+    }
+    if (looks == u"upright") {
+        // Taller than wide, in its own shape: the bars either side of it.
+        const auto tall = [&grab] {
+            const QImage shot = grab();
+            int left = shot.width();
+            int right = -1;
+            for (int x = 0; x < shot.width(); ++x) {
+                if (qGray(shot.pixel(x, shot.height() / 2)) > 16) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+            return right > left && (right - left) * 3 < shot.height() * 2;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(tall(), 5000);
+        QTest::qWait(300);
+        QVERIFY(player.isPlaying());
+    } else if (looks == u"brighter") {
+        QTRY_VERIFY_WITH_TIMEOUT(meanDifference(grab(), black) > before + 0.1, 5000);
+    } else {
+        // Woven back together: rows next to each other differ less than the fields' rows.
+        player.saveScreenshot();
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(pictures).entryList(QDir::Files).size(), 1, 10000);
+        QImage shot;
+        QTRY_VERIFY(shot.load(QDir(pictures).filePath(QDir(pictures).entryList().last())));
+        const QImage lower = shot.copy(0, 1, shot.width(), shot.height() - 2);
+        const QImage even = shot.copy(0, 2, shot.width(), shot.height() - 2);
+        const QImage same = shot.copy(0, 0, shot.width(), shot.height() - 2);
+        const double neighbours = meanDifference(same, lower);
+        const double fields = meanDifference(same, even);
+        QVERIFY2(neighbours < 0.75 * fields,
+                 qPrintable(u"%1 against %2"_s.arg(neighbours).arg(fields)));
+    }
+}
+
+void TestVideoOutput::soundAdjustedWhilePlaying() {
+    VideoOutputChoice outputs(VideoOutputMode::Software);
+    MediaPlayer player(MediaPlayerSettings{}, outputs, nullptr);
+    const QString tone = m_files.toneClip(u"tone.mp3"_s, 6);
+    player.Open(tone);
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > 0.3, 15000);
+    // The engine's own list, the desktop's default first and no output it is not given.
+    QSignalSpy listed(&player.adjustments(), &EngineAdjustments::devicesListed);
+    player.adjustments().requestDevices();
+    QTRY_COMPARE(listed.size(), 1);
+    const auto devices = listed.first().at(0).value<QList<AudioDevice>>();
+    QVERIFY(!devices.isEmpty());
+    QCOMPARE(devices.first().name, u"auto"_s);
+    QVERIFY(std::none_of(devices.begin(), devices.end(),
+                         [](const AudioDevice& device) { return device.name == u"sdl"_s; }));
+    // Every filter the engine is given is one it takes: the sound plays on through them.
+    SoundAdjustments sound;
+    sound.normalised = true;
+    sound.gains = EqualizerDialog::presets().at(3).gains;
+    sound.device = devices.last().name;
+    player.adjustments().setSound(sound);
+    const double at = player.position();
+    QTRY_VERIFY_WITH_TIMEOUT(player.position() > at + 1.0, 10000);
+    QVERIFY(player.isPlaying());
+}
+
+void TestVideoOutput::equalizerPresets() {
+    EqualizerDialog dialog(EqualizerGains{}, nullptr);
+    QSignalSpy changed(&dialog, &EqualizerDialog::gainsChanged);
+    auto* const presets = dialog.findChild<QComboBox*>();
+    presets->setCurrentIndex(3);
+    Q_EMIT presets->activated(3);
+    QTRY_COMPARE(changed.size(), 1);
+    QCOMPARE(changed.last().at(0).value<EqualizerGains>(), EqualizerDialog::presets().at(3).gains);
+    // Moved by hand it is the user's own, kept while another preset is tried.
+    dialog.findChildren<QSlider*>().first()->setValue(-9);
+    QCOMPARE(dialog.presetName(), u"Your Own"_s);
+    const EqualizerGains own = dialog.gains();
+    presets->setCurrentIndex(0);
+    Q_EMIT presets->activated(0);
+    QCOMPARE(dialog.gains(), EqualizerGains{});
+    presets->setCurrentIndex(presets->count() - 1);
+    Q_EMIT presets->activated(presets->count() - 1);
+    QCOMPARE(dialog.gains(), own);
 }
 
 QTEST_MAIN(TestVideoOutput)

@@ -36,7 +36,13 @@ QList<AudioDevice> devicesFromNode(const void* value) {
         }
         const AudioDevice device{stringIn(*entry.u.list, "name"),
                                  stringIn(*entry.u.list, "description")};
-        if (device.name.isEmpty()) {
+        // Only the sound systems the core is given: SDL's output, for one, can wait for ever
+        // on a machine without sound.
+        const QString system = device.name.section(QLatin1Char('/'), 0, 0);
+        static const QStringList kSystems{QStringLiteral("auto"), QStringLiteral("pipewire"),
+                                          QStringLiteral("pulse"), QStringLiteral("alsa"),
+                                          QStringLiteral("jack")};
+        if (!kSystems.contains(system)) {
             continue;
         }
         device.name == QLatin1String("auto") ? devices.prepend(device) : devices.append(device);

@@ -42,10 +42,14 @@ std::variant<GlPicture*, QString> GlPicture::make(std::shared_ptr<MpvCore> core,
     // The container owns the window from here on.
     made->m_container = QWidget::createWindowContainer(made, parent);
     made->m_container->setMinimumSize(1, 1);
-    // A native container holds the picture's window inside the player's own native windows,
-    // rather than straight in the top-level one above all of them, so that the player's
-    // widgets (its full-screen control bar) can be stacked over the picture.
-    made->m_container->winId();
+    // On X a native container holds the picture's window inside the player's own native
+    // windows, rather than straight in the top-level one above all of them, so that the
+    // player's widgets (its full-screen control bar) can be stacked over the picture. A Wayland
+    // compositor stacks a later surface over the picture's by itself, and would show a nested
+    // one's picture nowhere.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        made->m_container->winId();
+    }
     return made;
 }
 

@@ -8,6 +8,7 @@
 #include "media/MpvProperties.h"
 #include "media/ReaderWatch.h"
 
+#include <cstring>
 #include <limits>
 #include <malloc.h>
 #include <mpv/client.h>
@@ -256,9 +257,16 @@ QString MpvSession::errorText(int error) const {
 void MpvSession::handleEvent(const mpv_event& event) {
     const auto tag = static_cast<std::int64_t>(event.reply_userdata);
     switch (event.event_id) {
-    case MPV_EVENT_PROPERTY_CHANGE:
-        dispatchProperty(*this, *static_cast<const mpv_event_property*>(event.data));
+    case MPV_EVENT_PROPERTY_CHANGE: {
+        const auto& property = *static_cast<const mpv_event_property*>(event.data);
+        // The end of a file that a later load replaces, read only after that load (the GUI
+        // thread was busy meanwhile), would end the new file as soon as it opened.
+        if (m_currentEntry < m_expectedEntry && std::strcmp(property.name, "eof-reached") == 0) {
+            break;
+        }
+        dispatchProperty(*this, property);
         break;
+    }
     case MPV_EVENT_GET_PROPERTY_REPLY:
         if (m_adjustments->handleReply(event.reply_userdata,
                                        *static_cast<const mpv_event_property*>(event.data))) {
