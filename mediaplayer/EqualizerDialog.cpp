@@ -14,6 +14,7 @@ namespace vyx {
 namespace {
 
 constexpr int kSettleMs = 150;
+constexpr int kSliderHeight = 160;
 
 QString bandName(int hertz) {
     return hertz >= 1000 ? EqualizerDialog::tr("%1 kHz").arg(hertz / 1000)
@@ -66,6 +67,8 @@ EqualizerDialog::EqualizerDialog(const EqualizerGains& gains, QWidget* parent)
         slider->setRange(-kEqualizerRange, kEqualizerRange);
         slider->setTickPosition(QSlider::TicksBothSides);
         slider->setTickInterval(kEqualizerRange / 2);
+        // Tall enough to set a band to the decibel.
+        slider->setMinimumHeight(kSliderHeight);
         const QString name = bandName(kEqualizerBands.at(band));
         slider->setAccessibleName(name);
         auto* const label = new QLabel(name, this);
