@@ -4,6 +4,7 @@
 #include "KeyValue.h"
 #include "dialogs/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -49,7 +50,9 @@ void StartSysInfo(const SysInfoServices& services) {
     } catch (...) {
         // Whatever went wrong, the user hears the same thing.
     }
-    services.prompter.MsgBox(QStringLiteral("System Information Is Unavailable At This Time"),
+    services.prompter.MsgBox(QCoreApplication::translate("vyx::frmAbout",
+                                                         "System Information Is Unavailable At "
+                                                         "This Time"),
                              msgbox::OkOnly, QString::fromLatin1(app::kTitle));
 }
 

@@ -4,6 +4,7 @@
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
 #include "Publisher.h"
+#include "forms/Mirrored.h"
 #include "forms/Twips.h"
 
 #include <QFrame>
@@ -26,6 +27,13 @@ class WrappingButton final : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // The caption wrapped at the button's width; wider where one of its words is.
+    [[nodiscard]] QSize sizeHint() const override {
+        const QRect text = fontMetrics().boundingRect(
+            QRect(0, 0, width() - 8, 10000), Qt::AlignCenter | Qt::TextWordWrap, this->text());
+        return {text.width() + 8, text.height() + 4};
+    }
+
 protected:
     void paintEvent(QPaintEvent* /*event*/) override {
         QStylePainter painter(this);
@@ -41,7 +49,7 @@ protected:
 QLabel* label(QWidget* parent, const char* name, const QRect& twipsRect, const QColor& colour) {
     auto* const item = new QLabel(parent);
     item->setObjectName(QLatin1String(name));
-    item->setGeometry(twipsRect);
+    placeMirrored(*item, twipsRect);
     QPalette palette = item->palette();
     palette.setColor(QPalette::WindowText, colour);
     item->setPalette(palette);
@@ -52,7 +60,7 @@ template <class Button>
 Button* button(QWidget* parent, const char* name, const QString& caption, const QRect& rect) {
     auto* const item = new Button(caption, parent);
     item->setObjectName(QLatin1String(name));
-    item->setGeometry(rect);
+    placeMirrored(*item, rect);
     QPalette palette = item->palette();
     palette.setColor(QPalette::Button, Qt::white);
     item->setPalette(palette);
@@ -70,14 +78,16 @@ QPixmap picture(const QString& resource, QSize size, qreal ratio) {
 QString frmAbout::description() {
     QString site = publisher::baseAddress();
     site.chop(1);
-    return QStringLiteral("Quorvane light weight audio and video player. For more information on "
-                          "other products "
-                          "by Quorvane, visit ") +
-           site + u'.';
+    //: %1 is the publisher's web site; Quorvane is the publisher's name.
+    return tr("Quorvane light weight audio and video player. For more information on other "
+              "products by Quorvane, visit %1.")
+        .arg(site);
 }
 
 QString frmAbout::advert() {
-    return QStringLiteral(
+    //: Tessaline Professional Database and Tessaline Pro are product names; the size is
+    //: written as the language writes such sizes.
+    return tr(
         "If you need an innovative database application for building and managing custom "
         "databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to "
         "use, so you can start on your first database within minutes of installing it. It is also "
@@ -92,7 +102,7 @@ QString frmAbout::advert() {
 }
 
 QString frmAbout::version() {
-    return QStringLiteral("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision);
+    return tr("Version %1.%2.%3").arg(app::kMajor).arg(app::kMinor).arg(app::kRevision);
 }
 
 frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysInfoServices& sysInfo)
@@ -122,8 +132,9 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
     picIcon->setFocusPolicy(Qt::StrongFocus);
     picIcon->setPixmap(
         picture(QStringLiteral(":/art/player-picture.svg"), {100, 134}, devicePixelRatioF()));
-    picIcon->move(twips::toPixels(120), twips::toPixels(120));
     picIcon->adjustSize();
+    placeMirrored(*picIcon, QRect(twips::toPixels(120), twips::toPixels(120), picIcon->width(),
+                                  picIcon->height()));
 
     m_title = label(this, "lblTitle", twips::toPixels(1800, 240, 2085, 480), Qt::black);
     m_version = label(this, "lblVersion", twips::toPixels(1800, 780, 1485, 225),
@@ -134,23 +145,24 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
     lblDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblDescription->setText(description());
 
-    auto* const cmdOK = button<QPushButton>(this, "cmdOK", QStringLiteral("OK"),
-                                            twips::toPixels(4245, 225, 1260, 345));
-    auto* const cmdSysInfo =
-        button<QPushButton>(this, "cmdSysInfo", QStringLiteral("&System Info..."),
-                            twips::toPixels(4260, 675, 1245, 345));
+    auto* const cmdOK =
+        button<QPushButton>(this, "cmdOK", tr("OK"), twips::toPixels(4245, 225, 1260, 345));
+    auto* const cmdSysInfo = button<QPushButton>(this, "cmdSysInfo", tr("&System Info..."),
+                                                 twips::toPixels(4260, 675, 1245, 345));
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
 
     QLabel* const lblDisclaimer =
         label(this, "lblDisclaimer", twips::toPixels(120, 2625, 5580, 225), Qt::black);
-    lblDisclaimer->setText(QStringLiteral("Copyright \u00A9 Quorvane. All rights reserved."));
+    lblDisclaimer->setText(tr("Copyright \u00A9 Quorvane. All rights reserved."));
     lblDisclaimer->adjustSize();
+    placeMirrored(*lblDisclaimer, QRect(twips::toPixels(120), twips::toPixels(2625),
+                                        lblDisclaimer->width(), lblDisclaimer->height()));
 
     auto* const fraAd = new QFrame(this);
     fraAd->setObjectName(QStringLiteral("fraAd"));
-    fraAd->setGeometry(twips::toPixels(0, 3000, 5775, 5175));
+    placeMirrored(*fraAd, twips::toPixels(0, 3000, 5775, 5175));
     fraAd->setAutoFillBackground(true);
     QPalette black = fraAd->palette();
     black.setColor(QPalette::Window, Qt::black);
@@ -163,12 +175,12 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
 
     auto* const imgTessalinePro = new QLabel(fraAd);
     imgTessalinePro->setObjectName(QStringLiteral("imgTessalinePro"));
-    imgTessalinePro->setGeometry(twips::toPixels(0, 3000, 1800, 2205));
+    placeMirrored(*imgTessalinePro, twips::toPixels(0, 3000, 1800, 2205));
     imgTessalinePro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgTessalinePro->setPixmap(
         picture(QStringLiteral(":/art/tessaline-pro.svg"), {120, 147}, devicePixelRatioF()));
 
-    const QString download = QStringLiteral("Download 30-day trial [12.1MB]");
+    const QString download = tr("Download 30-day trial [12.1MB]");
     auto* const cmdDownload = button<WrappingButton>(fraAd, "cmdDownload", download,
                                                      twips::toPixels(2040, 4080, 1695, 975));
     cmdDownload->setToolTip(download);
@@ -182,7 +194,8 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(QStringLiteral("About ") + QLatin1String(app::kTitle));
+    //: %1 is the program's name, Vyx Player.
+    setWindowTitle(tr("About %1").arg(QLatin1String(app::kTitle)));
     m_version->setText(version());
     m_title->setText(QLatin1String(app::kTitle));
 }

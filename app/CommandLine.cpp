@@ -7,11 +7,18 @@
 #include "web/WebBrowser.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QUrl>
+#include <cstdio>
 
 namespace vyx {
 
 namespace {
+
+// What the command line says to its user, translated.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vyx::CommandLine)
+};
 
 // A file URL becomes its local path; a stream's address (http://, rtsp://, udp://) is streamed as
 // it is; a URL of any other scheme cannot be played.
@@ -20,7 +27,7 @@ QString localFile(const QString& argument, QString* problem) {
         const QUrl url(argument);
         const bool thisMachine = url.host().isEmpty() || url.host() == QLatin1String("localhost");
         if (!url.isValid() || !url.isLocalFile() || !thisMachine) {
-            *problem = QStringLiteral("not a local file address: %1").arg(argument);
+            *problem = Texts::tr("not a local file address: %1").arg(argument);
             return {};
         }
         return entryForFileAddress(url);
@@ -28,15 +35,15 @@ QString localFile(const QString& argument, QString* problem) {
     if (isStreamAddress(argument)) {
         const QUrl url(argument);
         if (!namesItsSource(url)) {
-            *problem = QStringLiteral("not a valid address: %1").arg(argument);
+            *problem = Texts::tr("not a valid address: %1").arg(argument);
             return {};
         }
         return url.toString(QUrl::FullyEncoded);
     }
     const qsizetype colon = argument.indexOf(QLatin1String("://"));
     if (colon > 0 && !argument.left(colon).contains(u'/')) {
-        *problem = QStringLiteral("only local files and addresses of streams (http://, rtsp://, "
-                                  "rtmp://, mms://, udp://, ...) can be played: %1")
+        *problem = Texts::tr("only local files and addresses of streams (http://, rtsp://, "
+                             "rtmp://, mms://, udp://, ...) can be played: %1")
                        .arg(argument);
         return {};
     }
@@ -89,7 +96,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         const std::optional<VideoOutputMode> mode = videoOutputModeFromName(parser.value(output));
         if (!mode) {
             return only(CommandLine::Action::Error,
-                        QStringLiteral("--video-output must be auto, opengl or software, not '%1'")
+                        Texts::tr("--video-output must be auto, opengl or software, not '%1'")
                             .arg(parser.value(output)));
         }
         result.videoOutput = *mode;
@@ -97,7 +104,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     if (parser.isSet(browse)) {
         result.browse = parser.value(browse).trimmed();
         if (result.browse.isEmpty()) {
-            return only(CommandLine::Action::Error, QStringLiteral("--browse needs an address"));
+            return only(CommandLine::Action::Error, Texts::tr("--browse needs an address"));
         }
         try {
             addressFromText(result.browse);
@@ -129,8 +136,33 @@ QString argumentFromBytes(const QByteArray& argument) {
     return entryForPath(argument);
 }
 
+int answerWithoutRunning(const CommandLine& command) {
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Version:
+        std::fputs(versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::Error:
+        std::fputs(qPrintable(Texts::tr("vyxplayer: %1\nTry 'vyxplayer --help' for more "
+                                        "information.\n")
+                                  .arg(command.message)),
+                   stderr);
+        return 2;
+    case CommandLine::Action::Refused:
+        std::fprintf(stderr, "vyxplayer: %s\n", qPrintable(command.message));
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return 0;
+}
+
 QString helpText() {
-    return QStringLiteral(
+    //: The option names (--separate-window, ADDRESS's --browse=...), the address schemes, the
+    //: program's name and QT_LOGGING_RULES's values stay as they are; the columns line up.
+    return Texts::tr(
         "Usage: vyxplayer [OPTION]... [FILE]...\n"
         "Plays FILE (a path, a file:// address, or the address of a stream: http://, https://,\n"
         "rtsp://, rtmp://, mms://, srt://, udp://, ...) in the main window; several play in "

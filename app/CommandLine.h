@@ -33,6 +33,10 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // address that keeps its bytes; everything else as text.
 QString argumentFromBytes(const QByteArray& argument);
 
+// Says what the command line asked for that does not run the program (its help, its version,
+// what was wrong) on standard output or error; returns the program's exit status.
+int answerWithoutRunning(const CommandLine& command);
+
 QString helpText();
 QString versionText();
 

@@ -8,6 +8,7 @@
 #include "Publisher.h"
 #include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
+#include "forms/Mirrored.h"
 #include "forms/Twips.h"
 
 #include <QIcon>
@@ -73,7 +74,7 @@ frmVyx::frmVyx(Application& app)
 
     m_mp = new MediaPlayer(playerSettings(), app.videoOutputs(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
-    m_mp->setGeometry(twips::toPixels(6960, 180, 4815, 4335));
+    placeMirrored(*m_mp, twips::toPixels(6960, 180, 4815, 4335));
     connect(m_mp, &MediaPlayer::filesDropped, this,
             [this](const QStringList& entries) { playDropped(m_app.prompter(), *m_mp, entries); });
     auto* const fullScreen = new FullScreen(m_mp);
@@ -124,7 +125,8 @@ void frmVyx::playFiles(const QStringList& entries) {
 }
 
 void frmVyx::mnuPlay_Click() {
-    playChosenFile(m_app.prompter(), m_opener, *m_mp, QStringLiteral("All Files|*.*"));
+    //: The filter's name; the pattern after it stays as it is.
+    playChosenFile(m_app.prompter(), m_opener, *m_mp, tr("All Files") + QStringLiteral("|*.*"));
 }
 
 } // namespace vyx

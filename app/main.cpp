@@ -4,6 +4,7 @@
 #include "PlayFileCommand.h"
 #include "QuitSignals.h"
 #include "SessionBus.h"
+#include "Translations.h"
 #include "dialogs/MessageBox.h"
 #include "dialogs/OpenFileDialog.h"
 #include "frmMediaPlayer.h"
@@ -13,7 +14,6 @@
 
 #include <QApplication>
 #include <QLoggingCategory>
-#include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char** argv) {
@@ -22,25 +22,14 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         arguments << vyx::argumentFromBytes(argv[i]);
     }
-    // Answered before any window system is touched, so that they work without a display.
-    const vyx::CommandLine command = vyx::parseCommandLine(arguments);
-    switch (command.action) {
-    case vyx::CommandLine::Action::Help:
-        std::fputs(vyx::helpText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case vyx::CommandLine::Action::Version:
-        std::fputs(vyx::versionText().toLocal8Bit().constData(), stdout);
-        return 0;
-    case vyx::CommandLine::Action::Error:
-        std::fprintf(stderr, "vyxplayer: %s\nTry 'vyxplayer --help' for more information.\n",
-                     qPrintable(command.message));
-        return 2;
-    case vyx::CommandLine::Action::Refused:
-        std::fprintf(stderr, "vyxplayer: %s\n", qPrintable(command.message));
-        return 2;
-    case vyx::CommandLine::Action::Run:
-        break;
+    // Answered before any window system is touched, so that they work without a display; in the
+    // user's language, which a core application without windows holds.
+    if (vyx::parseCommandLine(arguments).action != vyx::CommandLine::Action::Run) {
+        QCoreApplication core(argc, argv);
+        const vyx::Translations translations(core);
+        return vyx::answerWithoutRunning(vyx::parseCommandLine(arguments));
     }
+    const vyx::CommandLine command = vyx::parseCommandLine(arguments);
 
     // Qt::AA_ShareOpenGLContexts is not set here, though the web engine needs a shared GL
     // context: set before the application exists it loads the GL driver at start, a large
@@ -64,6 +53,7 @@ int main(int argc, char** argv) {
         qputenv("QT_XCB_GL_INTEGRATION", "xcb_egl");
     }
     QApplication qapp(argc, argv);
+    const vyx::Translations translations(qapp);
     QApplication::setApplicationName(QStringLiteral("Vyx Player"));
     QApplication::setApplicationVersion(QStringLiteral(VYX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("Quorvane"));

@@ -1,5 +1,6 @@
 #include "BrowserLogic.h"
 
+#include <QCoreApplication>
 #include <Qt>
 
 namespace vyx::browser {
@@ -24,7 +25,7 @@ QString pageCaption(const QString& locationName) {
 }
 
 QString busyCaption() {
-    return titlePrefix() + QStringLiteral("Working...");
+    return titlePrefix() + QCoreApplication::translate("vyx::frmBrowser", "Working...");
 }
 
 bool isEnterKey(int key, const QString& text) {

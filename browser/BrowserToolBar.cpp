@@ -1,7 +1,9 @@
 #include "BrowserToolBar.h"
 
+#include "forms/Mirrored.h"
 #include "forms/Twips.h"
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QToolButton>
 #include <array>
@@ -20,15 +22,15 @@ struct ToolButton {
 };
 
 constexpr std::array kButtons{
-    ToolButton{"Back", "Backward", "b"},
-    ToolButton{"Forward", "Forward", "n"},
+    ToolButton{"Back", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Backward"), "b"},
+    ToolButton{"Forward", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Forward"), "n"},
     ToolButton{"", "", ""},
-    ToolButton{"Stop", "Stop", "s"},
-    ToolButton{"Refresh", "Refresh", "r"},
+    ToolButton{"Stop", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Stop"), "s"},
+    ToolButton{"Refresh", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Refresh"), "r"},
     ToolButton{"", "", ""},
-    ToolButton{"Home", "Home", "h"},
-    ToolButton{"Search", "Search", "search"},
-    ToolButton{"Offline", "Browse Offline", "o"},
+    ToolButton{"Home", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Home"), "h"},
+    ToolButton{"Search", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Search"), "search"},
+    ToolButton{"Offline", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Browse Offline"), "o"},
 };
 
 } // namespace
@@ -43,14 +45,15 @@ void addToolButtons(QWidget& strip, const std::function<void(const QString& key)
         auto* const button = new QToolButton(&strip);
         const QString key = QLatin1String(entry.key);
         button->setObjectName(key);
-        button->setToolTip(QLatin1String(entry.tip));
-        button->setAccessibleName(QLatin1String(entry.tip));
+        const QString tip = QCoreApplication::translate("vyx::frmBrowser", entry.tip);
+        button->setToolTip(tip);
+        button->setAccessibleName(tip);
         button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.image))));
         button->setIconSize(QSize(24, 24));
         button->setAutoRaise(true);
         // Reached with Tab and pressed with Space, as the address box and the page are.
         button->setFocusPolicy(Qt::TabFocus);
-        button->setGeometry(twips::toPixels(left, 0, kButtonWidth, kToolBarHeight));
+        placeMirrored(*button, twips::toPixels(left, 0, kButtonWidth, kToolBarHeight));
         QObject::connect(button, &QToolButton::clicked, &strip, [clicked, key] { clicked(key); });
         left += kButtonWidth;
     }

@@ -8,6 +8,7 @@
 #include "Publisher.h"
 #include "dialogs/ErrorTrap.h"
 #include "forms/MenuBuilder.h"
+#include "forms/Mirrored.h"
 #include "forms/Twips.h"
 #include "system/Timing.h"
 #include "web/WebBrowser.h"
@@ -54,7 +55,7 @@ frmBrowser::frmBrowser(MessagePrompter& prompter, FileChooser& chooser, WebBrows
     m_web = engine.createBrowser(QUrl(publisher::baseAddress()),
                                  QUrl(QStringLiteral("https://duckduckgo.com/")), m_client);
     m_web->setObjectName(QStringLiteral("WebBrowser"));
-    m_web->setGeometry(twips::toPixels(0, 480, 13335, 9615));
+    placeMirrored(*m_web, twips::toPixels(0, 480, 13335, 9615));
     connect(m_web, &WebBrowser::DownloadComplete, this, &frmBrowser::WebBrowser_DownloadComplete);
     connect(m_web, &WebBrowser::playRequested, this, &frmBrowser::playRequested);
 
@@ -88,7 +89,7 @@ void frmBrowser::createToolBar() {
     m_address->setInsertPolicy(QComboBox::NoInsert);
     m_address->setAccessibleName(tr("Address"));
     m_address->lineEdit()->setAccessibleName(tr("Address"));
-    m_address->setGeometry(twips::toPixels(kAddressLeft, 120, 6555, 315));
+    placeMirrored(*m_address, twips::toPixels(kAddressLeft, 120, 6555, 315));
     auto* const enter = new EnterKeyWatch(m_address);
     connect(enter, &EnterKeyWatch::pressed, this, [this] { cboAddress_KeyPress(13); });
     connect(m_address, &QComboBox::activated, this, [this, enter] {
@@ -144,7 +145,9 @@ void frmBrowser::Form_Load() {
         [this] { m_toolbar->update(); },
         [this] { Form_Resize(); },
         [this] {
-            m_address->move(twips::toPixels(kAddressLeft), m_toolbar->y() + twips::toPixels(40));
+            placeMirrored(*m_address, QRect(QPoint(twips::toPixels(kAddressLeft),
+                                                   m_toolbar->y() + twips::toPixels(40)),
+                                            m_address->size()));
         },
         [this] { m_startingAddress = browser::withoutFinalSlash(publisher::baseAddress()); },
         [this] {
@@ -166,7 +169,7 @@ void frmBrowser::Form_Resize() {
     const browser::Layout layout =
         browser::layoutFor(static_cast<float>(twips::fromPixels(m_client->width())),
                            static_cast<float>(twips::fromPixels(m_client->height())),
-                           static_cast<float>(twips::fromPixels(m_web->x())),
+                           static_cast<float>(twips::fromPixels(designedLeft(*m_web))),
                            static_cast<float>(twips::fromPixels(m_web->y())));
     runResumeNext({
         [&] {
@@ -184,6 +187,9 @@ void frmBrowser::Form_Resize() {
                 m_web->resize(m_web->width(), twips::toPixels(*layout.browserHeight));
             }
         },
+        // Measured from the right in a language written from right to left.
+        [&] { placeMirroredAgain(*m_toolbar); },
+        [&] { placeMirroredAgain(*m_client); },
     });
 }
 
@@ -292,16 +298,20 @@ void frmBrowser::tbToolBar_ButtonClick(const QString& key) {
 
 void frmBrowser::mnuOpen_Click() {
     OpenFileDialog* dialog = nullptr;
-    const int answer = runTrapped(
-        TrapKind::FileCommand, m_prompter,
-        {
-            [&] { dialog = &m_opener; },
-            [&] { dialog->setDialogTitle(QStringLiteral("Browse for offline web pages")); },
-            [&] { dialog->setFilter(QStringLiteral("WebPages|*.htm; *.html |All Files|*.*")); },
-            [&] { dialog->ShowOpen(); },
-            [&] { NavigateTo(dialog->FileName()); },
-            [&] { dialog = nullptr; },
-        });
+    const int answer =
+        runTrapped(TrapKind::FileCommand, m_prompter,
+                   {
+                       [&] { dialog = &m_opener; },
+                       [&] { dialog->setDialogTitle(tr("Browse for offline web pages")); },
+                       [&] {
+                           //: The filters' names; the patterns after them stay as they are.
+                           dialog->setFilter(tr("WebPages") + QStringLiteral("|*.htm; *.html |") +
+                                             tr("All Files") + QStringLiteral("|*.*"));
+                       },
+                       [&] { dialog->ShowOpen(); },
+                       [&] { NavigateTo(dialog->FileName()); },
+                       [&] { dialog = nullptr; },
+                   });
     if (answer != 0) {
         m_errorResponse = answer;
     }

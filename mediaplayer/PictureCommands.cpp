@@ -15,36 +15,37 @@ constexpr int kColourStep = 5;
 constexpr int kColourLimit = 100;
 constexpr int kZoomLimit = 30; // three octaves either way
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("vyx::MediaPlayer", text);
-}
+// The texts of these functions, translated as the player's own.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vyx::MediaPlayer)
+};
 
 QString aspectText(AspectOverride aspect) {
     switch (aspect) {
     case AspectOverride::FourThree:
-        return tr("Shape 4:3");
+        return Texts::tr("Shape 4:3");
     case AspectOverride::SixteenNine:
-        return tr("Shape 16:9");
+        return Texts::tr("Shape 16:9");
     case AspectOverride::Flat:
-        return tr("Shape 1.85:1");
+        return Texts::tr("Shape 1.85:1");
     case AspectOverride::Scope:
-        return tr("Shape 2.35:1");
+        return Texts::tr("Shape 2.35:1");
     case AspectOverride::File:
         break;
     }
-    return tr("Shape as the file says");
+    return Texts::tr("Shape as the file says");
 }
 
 QString deinterlaceText(Deinterlace deinterlace) {
     switch (deinterlace) {
     case Deinterlace::On:
-        return tr("Deinterlacing on");
+        return Texts::tr("Deinterlacing on");
     case Deinterlace::Off:
-        return tr("Deinterlacing off");
+        return Texts::tr("Deinterlacing off");
     case Deinterlace::Automatic:
         break;
     }
-    return tr("Deinterlacing where the picture is interlaced");
+    return Texts::tr("Deinterlacing where the picture is interlaced");
 }
 
 int& colourOf(PictureAdjustments& picture, PictureColour colour) {
@@ -68,17 +69,17 @@ QString colourText(PictureColour colour, int value) {
         QStringLiteral("%1%2").arg(value > 0 ? QStringLiteral("+") : QString()).arg(value);
     switch (colour) {
     case PictureColour::Brightness:
-        return tr("Brightness %1").arg(amount);
+        return Texts::tr("Brightness %1").arg(amount);
     case PictureColour::Gamma:
-        return tr("Gamma %1").arg(amount);
+        return Texts::tr("Gamma %1").arg(amount);
     case PictureColour::Saturation:
-        return tr("Saturation %1").arg(amount);
+        return Texts::tr("Saturation %1").arg(amount);
     case PictureColour::Hue:
-        return tr("Hue %1").arg(amount);
+        return Texts::tr("Hue %1").arg(amount);
     case PictureColour::Contrast:
         break;
     }
-    return tr("Contrast %1").arg(amount);
+    return Texts::tr("Contrast %1").arg(amount);
 }
 
 Deinterlace nextDeinterlace(Deinterlace deinterlace) {
@@ -97,14 +98,14 @@ Deinterlace nextDeinterlace(Deinterlace deinterlace) {
 // request that is not one of them.
 QString adjustPicture(PictureAdjustments& picture, const PlayerRequest& request) {
     const auto zoomText = [&picture] {
-        return tr("Zoom %1%").arg(std::lround(100.0 * std::exp2(picture.zoomSteps / 10.0)));
+        return Texts::tr("Zoom %1%").arg(std::lround(100.0 * std::exp2(picture.zoomSteps / 10.0)));
     };
     switch (request.command) {
     case PlayerCommand::RotateRight:
     case PlayerCommand::RotateLeft:
         picture.rotation =
             (picture.rotation + (request.command == PlayerCommand::RotateRight ? 90 : 270)) % 360;
-        return tr("Turned %1°").arg(picture.rotation);
+        return Texts::tr("Turned %1°").arg(picture.rotation);
     case PlayerCommand::NextAspect:
         picture.aspect = nextAspect(picture.aspect);
         return aspectText(picture.aspect);
@@ -137,7 +138,7 @@ QString adjustPicture(PictureAdjustments& picture, const PlayerRequest& request)
     }
     case PlayerCommand::ResetPicture:
         picture = PictureAdjustments{};
-        return tr("Picture as the file has it");
+        return Texts::tr("Picture as the file has it");
     default:
         return {};
     }
@@ -201,7 +202,8 @@ bool carryOutAdjustment(MediaPlayer& player, const PlayerRequest& request) {
     case PlayerCommand::ToggleLoudness:
         sound.normalised = !sound.normalised;
         adjustments.setSound(sound);
-        player.say(sound.normalised ? tr("Loudness evened out") : tr("Loudness as recorded"));
+        player.say(sound.normalised ? Texts::tr("Loudness evened out")
+                                    : Texts::tr("Loudness as recorded"));
         return true;
     case PlayerCommand::ShowEqualizer:
         player.showEqualizer();
@@ -213,7 +215,7 @@ bool carryOutAdjustment(MediaPlayer& player, const PlayerRequest& request) {
             const AudioDevice& device = devices.at(index);
             sound.device = device.name == QLatin1String("auto") ? QString() : device.name;
             adjustments.setSound(sound);
-            player.say(tr("Sound to %1").arg(device.description));
+            player.say(Texts::tr("Sound to %1").arg(device.description));
         }
         return true;
     }

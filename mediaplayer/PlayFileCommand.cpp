@@ -6,9 +6,19 @@
 #include "dialogs/OpenFileDialog.h"
 #include "errors/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace vyx {
+
+namespace {
+
+// The commands' dialogs, translated as the player's own texts.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vyx::MediaPlayer)
+};
+
+} // namespace
 
 void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlayer& player,
                     const QString& filter) {
@@ -16,7 +26,7 @@ void playChosenFile(MessagePrompter& prompter, OpenFileDialog& opener, MediaPlay
     runTrapped(TrapKind::FileCommand, prompter,
                {
                    [&] { dialog = &opener; },
-                   [&] { dialog->setDialogTitle(QStringLiteral("Select A Media File To Play")); },
+                   [&] { dialog->setDialogTitle(Texts::tr("Select A Media File To Play")); },
                    [&] { dialog->setFilter(filter); },
                    [&] { dialog->ShowOpen(); },
                    [&] { player.Open(dialog->FileName()); },
@@ -37,13 +47,13 @@ void playDropped(MessagePrompter& prompter, MediaPlayer& player, const QStringLi
 }
 
 void loadChosenSubtitles(MessagePrompter& prompter, FileChooser& chooser, MediaPlayer& player) {
-    const QString title = QStringLiteral("Load Subtitles");
-    const std::optional<QString> path =
-        chooser.chooseFileToOpen({title,
-                                  {QStringLiteral("Subtitles (*.srt *.ass *.ssa *.vtt *.sub)"),
-                                   QStringLiteral("All Files (*)")},
-                                  {},
-                                  QFileInfo(player.FileName()).absolutePath()});
+    const QString title = Texts::tr("Load Subtitles");
+    //: The filters' names; the patterns in brackets stay as they are.
+    const std::optional<QString> path = chooser.chooseFileToOpen(
+        {title,
+         {Texts::tr("Subtitles (*.srt *.ass *.ssa *.vtt *.sub)"), Texts::tr("All Files (*)")},
+         {},
+         QFileInfo(player.FileName()).absolutePath()});
     if (!path) {
         return;
     }

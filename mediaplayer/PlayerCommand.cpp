@@ -5,15 +5,17 @@
 #include "PictureCommands.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
 namespace vyx {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("vyx::MediaPlayer", text);
-}
+// The texts of these functions, translated as the player's own.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(vyx::MediaPlayer)
+};
 
 // Ctrl with minus and plus moves the sound; the others are the same with or without it.
 PlayerCommand soundDelayKey(int key) {
@@ -32,22 +34,22 @@ QString trackText(const MediaPlayer& player, MediaTrack::Kind kind, int id) {
     const bool audio = kind == MediaTrack::Kind::Audio;
     for (const MediaTrack& track : player.tracks()) {
         if (track.kind == kind && track.id == id) {
-            return (audio ? tr("Audio: %1") : tr("Subtitles: %1")).arg(track.label);
+            return (audio ? Texts::tr("Audio: %1") : Texts::tr("Subtitles: %1")).arg(track.label);
         }
     }
-    return audio ? QString() : tr("Subtitles off");
+    return audio ? QString() : Texts::tr("Subtitles off");
 }
 
 QString repeatText(Repeat repeat) {
     switch (repeat) {
     case Repeat::Entry:
-        return tr("Repeat this entry");
+        return Texts::tr("Repeat this entry");
     case Repeat::List:
-        return tr("Repeat the whole list");
+        return Texts::tr("Repeat the whole list");
     case Repeat::Off:
         break;
     }
-    return tr("Repeat off");
+    return Texts::tr("Repeat off");
 }
 
 QString positionText(const MediaPlayer& player, double at) {
@@ -62,7 +64,7 @@ void selectTrack(MediaPlayer& player, MediaTrack::Kind kind, int id) {
 
 void setSpeed(MediaPlayer& player, double speed) {
     player.setSpeed(speed);
-    player.say(tr("Speed %1x").arg(player.speed(), 0, 'f', 2));
+    player.say(Texts::tr("Speed %1x").arg(QLocale().toString(player.speed(), 'f', 2)));
 }
 
 } // namespace
@@ -164,11 +166,11 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
     case PlayerCommand::VolumeUp:
     case PlayerCommand::VolumeDown:
         player.setVolumePercent(player.volumePercent() + (forward ? kVolumeStep : -kVolumeStep));
-        player.say(tr("Volume %1%").arg(std::lround(player.volumePercent())));
+        player.say(Texts::tr("Volume %1%").arg(std::lround(player.volumePercent())));
         break;
     case PlayerCommand::ToggleMute:
         player.setMute(!player.Mute());
-        player.say(player.Mute() ? tr("Mute") : tr("Sound on"));
+        player.say(player.Mute() ? Texts::tr("Mute") : Texts::tr("Sound on"));
         break;
     case PlayerCommand::ToggleFullScreen:
     case PlayerCommand::LeaveFullScreen:
@@ -239,7 +241,7 @@ void carryOut(MediaPlayer& player, PlayerRequest request) {
         break;
     case PlayerCommand::ToggleShuffle:
         player.setShuffle(!player.shuffled());
-        player.say(player.shuffled() ? tr("Shuffle on") : tr("Shuffle off"));
+        player.say(player.shuffled() ? Texts::tr("Shuffle on") : Texts::tr("Shuffle off"));
         break;
     case PlayerCommand::SubtitlesEarlier:
     case PlayerCommand::SubtitlesLater:

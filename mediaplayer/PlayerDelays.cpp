@@ -2,6 +2,7 @@
 
 #include "media/MpvSession.h"
 
+#include <QLocale>
 #include <cmath>
 
 namespace vyx {
@@ -42,9 +43,10 @@ QString PlayerDelays::reset() {
 QString PlayerDelays::describe(MediaTrack::Kind kind) const {
     const double seconds = delay(kind);
     const QString amount = seconds == 0.0 ? tr("none")
-                                          : QStringLiteral("%1%2 s")
+                                          //: A delay in seconds, as "+0.1 s".
+                                          : tr("%1%2 s")
                                                 .arg(seconds > 0 ? QStringLiteral("+") : QString())
-                                                .arg(seconds, 0, 'f', 1);
+                                                .arg(QLocale().toString(seconds, 'f', 1));
     return kind == MediaTrack::Kind::Audio ? tr("Sound delay: %1").arg(amount)
                                            : tr("Subtitle delay: %1").arg(amount);
 }

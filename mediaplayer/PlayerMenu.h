@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <functional>
 
+class QMenu;
 class QWidget;
 
 namespace vyx {
@@ -34,6 +35,8 @@ struct PlayerMenuState {
     std::function<QList<AudioDevice>()> devices;
 };
 
+// The player's context menu, its items carrying their requests.
+void fillPlayerMenu(QMenu& menu, const PlayerMenuState& state);
 // Shows the player's context menu at a screen position and returns what was chosen.
 [[nodiscard]] PlayerRequest choosePlayerCommand(QWidget* parent, const PlayerMenuState& state,
                                                 QPoint globalPos);

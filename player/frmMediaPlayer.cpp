@@ -9,6 +9,7 @@
 #include "dialogs/ErrorTrap.h"
 #include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
+#include "forms/Mirrored.h"
 #include "forms/Twips.h"
 
 #include <QIcon>
@@ -41,9 +42,11 @@ MediaPlayerSettings playerSettings() {
 } // namespace
 
 QString frmMediaPlayer::mediaFilter() {
-    return QStringLiteral("All Media Files|*.avi;*.mpeg;*.mpg;*.mpe;*.mpa;*.m1v;*.mpv2;*.wmv;*.wmx;"
-                          "*.ivf;*.dat;*.asf;*.wav;*.mp3;*.mid;*.midi") +
-           QStringLiteral("|All Files|*.*");
+    //: The filters' names; the patterns after them stay as they are.
+    return tr("All Media Files") +
+           QStringLiteral("|*.avi;*.mpeg;*.mpg;*.mpe;*.mpa;*.m1v;*.mpv2;*.wmv;*.wmx;*.ivf;*.dat;"
+                          "*.asf;*.wav;*.mp3;*.mid;*.midi|") +
+           tr("All Files") + QStringLiteral("|*.*");
 }
 
 frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
@@ -55,7 +58,7 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     , m_mp(nullptr)
     , m_opener(chooser) {
     setObjectName(QStringLiteral("frmMediaPlayer"));
-    setWindowTitle(QStringLiteral("Media Player"));
+    setWindowTitle(tr("Media Player"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/mediaplayer.svg")));
 
     auto* const client = new QWidget(this);
@@ -63,7 +66,7 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     setCentralWidget(client);
     m_mp = new MediaPlayer(playerSettings(), outputs, client);
     m_mp->setObjectName(QStringLiteral("MP"));
-    m_mp->setGeometry(twips::toPixels(0, 0, 9855, 9135));
+    placeMirrored(*m_mp, twips::toPixels(0, 0, 9855, 9135));
     connect(m_mp, &MediaPlayer::filesDropped, this,
             [this](const QStringList& entries) { playDropped(m_prompter, *m_mp, entries); });
     auto* const fullScreen = new FullScreen(m_mp);
@@ -121,11 +124,13 @@ void frmMediaPlayer::Form_Resize() {
         return;
     }
     const QWidget* const client = centralWidget();
-    const PlayerExtent extent = fitPlayer(static_cast<float>(twips::fromPixels(client->width())),
-                                          static_cast<float>(twips::fromPixels(client->height())),
-                                          static_cast<float>(twips::fromPixels(m_mp->x())),
-                                          static_cast<float>(twips::fromPixels(m_mp->y())));
+    const PlayerExtent extent =
+        fitPlayer(static_cast<float>(twips::fromPixels(client->width())),
+                  static_cast<float>(twips::fromPixels(client->height())),
+                  static_cast<float>(twips::fromPixels(designedLeft(*m_mp))),
+                  static_cast<float>(twips::fromPixels(m_mp->y())));
     m_mp->resize(twips::toPixels(extent.width, extent.height));
+    placeMirroredAgain(*centralWidget());
 }
 
 void frmMediaPlayer::resizeEvent(QResizeEvent* event) {

@@ -2,6 +2,7 @@
 
 #include "AppInfo.h"
 
+#include <QCoreApplication>
 #include <exception>
 #include <optional>
 
@@ -79,7 +80,7 @@ void runGuarded(MessagePrompter& prompter, const Step& handler) noexcept {
         return;
     }
     try {
-        prompter.MsgBox(QStringLiteral("Run-time error '%1':\n\n%2")
+        prompter.MsgBox(QCoreApplication::translate("vyx::ErrorTrap", "Run-time error '%1':\n\n%2")
                             .arg(failure->code())
                             .arg(failure->description()),
                         msgbox::Critical, QString::fromLatin1(app::kTitle));

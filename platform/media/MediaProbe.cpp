@@ -7,6 +7,7 @@
 #include "system/LocalPath.h"
 #include "system/ResolveSymbol.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 extern "C" {
@@ -98,7 +99,8 @@ bool isHlsFile(const QString& path) {
 
 void checkFile(const QString& path) {
     if (path.trimmed().isEmpty()) {
-        throw RuntimeError(ErrorCode::BadFileName, QStringLiteral("(no file name)"));
+        throw RuntimeError(ErrorCode::BadFileName,
+                           QCoreApplication::translate("vyx::MediaPlayer", "(no file name)"));
     }
     checkRegularFile(path);
 }

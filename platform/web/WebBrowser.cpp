@@ -47,7 +47,8 @@ private:
 QUrl addressFromText(const QString& text) {
     const QString typed = text.trimmed();
     if (typed.isEmpty()) {
-        throw RuntimeError(ErrorCode::NavigationRefused, QStringLiteral("(empty address)"));
+        throw RuntimeError(ErrorCode::NavigationRefused,
+                           QCoreApplication::translate("vyx::WebBrowser", "(empty address)"));
     }
     QUrl url = QUrl::fromUserInput(typed, QDir::currentPath(), QUrl::DefaultResolution);
     if (!url.isValid() || url.scheme().isEmpty()) {
@@ -64,9 +65,11 @@ QUrl addressFromText(const QString& text) {
             return url;
         }
     }
-    throw RuntimeError(
-        ErrorCode::NavigationRefused,
-        QStringLiteral("%1 (the browser does not open %2: addresses)").arg(typed, url.scheme()));
+    throw RuntimeError(ErrorCode::NavigationRefused,
+                       //: %2 is the address's scheme, as "ftp" in "ftp://..."
+                       QCoreApplication::translate("vyx::WebBrowser",
+                                                   "%1 (the browser does not open %2: addresses)")
+                           .arg(typed, url.scheme()));
 }
 
 // The plugin takes this file's code from the executable rather than a copy of its own, so that
