@@ -1,6 +1,6 @@
 #pragma once
 
-#include "media/VideoOutputChoice.h"
+#include "media/VideoOutputMode.h"
 
 #include <QByteArray>
 #include <QString>

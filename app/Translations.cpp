@@ -61,9 +61,12 @@ Translations::Translations(QCoreApplication& application, const QProcessEnvironm
     for (const QString& language : userLanguages(environment)) {
         if (m_own.load(QStringLiteral("vyxplayer_") + language, ownCatalogues())) {
             m_language = language;
-            m_qt.load(QStringLiteral("qtbase_") + language, qtCatalogues) ||
-                m_qt.load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0),
-                          qtCatalogues);
+            // Qt's own catalogues are named by the bare language where a region's is missing.
+            if (!m_qt.load(QStringLiteral("qtbase_") + language, qtCatalogues)) {
+                static_cast<void>(
+                    m_qt.load(QStringLiteral("qtbase_") + language.section(QLatin1Char('_'), 0, 0),
+                              qtCatalogues));
+            }
             break;
         }
     }

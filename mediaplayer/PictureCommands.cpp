@@ -169,8 +169,9 @@ std::optional<PlayerRequest> adjustmentForKey(int key, Qt::KeyboardModifiers mod
     // Two keys a colour, down then up: 1 2, 3 4, ... 9 0.
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
         const int place = key == Qt::Key_0 ? 9 : key - Qt::Key_1;
+        const int colour = place / 2;
         return PlayerRequest{place % 2 == 0 ? PlayerCommand::ColourDown : PlayerCommand::ColourUp,
-                             static_cast<double>(place / 2)};
+                             static_cast<double>(colour)};
     }
     switch (key) {
     case Qt::Key_R:

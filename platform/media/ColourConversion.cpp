@@ -71,7 +71,8 @@ ColourConversion::ColourConversion(const PictureFormat& format)
         // three-quarter value is then ordinary white.
         constexpr double kGamma = 1.2;
         for (std::size_t step = 0; step < m_hlgGain.size(); ++step) {
-            const double root = static_cast<double>(step) / (m_hlgGain.size() - 1);
+            const double root =
+                static_cast<double>(step) / static_cast<double>(m_hlgGain.size() - 1);
             const double luminance = std::max(root * root, 1e-6);
             m_hlgGain.at(step) =
                 static_cast<float>(kHlgPeak / kWhite * std::pow(luminance, kGamma - 1.0));

@@ -9,19 +9,6 @@
 
 namespace vyx {
 
-std::optional<VideoOutputMode> videoOutputModeFromName(QStringView name) {
-    if (name == u"auto") {
-        return VideoOutputMode::Auto;
-    }
-    if (name == u"opengl") {
-        return VideoOutputMode::OpenGL;
-    }
-    if (name == u"software") {
-        return VideoOutputMode::Software;
-    }
-    return std::nullopt;
-}
-
 GpuHints GpuHints::ofThisMachine() {
     GpuHints hints;
     hints.nvidia = QFileInfo::exists(QStringLiteral("/dev/nvidiactl"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "VideoOutputMode.h"
+
 #include <QString>
 #include <QStringView>
 #include <optional>
@@ -10,12 +12,6 @@ namespace vyx {
 // the GPU and takes hardware-decoded frames as they are; or its software renderer into
 // memory of ours, which costs far less than any GL path where GL itself runs on the CPU.
 enum class VideoOutput { Software, OpenGL };
-
-// What the command line asks for (--video-output=auto|opengl|software).
-enum class VideoOutputMode { Auto, OpenGL, Software };
-
-// The mode of its command-line name; nothing for a name that is none of them.
-[[nodiscard]] std::optional<VideoOutputMode> videoOutputModeFromName(QStringView name);
 
 // What the machine says of its GPU before any GL is loaded.
 struct GpuHints {

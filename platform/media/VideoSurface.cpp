@@ -11,7 +11,7 @@
 
 namespace vyx {
 
-VideoSurface::VideoSurface(std::shared_ptr<MpvCore> core, VideoOutputChoice& outputs,
+VideoSurface::VideoSurface(const std::shared_ptr<MpvCore>& core, VideoOutputChoice& outputs,
                            QWidget* parent)
     : QWidget(parent) {
     setMinimumSize(1, 1);

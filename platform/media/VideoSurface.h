@@ -20,7 +20,7 @@ class MpvCore;
 class VideoSurface final : public QWidget {
     Q_OBJECT
 public:
-    VideoSurface(std::shared_ptr<MpvCore> core, VideoOutputChoice& outputs, QWidget* parent);
+    VideoSurface(const std::shared_ptr<MpvCore>& core, VideoOutputChoice& outputs, QWidget* parent);
     VideoSurface(const VideoSurface&) = delete;
     VideoSurface& operator=(const VideoSurface&) = delete;
 
