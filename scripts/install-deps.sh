@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that Vyx Player needs, by group:
-#   run    what the program needs at run time (software GL, fonts, Qt's Wayland client)
+#   run    what the program needs at run time (software GL, fonts, Qt's Wayland client, Qt's
+#          own translations)
 #   build  the compiler, CMake and the libraries' development packages
 #   test   an X server, a window manager, real input, media fixtures (ffmpeg, mkvtoolnix),
 #          screenshots, a screen reader's view (AT-SPI), a Wayland compositor (weston) and a
@@ -13,9 +14,10 @@
 set -euo pipefail
 
 declare -A groups=(
-  [run]="libgl1-mesa-dri libglx-mesa0 libegl-mesa0 fonts-liberation qt6-wayland"
+  [run]="libgl1-mesa-dri libglx-mesa0 libegl-mesa0 fonts-liberation qt6-wayland
+         qt6-translations-l10n"
   [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev
-           qt6-base-private-dev qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
+           qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-svg-dev qt6-webengine-dev libmpv-dev libavformat-dev libxcb1-dev"
   [test]="xvfb xauth ffmpeg xdotool imagemagick x11-utils procps desktop-file-utils appstream
           openbox python3 python3-xlib dbus-daemon playerctl xprintidle lintian hardinfo g++-mingw-w64-x86-64-posix wine64
           mkvtoolnix at-spi2-core python3-pyatspi weston python3-dbus python3-gi"

@@ -6,77 +6,77 @@
     <message>
         <location filename="../platform/media/EngineFailure.cpp" line="+38"/>
         <source>the stream&apos;s pieces cannot be read (the first is %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Teile des Streams können nicht gelesen werden (der erste ist %1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>there is nothing at that address (the server answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter dieser Adresse gibt es nichts (Antwort des Servers: %1)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the server would not send it (it answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server verweigerte die Übertragung (Antwort: %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung wurde abgelehnt: Unter dieser Adresse antwortet nichts</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name %1 wurde nicht gefunden: Bitte Adresse und Netzwerk prüfen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat nicht rechtzeitig geantwortet</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>Unter dieser Adresse antwortet nichts</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no decoder for its codec</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Codec gibt es keinen Decoder</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no decoder for its codec (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Codec gibt es keinen Decoder (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no sound device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Audiogerät geöffnet werden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it holds no sound or picture that this player can decode</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist weder Ton noch Bild enthalten, das dieser Player dekodieren kann</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not in a format that this player reads</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Player kann das Format nicht lesen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the address could not be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse konnte nicht als Medium gelesen werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil %1 des Streams fehlt: Die Wiedergabe springt darüber hinweg</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
         <location filename="../app/Translations.cpp" line="+80"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <location filename="../mediaplayer/Screenshot.cpp" line="+56"/>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
@@ -101,34 +101,36 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine lokale Dateiadresse: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine gültige Adresse: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nur lokale Dateien und Adressen von Streams (http://, rtsp://, rtmp://, mms://, udp://, ...) können abgespielt werden: %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-output muss auto, opengl oder software sein, nicht „%1“</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--browse needs an address</source>
-        <translation type="unfinished"></translation>
+        <translation>--browse erwartet eine Adresse</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vyxplayer: %1
+„vyxplayer --help“ liefert weitere Informationen.
+</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -149,7 +151,23 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: vyxplayer [OPTION]... [DATEI]...
+Spielt DATEI (einen Pfad, eine file://-Adresse oder die Adresse eines Streams: http://,
+https://, rtsp://, rtmp://, mms://, srt://, udp://, ...) im Hauptfenster ab; mehrere
+Dateien werden nacheinander abgespielt.
+
+      --separate-window  DATEI im separaten, größenveränderbaren Player-Fenster abspielen
+      --browse ADRESSE   zusätzlich Vyx Surfer mit ADRESSE öffnen (oder --browse=ADRESSE)
+      --video-output=AUSGABE  Bilder zeichnen mit auto (die GPU, sofern vorhanden),
+                         opengl oder software
+  -h, --help             diese Hilfe anzeigen und beenden
+  -v, --version          Versionsinformation anzeigen und beenden
+Die Optionen von Qt selbst (-platform, -style, ...) funktionieren wie in jedem Qt-Programm.
+
+Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf die der Benutzer wartet
+(erstes Bild, Browser-Adresse, Seite geladen), in die Standardfehlerausgabe geschrieben; mit
+&quot;vyx.media.info=true&quot; das, was der Player für eine Datei gewählt hat.
+</translation>
     </message>
 </context>
 <context>
@@ -158,80 +176,80 @@ frame, browser address, page loaded) are written to standard error; with
         <location filename="../mediaplayer/ControlBar.cpp" line="+42"/>
         <location line="+105"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspielen</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Back 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden zurück</translation>
     </message>
     <message>
         <location line="-63"/>
         <location line="+64"/>
         <source>Forward 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden vor</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+169"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stummschalten</translation>
     </message>
     <message>
         <location line="-149"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriger Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächster Titel</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>live</source>
-        <translation type="unfinished"></translation>
+        <translation>Live</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, live</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, live</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton einschalten</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>volume %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke %1 Prozent</translation>
     </message>
 </context>
 <context>
@@ -239,48 +257,49 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/DownloadProgress.cpp" line="+13"/>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wird heruntergeladen</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenträger voll</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schreibberechtigung für diesen Ort</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Herunterladen von %1 ist fehlgeschlagen: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gespeichert</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The download of %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Herunterladen von %1 wurde abgebrochen.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -288,57 +307,57 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Klassik</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rock</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bass Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Bassverstärkung</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Equalizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voreinstellung:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your Own</source>
-        <translation type="unfinished"></translation>
+        <translation>Benutzerdefiniert</translation>
     </message>
 </context>
 <context>
@@ -348,7 +367,9 @@ frame, browser address, page loaded) are written to standard error; with
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laufzeitfehler &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -356,518 +377,518 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/MediaPlayer.cpp" line="+36"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Player</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizer: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
         <source>Shape 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis 4:3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis 16:9</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 1.85:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis 1,85:1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 2.35:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis 2,35:1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shape as the file says</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenverhältnis wie in der Datei</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Deinterlacing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing an</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deinterlacing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing aus</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Deinterlacing where the picture is interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Deinterlacing bei Zeilensprung</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Um %1° gedreht</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Picture as the file has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild wie in der Datei</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Loudness evened out</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke normalisiert</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Loudness as recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke wie aufgenommen</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonausgabe über %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonspur: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel aus</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Repeat this entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Titel wiederholen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Repeat the whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Liste wiederholen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Repeat off</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederholung aus</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Speed %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschwindigkeit %1×</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke %1 %</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stumm</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton an</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Shuffle on</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswiedergabe an</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shuffle off</source>
-        <translation type="unfinished"></translation>
+        <translation>Zufallswiedergabe aus</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerMenu.cpp" line="+50"/>
         <source>A&amp;udio</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tonspur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Su&amp;btitles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Untertitel</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Load subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel &amp;laden...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>C&amp;hapters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kapitel</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Kapitel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Kapitel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einzelbild vor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzelbild &amp;zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A-B &amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B-Sch&amp;leife</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screensho&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;hnappschuss</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aus</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This &amp;Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dieser Titel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The Whole &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>Die &amp;ganze Liste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shuffl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu&amp;fallswiedergabe</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show L&amp;ist</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabel&amp;iste anzeigen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Ve&amp;rzögerungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitles Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel früher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subtitles Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel später</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton früher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton später</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Reset Delays</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzögerungen &amp;zurücksetzen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>S&amp;peed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Geschwindigkeit</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1×</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Pi&amp;cture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;rechts drehen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;links drehen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seitenverhältnis</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>As the &amp;File Says</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie in der &amp;Datei</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom Rese&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;zurücksetzen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deinterlacing</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Where Interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei &amp;Zeilensprung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Always</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Immer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nie</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Less Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Kontrast</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Kontrast</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darker</source>
-        <translation type="unfinished"></translation>
+        <translation>Dunkler</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Brighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Heller</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Gamma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Gamma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger Sättigung</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr Sättigung</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hue Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton zurück</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hue Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton vor</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reset &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bild zurücksetzen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>S&amp;ound</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;on</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Even Out Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>Lautstärke &amp;normalisieren</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;qualizer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Equalizer...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output &amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausgabegerät</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The Desktop&apos;s Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>(none listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine verfügbar)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pl&amp;ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Abs&amp;pielen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pause</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stopp</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächster Titel</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorheriger Titel</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Stu&amp;mmschalten</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Display Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigegröße</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fit to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>An Player &amp;anpassen</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayFileCommand.cpp" line="+29"/>
         <source>Select A Media File To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Mediendatei zum Abspielen auswählen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Load Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel laden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Subtitles (*.srt *.ass *.ssa *.vtt *.sub)</source>
         <extracomment>The filters&apos; names; the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Untertitel (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
         <source>(no file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(kein Dateiname)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaTracks.cpp" line="+24"/>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spur %1</translation>
     </message>
 </context>
 <context>
@@ -875,12 +896,12 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mpris/MprisAdaptors.cpp" line="+258"/>
         <source>only file addresses and those of streams play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Dateiadressen und Adressen von Streams können abgespielt werden (%1)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine gültige Adresse: %1</translation>
     </message>
 </context>
 <context>
@@ -888,7 +909,7 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/media/MpvSession.cpp" line="+56"/>
         <source>nothing after its start can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Über den Anfang hinaus lässt sich nichts davon abspielen</translation>
     </message>
 </context>
 <context>
@@ -896,38 +917,39 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/PageDialogs.cpp" line="+23"/>
         <source>The page says</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite meldet</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page at %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Seite unter %1 meldet</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>Don&apos;t let this page show more dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Seite keine weiteren Dialoge erlauben</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine Audio- oder Videodatei.
+Im Medienplayer abspielen oder speichern?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern...</translation>
     </message>
 </context>
 <context>
@@ -935,28 +957,29 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/Playback.cpp" line="+113"/>
         <source>the stream ended before any of it could be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Stream endete, bevor etwas davon abgespielt werden konnte</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht abgespielt werden:
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schnappschuss konnte nicht gespeichert werden: %1 kann nicht angelegt werden</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Screenshot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnappschuss gespeichert unter %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Schnappschuss konnte nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>
@@ -964,27 +987,27 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
         <source>Sound and subtitles in step</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton und Untertitel synchron</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonverzögerung: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Untertitelverzögerung: %1</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1015,12 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerListView.cpp" line="+11"/>
         <source>Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiedergabeliste</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>wird abgespielt</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1028,22 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerMarks.cpp" line="+33"/>
         <source>Chapter %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kapitel %1 von %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife ab %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Loop from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife von %1 bis %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Loop off</source>
-        <translation type="unfinished"></translation>
+        <translation>Schleife aus</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1051,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild: Die Medien-Engine kann hier nicht zeichnen.</translation>
     </message>
 </context>
 <context>
@@ -1036,77 +1059,77 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Interner Fehler</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateiname oder -nummer falsch</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff verweigert</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiges Dateiformat</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse kann nicht geöffnet werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no earlier page to go back to</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine vorherige Seite, zu der zurückgegangen werden kann</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no later page to go forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine nächste Seite, zu der vorwärtsgegangen werden kann</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The web engine could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Web-Engine konnte nicht geladen werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The media engine could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Medien-Engine konnte nicht gestartet werden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The list names nothing that can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Liste nennt nichts, was abgespielt werden kann</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen wurde gewählt.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwendungs- oder objektdefinierter Fehler</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1137,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/desktop/ScreenSaverHold.cpp" line="+65"/>
         <source>Playing a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Video wird abgespielt</translation>
     </message>
 </context>
 <context>
@@ -1122,13 +1145,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
         <source>(empty address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leere Adresse)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (der Browser öffnet keine %2:-Adressen)</translation>
     </message>
 </context>
 <context>
@@ -1136,17 +1159,17 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/webengine/WebEngineBrowser.cpp" line="+97"/>
         <source>Save Download As</source>
-        <translation type="unfinished"></translation>
+        <translation>Download speichern unter</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Schreibberechtigung für diesen Ort</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Die Seite funktioniert nicht mehr&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;Die Seite funktioniert nicht mehr&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;%2 neu laden&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1155,49 +1178,49 @@ Play it in the media player, or save it?</source>
         <location filename="../about/frmAbout.cpp" line="+83"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Leichtgewichtiger Audio- und Videoplayer von Quorvane. Weitere Informationen zu anderen Produkten von Quorvane finden Sie unter %1.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie eine innovative Datenbankanwendung zum Erstellen und Verwalten eigener Datenbanken suchen, probieren Sie Tessaline Professional Database. Tessaline Pro ist einfach und intuitiv zu bedienen, sodass Sie wenige Minuten nach der Installation mit Ihrer ersten Datenbank beginnen können. Zugleich ist es leistungsfähig: Tessaline Pro verbirgt die Komplexität von Aufbau und Verwaltung einer Datenbank hinter übersichtlichen Menüs und Dialogen. So können Sie sich auf den Entwurf Ihrer Datenbank konzentrieren statt auf die Einzelheiten ihrer Speicherung. Tessaline Pro ist vollständig anpassbar, sodass jede Datenbank genau so aussieht und funktioniert, wie Sie es möchten. Für jede Tabelle entwirft es ein eigenes Formular, das vom Anlegen der Tabelle an einsatzbereit ist. Darin legen Sie Position, Größe, Farbe und Schrift jeder Spalte mit wenigen Klicks fest. Laden Sie noch heute die kostenlose Testversion von Tessaline Pro herunter und überzeugen Sie sich selbst, wie einfach das Erstellen von Datenbanken ist. 30-Tage-Testversion, Größe 12,1 MB</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Systeminfo...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Copyright © Quorvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Quorvane. Alle Rechte vorbehalten.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation type="unfinished"></translation>
+        <translation>30-Tage-Testversion herunterladen [12,1 MB]</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name, Vyx Player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Über %1</translation>
     </message>
     <message>
         <location filename="../about/SysInfo.cpp" line="+53"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
     </message>
 </context>
 <context>
@@ -1205,124 +1228,124 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../browser/BrowserLogic.cpp" line="+28"/>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird geladen...</translation>
     </message>
     <message>
         <location filename="../browser/BrowserToolBar.cpp" line="+25"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu laden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browse Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline surfen</translation>
     </message>
     <message>
         <location filename="../browser/frmBrowser.cpp" line="+90"/>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer &amp;schließen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu laden</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Startseite</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zurück</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vorwärts</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Vyx Player...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>Browse for offline web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Offline-Webseiten auswählen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>WebPages</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>
@@ -1331,47 +1354,47 @@ Play it in the media player, or save it?</source>
         <location filename="../player/frmMediaPlayer.cpp" line="+46"/>
         <source>All Media Files</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Mediendateien</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienplayer</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close MediaPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>Medienplayer &amp;schließen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Vyx Player...</translation>
     </message>
 </context>
 <context>
@@ -1379,43 +1402,43 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../app/frmVyx.cpp" line="+98"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open in separate window...</source>
-        <translation type="unfinished"></translation>
+        <translation>In eigenem Fenster ö&amp;ffnen...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abspielen...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Vyx Player...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Files</source>
         <extracomment>The filter&apos;s name; the pattern after it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
 </context>
 <context>
@@ -1424,259 +1447,259 @@ Play it in the media player, or save it?</source>
         <location filename="../links/LinkCatalogue.cpp" line="+69"/>
         <location line="+61"/>
         <source>&amp;Free Downloads Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite mit kostenlosen Do&amp;wnloads</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>&amp;Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Testversionen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Browser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitair&amp;e (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vyx Player (348KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player (348 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor (216 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook (412 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <location line="+10"/>
         <source>Publisher &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Website des &amp;Herstellers</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+7"/>
         <location line="+10"/>
         <source>Publisher &amp;Store</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Shop des Herstellers</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>&amp;Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Produktseite</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Publisher &amp;Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Katalog des Herstellers</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+10"/>
         <source>Support/&amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Support/&amp;Feedback</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+33"/>
         <source>Today&apos;s &amp;News</source>
-        <translation type="unfinished"></translation>
+        <translation>Heutige &amp;Nachrichten</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Product &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Produktseite</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Database Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datenbank-Testversionen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Database (12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;ellum Demo Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ellum-Demoversionen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCrawler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDraw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDraw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumBrowser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free Downlo&amp;ads</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenlose Downlo&amp;ads</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Technology News (Computer, Internet, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Technik (Computer, Internet, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entertainment News (Movies, Games, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterhaltung (Filme, Spiele, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Business News (Stock Market)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirtschaft (Börse)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sports News (Golf, Tennis, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sport (Golf, Tennis, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>World News (Politics, World Events, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltgeschehen (Politik, Weltereignisse, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pa&amp;lFinder Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;lFinder-Dienst</translation>
     </message>
 </context>
 </TS>

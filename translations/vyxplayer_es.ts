@@ -6,77 +6,77 @@
     <message>
         <location filename="../platform/media/EngineFailure.cpp" line="+38"/>
         <source>the stream&apos;s pieces cannot be read (the first is %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer los fragmentos del flujo (el primero es %1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>there is nothing at that address (the server answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay nada en esa dirección (el servidor respondió %1)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the server would not send it (it answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor se negó a enviarlo (respondió %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechazó la conexión: no hay respuesta en esa dirección</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation type="unfinished"></translation>
+        <translation>no se encontró el nombre %1: compruebe la dirección y la red</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>el servidor no respondió a tiempo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay respuesta en esa dirección</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no decoder for its codec</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún decodificador para su códec</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no decoder for its codec (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún decodificador para su códec (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no sound device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo abrir ningún dispositivo de sonido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it holds no sound or picture that this player can decode</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene sonido ni imagen que este reproductor pueda decodificar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not in a format that this player reads</source>
-        <translation type="unfinished"></translation>
+        <translation>no está en un formato que este reproductor pueda leer</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the address could not be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>la dirección no se pudo leer como contenido multimedia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado o incompleto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el fragmento %1 del flujo: la reproducción lo salta</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
         <location filename="../app/Translations.cpp" line="+80"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <location filename="../mediaplayer/Screenshot.cpp" line="+56"/>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo dibujar la imagen</translation>
     </message>
 </context>
 <context>
@@ -101,34 +101,36 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección de archivo local: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección válida: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pueden reproducir archivos locales y direcciones de flujos (http://, rtsp://, rtmp://, mms://, udp://, ...): %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-output debe ser auto, opengl o software, no «%1»</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--browse needs an address</source>
-        <translation type="unfinished"></translation>
+        <translation>--browse necesita una dirección</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vyxplayer: %1
+Pruebe «vyxplayer --help» para más información.
+</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -149,7 +151,24 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vyxplayer [OPCIÓN]... [ARCHIVO]...
+Reproduce ARCHIVO (una ruta, una dirección file:// o la dirección de un flujo: http://,
+https://, rtsp://, rtmp://, mms://, srt://, udp://, ...) en la ventana principal; si hay
+varios, se reproducen uno tras otro.
+
+      --separate-window    reproduce ARCHIVO en la ventana de reproducción aparte,
+                           de tamaño ajustable
+      --browse DIRECCIÓN   abre también Vyx Surfer en DIRECCIÓN (o --browse=DIRECCIÓN)
+      --video-output=SALIDA  dibuja las imágenes con auto (la GPU, si la hay),
+                           opengl o software
+  -h, --help               muestra esta ayuda y sale
+  -v, --version            muestra la versión y sale
+Las opciones propias de Qt (-platform, -style, ...) funcionan como en cualquier programa Qt.
+
+Con QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; se escriben en la salida de error estándar los
+momentos en que el usuario espera (primer fotograma, dirección del navegador, página
+cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió para cada archivo.
+</translation>
     </message>
 </context>
 <context>
@@ -158,80 +177,80 @@ frame, browser address, page loaded) are written to standard error; with
         <location filename="../mediaplayer/ControlBar.cpp" line="+42"/>
         <location line="+105"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Back 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Retroceder 10 segundos</translation>
     </message>
     <message>
         <location line="-63"/>
         <location line="+64"/>
         <source>Forward 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Avanzar 10 segundos</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+169"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <location line="-149"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>live</source>
-        <translation type="unfinished"></translation>
+        <translation>en directo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, live</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en directo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar sonido</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>volume %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>volumen al %1 por ciento</translation>
     </message>
 </context>
 <context>
@@ -239,48 +258,49 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/DownloadProgress.cpp" line="+13"/>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>disco lleno</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>no se permite escribir ahí</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Falló la descarga de %1: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se guardó %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The download of %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la descarga de %1.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
@@ -288,57 +308,57 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Clásica</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rock</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bass Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Refuerzo de graves</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Equalizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecualizador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Preajuste:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your Own</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>
@@ -348,7 +368,9 @@ frame, browser address, page loaded) are written to standard error; with
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Error «%1» en tiempo de ejecución:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -356,518 +378,518 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/MediaPlayer.cpp" line="+36"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ecualizador: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
         <source>Shape 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción 4:3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción 16:9</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 1.85:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción 1.85:1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 2.35:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción 2.35:1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shape as the file says</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción según el archivo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Deinterlacing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado activado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deinterlacing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado desactivado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Deinterlacing where the picture is interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelazado si la imagen está entrelazada</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen girada %1°</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Picture as the file has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen tal como está en el archivo</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Loudness evened out</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen normalizado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Loudness as recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen tal como se grabó</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida de sonido: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos desactivados</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Repeat this entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir este elemento</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Repeat the whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir toda la lista</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Repeat off</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetición desactivada</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Speed %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad %1x</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen %1 %</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido activado</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Shuffle on</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio activado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shuffle off</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden aleatorio desactivado</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerMenu.cpp" line="+50"/>
         <source>A&amp;udio</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;udio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Su&amp;btitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Subtítu&amp;los</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivados</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Load subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar subtítulos...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>C&amp;hapters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Capítulos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fotograma hacia delante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotograma &amp;hacia atrás</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A-B &amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bucle A-B</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screensho&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura de pa&amp;ntalla</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desactivado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This &amp;Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Este elemento</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The Whole &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toda la lista</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shuffl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orden aleatorio</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show L&amp;ist</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar lista</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincroni&amp;zación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitles Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelantar subtítulos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subtitles Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrasar subtítulos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelantar sonido</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrasar sonido</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Reset Delays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer sincronización</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>S&amp;peed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidad</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Pi&amp;cture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la &amp;derecha</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar a la &amp;izquierda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporción</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>As the &amp;File Says</source>
-        <translation type="unfinished"></translation>
+        <translation>Según el &amp;archivo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom Rese&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer &amp;zoom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>D&amp;esentrelazar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Where Interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuando esté entrelazada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Always</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siempre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nunca</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Less Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos contraste</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Más contraste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darker</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos brillo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Brighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Más brillo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos gamma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Más gamma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos saturación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Más saturación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hue Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono hacia atrás</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hue Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono hacia delante</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reset &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;stablecer imagen</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>S&amp;ound</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sonido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Even Out Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalizar volumen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;qualizer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ecualizador...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output &amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo de salida</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The Desktop&apos;s Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado del escritorio</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>(none listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(no hay ninguno)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pl&amp;ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;producir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Si&amp;guiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Sil&amp;enciar</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Display Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño en pantalla</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño &amp;original</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fit to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustar al reproductor</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayFileCommand.cpp" line="+29"/>
         <source>Select A Media File To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un archivo multimedia para reproducir</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Load Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar subtítulos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Subtitles (*.srt *.ass *.ssa *.vtt *.sub)</source>
         <extracomment>The filters&apos; names; the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Subtítulos (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
         <source>(no file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre de archivo)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaTracks.cpp" line="+24"/>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista %1</translation>
     </message>
 </context>
 <context>
@@ -875,12 +897,12 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mpris/MprisAdaptors.cpp" line="+258"/>
         <source>only file addresses and those of streams play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se reproducen direcciones de archivos y de flujos (%1)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección válida: %1</translation>
     </message>
 </context>
 <context>
@@ -888,7 +910,7 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/media/MpvSession.cpp" line="+56"/>
         <source>nothing after its start can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede reproducir nada a partir de su inicio</translation>
     </message>
 </context>
 <context>
@@ -896,38 +918,39 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/PageDialogs.cpp" line="+23"/>
         <source>The page says</source>
-        <translation type="unfinished"></translation>
+        <translation>La página dice</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page at %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>La página de %1 dice</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>Don&apos;t let this page show more dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>No permitir que esta página muestre más diálogos</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es audio o vídeo.
+¿Quiere reproducirlo en el reproductor multimedia o guardarlo?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar...</translation>
     </message>
 </context>
 <context>
@@ -935,28 +958,29 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/Playback.cpp" line="+113"/>
         <source>the stream ended before any of it could be played</source>
-        <translation type="unfinished"></translation>
+        <translation>el flujo terminó antes de que se pudiera reproducir nada</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reproducir %1:
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la captura: no se puede crear %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Screenshot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura guardada en %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la captura: %1</translation>
     </message>
 </context>
 <context>
@@ -964,27 +988,27 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
         <source>Sound and subtitles in step</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonido y subtítulos sincronizados</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo del sonido: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de los subtítulos: %1</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1016,12 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerListView.cpp" line="+11"/>
         <source>Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de reproducción</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>en reproducción</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1029,22 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerMarks.cpp" line="+33"/>
         <source>Chapter %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1 de %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle desde %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Loop from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle de %1 a %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Loop off</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucle desactivado</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1052,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin imagen: el motor multimedia no puede dibujar aquí.</translation>
     </message>
 </context>
 <context>
@@ -1036,77 +1060,77 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamada a procedimiento o argumento no válidos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre o número de archivo incorrecto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de acceso a la ruta o al archivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de archivo no válido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la dirección</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no earlier page to go back to</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna página anterior a la que volver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no later page to go forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna página siguiente a la que avanzar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The web engine could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el motor web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The media engine could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el motor multimedia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The list names nothing that can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista no contiene nada que se pueda reproducir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se seleccionó Cancelar.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error definido por la aplicación o por el objeto</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1138,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/desktop/ScreenSaverHold.cpp" line="+65"/>
         <source>Playing a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduciendo un vídeo</translation>
     </message>
 </context>
 <context>
@@ -1122,13 +1146,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
         <source>(empty address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(dirección vacía)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (el navegador no abre direcciones %2:)</translation>
     </message>
 </context>
 <context>
@@ -1136,17 +1160,17 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/webengine/WebEngineBrowser.cpp" line="+97"/>
         <source>Save Download As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar descarga como</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>no se permite escribir ahí</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;La página dejó de funcionar&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;La página dejó de funcionar&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Volver a cargar %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1155,49 +1179,49 @@ Play it in the media player, or save it?</source>
         <location filename="../about/frmAbout.cpp" line="+83"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor ligero de audio y vídeo de Quorvane. Para obtener más información sobre otros productos de Quorvane, visite %1.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Si necesita una aplicación de bases de datos innovadora para crear y gestionar bases de datos a medida, pruebe Tessaline Professional Database. Tessaline Pro es sencilla e intuitiva, así que podrá empezar su primera base de datos a los pocos minutos de instalarla. Y también es potente: Tessaline Pro oculta la complejidad de crear y gestionar una base de datos tras menús y diálogos claros. Así puede concentrarse en el diseño de su base de datos en lugar de en los detalles de su almacenamiento. Tessaline Pro es totalmente personalizable, de modo que cada base de datos puede tener exactamente el aspecto y el funcionamiento que usted desee. Para cada tabla diseña un formulario propio, listo para usar desde el momento en que se crea la tabla. En ese formulario se definen la posición, el tamaño, el color y la fuente de cada columna con unos pocos clics. Descargue hoy la versión de prueba gratuita de Tessaline Pro y compruebe lo fácil que es crear bases de datos. Versión de prueba de 30 días, 12,1 MB</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistema...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Copyright © Quorvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Quorvane. Todos los derechos reservados.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar prueba de 30 días [12,1 MB]</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name, Vyx Player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de %1</translation>
     </message>
     <message>
         <location filename="../about/SysInfo.cpp" line="+53"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>La información del sistema no está disponible en este momento</translation>
     </message>
 </context>
 <context>
@@ -1205,124 +1229,124 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../browser/BrowserLogic.cpp" line="+28"/>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargando...</translation>
     </message>
     <message>
         <location filename="../browser/BrowserToolBar.cpp" line="+25"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browse Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Trabajar sin conexión</translation>
     </message>
     <message>
         <location filename="../browser/frmBrowser.cpp" line="+90"/>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar Vyx Surfer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Inicio</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vyx Player...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;línea</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>Browse for offline web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Examinar páginas web sin conexión</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>WebPages</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Páginas web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
 </context>
 <context>
@@ -1331,47 +1355,47 @@ Play it in the media player, or save it?</source>
         <location filename="../player/frmMediaPlayer.cpp" line="+46"/>
         <source>All Media Files</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos multimedia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor multimedia</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close MediaPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar el reproductor</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;línea</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vyx Player...</translation>
     </message>
 </context>
 <context>
@@ -1379,43 +1403,43 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../app/frmVyx.cpp" line="+98"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open in separate window...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir en una ventana aparte...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;línea</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Vyx Player...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Files</source>
         <extracomment>The filter&apos;s name; the pattern after it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
 </context>
 <context>
@@ -1424,259 +1448,259 @@ Play it in the media player, or save it?</source>
         <location filename="../links/LinkCatalogue.cpp" line="+69"/>
         <location line="+61"/>
         <source>&amp;Free Downloads Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Página de descargas gratuitas</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>&amp;Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versiones de prueba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Browser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitair&amp;e (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vyx Player (348KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player (348 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor (216 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook (412 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <location line="+10"/>
         <source>Publisher &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de &amp;inicio del editor</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+7"/>
         <location line="+10"/>
         <source>Publisher &amp;Store</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tienda del editor</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>&amp;Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página del p&amp;roducto</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Publisher &amp;Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catálogo del editor</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+10"/>
         <source>Support/&amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Soporte/Comentarios</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+33"/>
         <source>Today&apos;s &amp;News</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Noticias del día</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Product &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página del p&amp;roducto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Database Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Versiones de prueba de &amp;bases de datos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Database (12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;ellum Demo Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Demos de Pellum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCrawler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDraw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDraw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumBrowser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free Downlo&amp;ads</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargas &amp;gratuitas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Technology News (Computer, Internet, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias de tecnología (informática, Internet, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entertainment News (Movies, Games, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias de entretenimiento (cine, juegos, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Business News (Stock Market)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias de economía (bolsa)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sports News (Golf, Tennis, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias deportivas (golf, tenis, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>World News (Politics, World Events, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Noticias internacionales (política, actualidad mundial, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pa&amp;lFinder Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Servicio Pa&amp;lFinder</translation>
     </message>
 </context>
 </TS>

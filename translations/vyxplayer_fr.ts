@@ -6,77 +6,77 @@
     <message>
         <location filename="../platform/media/EngineFailure.cpp" line="+38"/>
         <source>the stream&apos;s pieces cannot be read (the first is %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>les segments du flux sont illisibles (le premier est %1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>there is nothing at that address (the server answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a rien à cette adresse (le serveur a répondu %1)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the server would not send it (it answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur a refusé de l&apos;envoyer (il a répondu %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>la connexion a été refusée : rien ne répond à cette adresse</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom %1 est introuvable : vérifiez l&apos;adresse et le réseau</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>le serveur n&apos;a pas répondu à temps</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>rien ne répond à cette adresse</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no decoder for its codec</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun décodeur n&apos;est disponible pour son codec</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no decoder for its codec (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun décodeur n&apos;est disponible pour son codec (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no sound device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun périphérique audio n&apos;a pu être ouvert</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it holds no sound or picture that this player can decode</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient ni son ni image que ce lecteur sache décoder</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not in a format that this player reads</source>
-        <translation type="unfinished"></translation>
+        <translation>son format n&apos;est pas pris en charge par ce lecteur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the address could not be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;adresse n&apos;a pas pu être lue comme un média</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Le segment %1 du flux est manquant : la lecture le saute</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
         <location filename="../app/Translations.cpp" line="+80"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <location filename="../mediaplayer/Screenshot.cpp" line="+56"/>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être rendue</translation>
     </message>
 </context>
 <context>
@@ -101,34 +101,36 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas l&apos;adresse d&apos;un fichier local : %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse non valide : %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls les fichiers locaux et les adresses de flux (http://, rtsp://, rtmp://, mms://, udp://, etc.) peuvent être lus : %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-output doit valoir auto, opengl ou software, et non « %1 »</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--browse needs an address</source>
-        <translation type="unfinished"></translation>
+        <translation>--browse attend une adresse</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vyxplayer : %1
+Saisissez « vyxplayer --help » pour plus d&apos;informations.
+</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -149,7 +151,26 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : vyxplayer [OPTION]... [FICHIER]...
+Lit FICHIER (un chemin, une adresse file:// ou l&apos;adresse d&apos;un flux : http://, https://,
+rtsp://, rtmp://, mms://, srt://, udp://, etc.) dans la fenêtre principale ; plusieurs
+fichiers sont lus à la suite.
+
+      --separate-window  lire FICHIER dans la fenêtre de lecture séparée et
+                         redimensionnable
+      --browse ADRESSE   ouvrir aussi Vyx Surfer à ADRESSE (ou --browse=ADRESSE)
+      --video-output=SORTIE  afficher les images avec auto (le GPU s&apos;il y en a
+                         un), opengl ou software
+  -h, --help             afficher cette aide et quitter
+  -v, --version          afficher la version et quitter
+Les options propres à Qt (-platform, -style, etc.) fonctionnent comme dans tout
+programme Qt.
+
+Avec QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot;, les moments d&apos;attente de
+l&apos;utilisateur (première image, adresse du navigateur, page chargée) sont écrits
+sur la sortie d&apos;erreur standard ; avec &quot;vyx.media.info=true&quot;, ce que le lecteur
+a choisi pour un fichier.
+</translation>
     </message>
 </context>
 <context>
@@ -158,80 +179,80 @@ frame, browser address, page loaded) are written to standard error; with
         <location filename="../mediaplayer/ControlBar.cpp" line="+42"/>
         <location line="+105"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Back 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Reculer de 10 secondes</translation>
     </message>
     <message>
         <location line="-63"/>
         <location line="+64"/>
         <source>Forward 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Avancer de 10 secondes</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+169"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
     <message>
         <location line="-149"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>live</source>
-        <translation type="unfinished"></translation>
+        <translation>en direct</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, live</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, en direct</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le son</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>volume %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>volume %1 pour cent</translation>
     </message>
 </context>
 <context>
@@ -239,48 +260,49 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/DownloadProgress.cpp" line="+13"/>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement de %1</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>disque plein</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture non autorisée à cet emplacement</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement de %1 a échoué : %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré sous %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The download of %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement de %1 a été annulé.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -288,57 +310,57 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Neutre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rock</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voix</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bass Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Basses renforcées</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Equalizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Égaliseur</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préréglage :</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your Own</source>
-        <translation type="unfinished"></translation>
+        <translation>Personnalisé</translation>
     </message>
 </context>
 <context>
@@ -348,7 +370,9 @@ frame, browser address, page loaded) are written to standard error; with
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;exécution « %1 » :
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -356,518 +380,518 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/MediaPlayer.cpp" line="+36"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Égaliseur : %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
         <source>Shape 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 4:3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 16:9</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 1.85:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 1,85:1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 2.35:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Format 2,35:1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shape as the file says</source>
-        <translation type="unfinished"></translation>
+        <translation>Format selon le fichier</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Deinterlacing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement activé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deinterlacing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement désactivé</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Deinterlacing where the picture is interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Désentrelacement si l&apos;image est entrelacée</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1 %</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation de %1°</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Picture as the file has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Image d&apos;origine</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Loudness evened out</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume normalisé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Loudness as recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume d&apos;origine</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie audio : %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio : %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres : %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres désactivés</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Repeat this entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter cet élément</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Repeat the whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>Répéter toute la liste</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Repeat off</source>
-        <translation type="unfinished"></translation>
+        <translation>Répétition désactivée</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Speed %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse ×%1</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1 %</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Son coupé</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Son rétabli</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Shuffle on</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture aléatoire activée</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shuffle off</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture aléatoire désactivée</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerMenu.cpp" line="+50"/>
         <source>A&amp;udio</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste au&amp;dio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Su&amp;btitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-&amp;titres</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivés</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Load subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Charger des sous-titres…</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>C&amp;hapters</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;hapitres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre suivant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre précédent</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava&amp;ncer d&apos;une image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;eculer d&apos;une image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A-B &amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boucle A-B</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screensho&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Capture d&apos;écran</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Répéter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Désactivé</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This &amp;Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cet élément</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The Whole &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toute la liste</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shuffl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lecture aléatoire</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show L&amp;ist</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fficher la liste</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynchronisation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitles Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres plus tôt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subtitles Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres plus tard</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Son plus tôt</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Son plus tard</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Reset Delays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réinitialiser les décalages</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>S&amp;peed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vitesse</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>×%1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Pi&amp;cture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Image</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à &amp;droite</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Pivoter à &amp;gauche</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>As the &amp;File Says</source>
-        <translation type="unfinished"></translation>
+        <translation>Selon le &amp;fichier</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom Rese&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser le &amp;zoom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Dé&amp;sentrelacement</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Where Interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Si l&apos;image est entrelacée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Always</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toujours</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jamais</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Less Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de contraste</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de contraste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darker</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus sombre</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Brighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus clair</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de gamma</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de gamma</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de saturation</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus de saturation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hue Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte en arrière</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hue Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte en avant</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reset &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser l&apos;&amp;image</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>S&amp;ound</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;on</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Even Out Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normaliser le volume</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;qualizer...</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;galiseur…</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output &amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Périphérique de sortie</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The Desktop&apos;s Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie par défaut du bureau</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>(none listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(aucun périphérique)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pl&amp;ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Lect&amp;ure</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pa&amp;use</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arrêter</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suivant</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Précédent</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Muet</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Display Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;afficha&amp;ge</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;&amp;origine</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fit to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Adapter au lecteur</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayFileCommand.cpp" line="+29"/>
         <source>Select A Media File To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier multimédia à lire</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Load Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des sous-titres</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Subtitles (*.srt *.ass *.ssa *.vtt *.sub)</source>
         <extracomment>The filters&apos; names; the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sous-titres (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
         <source>(no file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom de fichier)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaTracks.cpp" line="+24"/>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Piste %1</translation>
     </message>
 </context>
 <context>
@@ -875,12 +899,12 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mpris/MprisAdaptors.cpp" line="+258"/>
         <source>only file addresses and those of streams play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>seules les adresses de fichiers et de flux peuvent être lues (%1)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse non valide : %1</translation>
     </message>
 </context>
 <context>
@@ -888,7 +912,7 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/media/MpvSession.cpp" line="+56"/>
         <source>nothing after its start can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>rien ne peut être lu après son début</translation>
     </message>
 </context>
 <context>
@@ -896,38 +920,39 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/PageDialogs.cpp" line="+23"/>
         <source>The page says</source>
-        <translation type="unfinished"></translation>
+        <translation>La page indique</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page at %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>La page %1 indique</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>Don&apos;t let this page show more dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Empêcher cette page d&apos;ouvrir d&apos;autres boîtes de dialogue</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un fichier audio ou vidéo.
+Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer…</translation>
     </message>
 </context>
 <context>
@@ -935,28 +960,29 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/Playback.cpp" line="+113"/>
         <source>the stream ended before any of it could be played</source>
-        <translation type="unfinished"></translation>
+        <translation>le flux s&apos;est terminé avant que sa lecture ait pu commencer</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 :
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée : impossible de créer %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Screenshot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capture d&apos;écran enregistrée dans %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée : %1</translation>
     </message>
 </context>
 <context>
@@ -964,27 +990,27 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
         <source>Sound and subtitles in step</source>
-        <translation type="unfinished"></translation>
+        <translation>Son et sous-titres synchronisés</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage du son : %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage des sous-titres : %1</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1018,12 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerListView.cpp" line="+11"/>
         <source>Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de lecture</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours de lecture</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1031,22 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerMarks.cpp" line="+33"/>
         <source>Chapter %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Chapitre %1 sur %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle à partir de %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Loop from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle de %1 à %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Loop off</source>
-        <translation type="unfinished"></translation>
+        <translation>Boucle désactivée</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1054,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image : le moteur multimédia ne peut pas afficher ici.</translation>
     </message>
 </context>
 <context>
@@ -1036,77 +1062,77 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de procédure ou argument non valide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom ou numéro de fichier incorrect</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;accès au chemin ou au fichier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format de fichier non valide</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;adresse</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no earlier page to go back to</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de page précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no later page to go forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de page suivante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The web engine could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur web n&apos;a pas pu être chargé</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The media engine could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Le moteur multimédia n&apos;a pas pu être démarré</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The list names nothing that can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne contient rien qui puisse être lu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération a été annulée.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur définie par l&apos;application ou par l&apos;objet</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1140,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/desktop/ScreenSaverHold.cpp" line="+65"/>
         <source>Playing a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture d&apos;une vidéo</translation>
     </message>
 </context>
 <context>
@@ -1122,13 +1148,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
         <source>(empty address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(adresse vide)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (le navigateur n&apos;ouvre pas les adresses %2:)</translation>
     </message>
 </context>
 <context>
@@ -1136,17 +1162,17 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/webengine/WebEngineBrowser.cpp" line="+97"/>
         <source>Save Download As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le téléchargement sous</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture non autorisée à cet emplacement</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;La page a cessé de fonctionner&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;La page a cessé de fonctionner&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Recharger %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1155,49 +1181,49 @@ Play it in the media player, or save it?</source>
         <location filename="../about/frmAbout.cpp" line="+83"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur audio et vidéo léger de Quorvane. Pour en savoir plus sur les autres produits de Quorvane, consultez %1.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Besoin d&apos;une application innovante pour créer et gérer vos bases de données ? Essayez Tessaline Professional Database. Simple et intuitif, Tessaline Pro vous permet de commencer votre première base quelques minutes après l&apos;installation. Puissant aussi, il cache la complexité de la création et de la gestion d&apos;une base derrière des menus et des boîtes de dialogue clairs : vous vous concentrez sur la conception de votre base, pas sur les détails de son stockage. Entièrement personnalisable, Tessaline Pro donne à chaque base l&apos;aspect et le fonctionnement que vous voulez. Pour chaque table, il conçoit un formulaire prêt à l&apos;emploi dès sa création, où vous réglez en quelques clics la position, la taille, la couleur et la police de chaque colonne. Téléchargez dès aujourd&apos;hui l&apos;essai gratuit de Tessaline Pro et voyez combien il est facile de créer des bases de données. Version d&apos;essai de 30 jours : 12,1 Mo</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1.%2.%3</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos &amp;système</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Copyright © Quorvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Quorvane. Tous droits réservés.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger l&apos;essai de 30 jours [12,1 Mo]</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name, Vyx Player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <location filename="../about/SysInfo.cpp" line="+53"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
     </message>
 </context>
 <context>
@@ -1205,124 +1231,124 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../browser/BrowserLogic.cpp" line="+28"/>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours…</translation>
     </message>
     <message>
         <location filename="../browser/BrowserToolBar.cpp" line="+25"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Accueil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browse Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir hors ligne</translation>
     </message>
     <message>
         <location filename="../browser/frmBrowser.cpp" line="+90"/>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer Vyx Surfer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualiser</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Page d&apos;&amp;accueil</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;précédente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Page &amp;suivante</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Vyx Player…</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;ligne</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>Browse for offline web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une page web hors ligne</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>WebPages</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pages web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
 </context>
 <context>
@@ -1331,47 +1357,47 @@ Play it in the media player, or save it?</source>
         <location filename="../player/frmMediaPlayer.cpp" line="+46"/>
         <source>All Media Files</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers multimédias</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur multimédia</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close MediaPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer le lecteur multimédia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;ligne</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Vyx Player…</translation>
     </message>
 </context>
 <context>
@@ -1379,43 +1405,43 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../app/frmVyx.cpp" line="+98"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open in separate window...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir dans une fenêtre séparée…</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lire…</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En &amp;ligne</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Vyx Player…</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Files</source>
         <extracomment>The filter&apos;s name; the pattern after it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
 </context>
 <context>
@@ -1424,259 +1450,259 @@ Play it in the media player, or save it?</source>
         <location filename="../links/LinkCatalogue.cpp" line="+69"/>
         <location line="+61"/>
         <source>&amp;Free Downloads Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Page des téléchargements &amp;gratuits</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>&amp;Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Versions d&apos;&amp;essai</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Database Application (11,1 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Professional Database (12,1 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ixSqueeze (820 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;llumDownloader (215 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCra&amp;wler (217 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumD&amp;raw (324 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Mailer (219 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Browser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Browser (206 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitair&amp;e (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitair&amp;e (539 Ko)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vyx Player (348KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player (348 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer (116 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor (216 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook (412 Ko)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <location line="+10"/>
         <source>Publisher &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Accueil de l&apos;éditeur</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+7"/>
         <location line="+10"/>
         <source>Publisher &amp;Store</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Boutique de l&apos;éditeur</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>&amp;Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page du produit</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Publisher &amp;Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catalogue de l&apos;éditeur</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+10"/>
         <source>Support/&amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ssistance et avis</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+33"/>
         <source>Today&apos;s &amp;News</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités du &amp;jour</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Product &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Page du produit</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Database Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Bases de &amp;données en version d&apos;essai</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Database Application (11,1 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Professional Database (12,1 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook2 (9,12 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Database (12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Database (12 Mo)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;ellum Demo Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Démos P&amp;ellum à télécharger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PixSqueeze (820 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDownloader (215 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCrawler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCrawler (217 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDraw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDraw (324 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumMailer (219 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumBrowser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumBrowser (206 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitaire (539 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free Downlo&amp;ads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Téléchargements gratuits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook Free (424 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor Free (432 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx News Feeder (156 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer Free (116 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player Free (344 Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Games Collection Free (6 Mo)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Technology News (Computer, Internet, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités technologiques (informatique, Internet, etc.)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entertainment News (Movies, Games, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités du divertissement (cinéma, jeux, etc.)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Business News (Stock Market)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités économiques (Bourse)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sports News (Golf, Tennis, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités sportives (golf, tennis, etc.)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>World News (Politics, World Events, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualités internationales (politique, événements mondiaux, etc.)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pa&amp;lFinder Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Service Pa&amp;lFinder</translation>
     </message>
 </context>
 </TS>

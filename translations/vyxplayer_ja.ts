@@ -6,77 +6,77 @@
     <message>
         <location filename="../platform/media/EngineFailure.cpp" line="+38"/>
         <source>the stream&apos;s pieces cannot be read (the first is %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリームの断片を読み込めません（最初の断片: %1）</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>there is nothing at that address (the server answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>そのアドレスには何もありません（サーバーの応答: %1）</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the server would not send it (it answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが送信を拒否しました（サーバーの応答: %1）</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>接続が拒否されました。そのアドレスからの応答がありません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 %1 が見つかりませんでした。アドレスとネットワークを確認してください</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>サーバーが時間内に応答しませんでした</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>そのアドレスからの応答がありません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no decoder for its codec</source>
-        <translation type="unfinished"></translation>
+        <translation>このコーデックに対応するデコーダーがありません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no decoder for its codec (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>このコーデック（%1）に対応するデコーダーがありません</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no sound device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンドデバイスを開けませんでした</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it holds no sound or picture that this player can decode</source>
-        <translation type="unfinished"></translation>
+        <translation>このプレーヤーでデコードできる音声や映像が含まれていません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not in a format that this player reads</source>
-        <translation type="unfinished"></translation>
+        <translation>このプレーヤーで読み込める形式ではありません</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the address could not be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>このアドレスをメディアとして読み込めませんでした</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが破損しているか、途中で切れています</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation type="unfinished"></translation>
+        <translation>ストリームの断片 %1 がありません。この部分を飛ばして再生します</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
         <location filename="../app/Translations.cpp" line="+80"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <location filename="../mediaplayer/Screenshot.cpp" line="+56"/>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を描画できませんでした</translation>
     </message>
 </context>
 <context>
@@ -101,34 +101,36 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルファイルのアドレスではありません: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>有効なアドレスではありません: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>再生できるのはローカルファイルとストリームのアドレス (http://, rtsp://, rtmp://, mms://, udp://, ...) だけです: %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-output には auto、opengl、software のいずれかを指定してください (&apos;%1&apos; は指定できません)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--browse needs an address</source>
-        <translation type="unfinished"></translation>
+        <translation>--browse にはアドレスが必要です</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vyxplayer: %1
+詳しくは &apos;vyxplayer --help&apos; を実行してください。
+</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -149,7 +151,25 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: vyxplayer [OPTION]... [FILE]...
+FILE (パス、file:// アドレス、またはストリームのアドレス: http://, https://,
+rtsp://, rtmp://, mms://, srt://, udp://, ...) をメインウィンドウで再生します。
+複数指定すると順番に再生します。
+
+      --separate-window  FILE をサイズ変更できる別のプレーヤーウィンドウで
+                         再生する
+      --browse ADDRESS   Vyx Surfer で ADDRESS も開く (--browse=ADDRESS も可)
+      --video-output=OUTPUT  映像の描画方法を auto (GPU があれば GPU を使う)、
+                         opengl、software から選ぶ
+  -h, --help             このヘルプを表示して終了する
+  -v, --version          バージョンを表示して終了する
+Qt 共通のオプション (-platform、-style など) も通常どおり使えます。
+
+QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザーが待たされる
+時点 (最初のフレーム、ブラウザーのアドレス、ページの読み込み完了) が標準エラー
+出力に書き出されます。&quot;vyx.media.info=true&quot; では、プレーヤーがファイルに
+ついて選んだ内容が書き出されます。
+</translation>
     </message>
 </context>
 <context>
@@ -158,80 +178,80 @@ frame, browser address, page loaded) are written to standard error; with
         <location filename="../mediaplayer/ControlBar.cpp" line="+42"/>
         <location line="+105"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Back 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒戻る</translation>
     </message>
     <message>
         <location line="-63"/>
         <location line="+64"/>
         <source>Forward 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒進む</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+169"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <location line="-149"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>再生位置</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>live</source>
-        <translation type="unfinished"></translation>
+        <translation>ライブ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, live</source>
-        <translation type="unfinished"></translation>
+        <translation>%1、ライブ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート解除</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>volume %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 %1 パーセント</translation>
     </message>
 </context>
 <context>
@@ -239,48 +259,49 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/DownloadProgress.cpp" line="+13"/>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をダウンロード中</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクがいっぱいです</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>その場所への書き込みは許可されていません</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のダウンロードに失敗しました: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を保存しました</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The download of %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のダウンロードはキャンセルされました。</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>
@@ -288,57 +309,57 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>フラット</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>クラシック</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pop</source>
-        <translation type="unfinished"></translation>
+        <translation>ポップ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>ロック</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>スピーチ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bass Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>低音強調</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Equalizer</source>
-        <translation type="unfinished"></translation>
+        <translation>イコライザー</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>プリセット(&amp;P):</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your Own</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザー設定</translation>
     </message>
 </context>
 <context>
@@ -348,7 +369,9 @@ frame, browser address, page loaded) are written to standard error; with
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>実行時エラー &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -356,518 +379,518 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/MediaPlayer.cpp" line="+36"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤー</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>イコライザー: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
         <source>Shape 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比 4:3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比 16:9</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 1.85:1</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比 1.85:1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 2.35:1</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比 2.35:1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shape as the file says</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比: ファイルの指定どおり</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Deinterlacing on</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除: オン</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deinterlacing off</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除: オフ</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Deinterlacing where the picture is interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除: インターレース映像のみ</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマ %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度 %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>色相 %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>ズーム %1%</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>回転 %1°</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Picture as the file has it</source>
-        <translation type="unfinished"></translation>
+        <translation>映像を元の状態に戻しました</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Loudness evened out</source>
-        <translation type="unfinished"></translation>
+        <translation>音量の均一化: オン</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Loudness as recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>音量の均一化: オフ</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声出力: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕: オフ</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Repeat this entry</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目をリピート</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Repeat the whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト全体をリピート</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Repeat off</source>
-        <translation type="unfinished"></translation>
+        <translation>リピート: オフ</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Speed %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>再生速度 %1x</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 %1%</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート解除</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Shuffle on</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッフル: オン</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shuffle off</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッフル: オフ</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerMenu.cpp" line="+50"/>
         <source>A&amp;udio</source>
-        <translation type="unfinished"></translation>
+        <translation>音声(&amp;U)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Su&amp;btitles</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕(&amp;B)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Load subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を読み込む(&amp;L)...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>C&amp;hapters</source>
-        <translation type="unfinished"></translation>
+        <translation>チャプター(&amp;H)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>チャプター %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>次のチャプター</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>前のチャプター</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>1 フレーム進む(&amp;F)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>1 フレーム戻る(&amp;K)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A-B &amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート(&amp;L)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screensho&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショット(&amp;T)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>リピート(&amp;R)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ(&amp;O)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This &amp;Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>この項目(&amp;E)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The Whole &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>リスト全体(&amp;L)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shuffl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>シャッフル(&amp;E)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show L&amp;ist</source>
-        <translation type="unfinished"></translation>
+        <translation>リストを表示(&amp;I)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延(&amp;Y)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitles Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を早める</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subtitles Later</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を遅らせる</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を早める</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Later</source>
-        <translation type="unfinished"></translation>
+        <translation>音声を遅らせる</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Reset Delays</source>
-        <translation type="unfinished"></translation>
+        <translation>遅延をリセット(&amp;R)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>S&amp;peed</source>
-        <translation type="unfinished"></translation>
+        <translation>再生速度(&amp;P)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Pi&amp;cture</source>
-        <translation type="unfinished"></translation>
+        <translation>映像(&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>右に回転(&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>左に回転(&amp;L)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>アスペクト比(&amp;S)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>As the &amp;File Says</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの指定どおり(&amp;F)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>拡大(&amp;I)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>縮小(&amp;O)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom Rese&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>ズームをリセット(&amp;T)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース解除(&amp;D)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Where Interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>インターレース映像のみ(&amp;W)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Always</source>
-        <translation type="unfinished"></translation>
+        <translation>常に行う(&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>行わない(&amp;N)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Less Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを下げる</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを上げる</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darker</source>
-        <translation type="unfinished"></translation>
+        <translation>暗くする</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Brighter</source>
-        <translation type="unfinished"></translation>
+        <translation>明るくする</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマを下げる</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマを上げる</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度を下げる</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度を上げる</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hue Back</source>
-        <translation type="unfinished"></translation>
+        <translation>色相を戻す</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hue Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>色相を進める</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reset &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>映像をリセット(&amp;P)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>S&amp;ound</source>
-        <translation type="unfinished"></translation>
+        <translation>サウンド(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Even Out Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>音量を均一化(&amp;E)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;qualizer...</source>
-        <translation type="unfinished"></translation>
+        <translation>イコライザー(&amp;Q)...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output &amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>出力デバイス(&amp;D)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The Desktop&apos;s Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップの既定</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>(none listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>（デバイスがありません）</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pl&amp;ay</source>
-        <translation type="unfinished"></translation>
+        <translation>再生(&amp;A)</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>一時停止(&amp;A)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止(&amp;S)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次へ(&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>前へ(&amp;V)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート(&amp;M)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Display Size</source>
-        <translation type="unfinished"></translation>
+        <translation>表示サイズ(&amp;D)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>元のサイズ(&amp;O)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fit to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤーに合わせる(&amp;F)</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayFileCommand.cpp" line="+29"/>
         <source>Select A Media File To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生するメディアファイルを選択</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Load Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕を読み込む</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Subtitles (*.srt *.ass *.ssa *.vtt *.sub)</source>
         <extracomment>The filters&apos; names; the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>字幕 (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル (*)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
         <source>(no file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>（ファイル名なし）</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaTracks.cpp" line="+24"/>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>トラック %1</translation>
     </message>
 </context>
 <context>
@@ -875,12 +898,12 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mpris/MprisAdaptors.cpp" line="+258"/>
         <source>only file addresses and those of streams play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>再生できるのはファイルとストリームのアドレスだけです (%1)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>有効なアドレスではありません: %1</translation>
     </message>
 </context>
 <context>
@@ -888,7 +911,7 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/media/MpvSession.cpp" line="+56"/>
         <source>nothing after its start can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>冒頭より後の部分を再生できません</translation>
     </message>
 </context>
 <context>
@@ -896,38 +919,39 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/PageDialogs.cpp" line="+23"/>
         <source>The page says</source>
-        <translation type="unfinished"></translation>
+        <translation>ページからのメッセージ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page at %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のページからのメッセージ</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>Don&apos;t let this page show more dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>このページでこれ以上ダイアログを表示しない</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 は音声または動画です。
+メディアプレーヤーで再生しますか? それとも保存しますか?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>再生(&amp;P)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>保存(&amp;S)...</translation>
     </message>
 </context>
 <context>
@@ -935,28 +959,29 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/Playback.cpp" line="+113"/>
         <source>the stream ended before any of it could be played</source>
-        <translation type="unfinished"></translation>
+        <translation>再生を始める前にストリームが終了しました</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を再生できません:
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットを保存できませんでした: %1 を作成できません</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Screenshot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットを %1 に保存しました</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーンショットを保存できませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -964,27 +989,27 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
         <source>Sound and subtitles in step</source>
-        <translation type="unfinished"></translation>
+        <translation>音声と字幕の遅延: なし</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>なし</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>音声の遅延: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>字幕の遅延: %1</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1017,12 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerListView.cpp" line="+11"/>
         <source>Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>プレイリスト</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>再生中</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1030,22 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerMarks.cpp" line="+33"/>
         <source>Chapter %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>チャプター %1 / %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート: %1 から</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Loop from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート: %1 から %2 まで</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Loop off</source>
-        <translation type="unfinished"></translation>
+        <translation>A-B リピート: オフ</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1053,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation type="unfinished"></translation>
+        <translation>映像を表示できません: メディアエンジンがここに描画できません。</translation>
     </message>
 </context>
 <context>
@@ -1036,77 +1061,77 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>プロシージャの呼び出し、または引数が不正です</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>内部エラーです</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル名または番号が不正です</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが見つかりません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>アクセスが拒否されました</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>パス/ファイルのアクセスエラーです</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid file format</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル形式が不正です</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>このアドレスを開けません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no earlier page to go back to</source>
-        <translation type="unfinished"></translation>
+        <translation>戻るページがありません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no later page to go forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>進むページがありません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The web engine could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Web エンジンを読み込めませんでした</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The media engine could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアエンジンを起動できませんでした</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The list names nothing that can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>リストに再生できる項目がありません</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセルが選択されました。</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション定義またはオブジェクト定義のエラーです</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1139,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/desktop/ScreenSaverHold.cpp" line="+65"/>
         <source>Playing a video</source>
-        <translation type="unfinished"></translation>
+        <translation>動画を再生中</translation>
     </message>
 </context>
 <context>
@@ -1122,13 +1147,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
         <source>(empty address)</source>
-        <translation type="unfinished"></translation>
+        <translation>（空のアドレス）</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1（このブラウザーでは %2: のアドレスを開けません）</translation>
     </message>
 </context>
 <context>
@@ -1136,17 +1161,17 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/webengine/WebEngineBrowser.cpp" line="+97"/>
         <source>Save Download As</source>
-        <translation type="unfinished"></translation>
+        <translation>名前を付けてダウンロードを保存</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>その場所への書き込みは許可されていません</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;ページが動作を停止しました&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;ページが動作を停止しました&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;%2 を再読み込み&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1155,49 +1180,49 @@ Play it in the media player, or save it?</source>
         <location filename="../about/frmAbout.cpp" line="+83"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quorvane の軽量オーディオ/ビデオプレーヤーです。Quorvane の他の製品について詳しくは、%1 をご覧ください。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>独自のデータベースを構築・管理できる革新的なデータベースアプリケーションをお探しなら、Tessaline Professional Database をお試しください。Tessaline Pro はシンプルで直感的に使えるので、インストールして数分後には最初のデータベースづくりに取りかかれます。しかも高機能です。Tessaline Pro は、データベースの構築と管理の複雑な部分を、わかりやすいメニューとダイアログの裏に隠します。そのため、データの保存方法の細部に煩わされることなく、データベースの設計に集中できます。Tessaline Pro は自由にカスタマイズできるので、どのデータベースも思いどおりの見た目と動作にできます。テーブルごとに専用のフォームが用意され、テーブルを作成したその瞬間から使えます。そのフォーム上で、各列の位置、サイズ、色、フォントをほんの数回のクリックで設定できます。今すぐ Tessaline Pro の無料試用版をダウンロードして、データベースの構築がいかに簡単かをお確かめください。30 日間試用版 サイズ 12.1 MB</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン %1.%2.%3</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>システム情報(&amp;S)...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Copyright © Quorvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Quorvane. 無断複写・転載を禁じます。</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation type="unfinished"></translation>
+        <translation>30 日間試用版をダウンロード [12.1 MB]</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name, Vyx Player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 について</translation>
     </message>
     <message>
         <location filename="../about/SysInfo.cpp" line="+53"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>現在、システム情報を利用できません</translation>
     </message>
 </context>
 <context>
@@ -1205,124 +1230,124 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../browser/BrowserLogic.cpp" line="+28"/>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>処理中...</translation>
     </message>
     <message>
         <location filename="../browser/BrowserToolBar.cpp" line="+25"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>中止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>再読み込み</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browse Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>オフラインページを参照</translation>
     </message>
     <message>
         <location filename="../browser/frmBrowser.cpp" line="+90"/>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>アドレス</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer を閉じる(&amp;C)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>再読み込み(&amp;R)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;V)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>ホーム(&amp;H)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>前のページ(&amp;P)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>次のページ(&amp;N)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player について(&amp;A)...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン(&amp;O)</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>Browse for offline web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>オフラインの Web ページを参照</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>WebPages</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Web ページ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
 </context>
 <context>
@@ -1331,47 +1356,47 @@ Play it in the media player, or save it?</source>
         <location filename="../player/frmMediaPlayer.cpp" line="+46"/>
         <source>All Media Files</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべてのメディアファイル</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアプレーヤー</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>開く(&amp;O)...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close MediaPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>メディアプレーヤーを閉じる(&amp;C)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン(&amp;O)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player について(&amp;A)...</translation>
     </message>
 </context>
 <context>
@@ -1379,43 +1404,43 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../app/frmVyx.cpp" line="+98"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open in separate window...</source>
-        <translation type="unfinished"></translation>
+        <translation>別ウィンドウで開く(&amp;O)...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>再生(&amp;P)...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>オンライン(&amp;O)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player について(&amp;A)...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Files</source>
         <extracomment>The filter&apos;s name; the pattern after it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
 </context>
 <context>
@@ -1424,259 +1449,259 @@ Play it in the media player, or save it?</source>
         <location filename="../links/LinkCatalogue.cpp" line="+69"/>
         <location line="+61"/>
         <source>&amp;Free Downloads Page</source>
-        <translation type="unfinished"></translation>
+        <translation>無料ダウンロードページ(&amp;F)</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>&amp;Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>試用版のダウンロード(&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Database Application (11.1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Professional Database (12.1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Browser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitair&amp;e (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vyx Player (348KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player (348 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor (216 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook (412 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <location line="+10"/>
         <source>Publisher &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>発行元のホームページ(&amp;H)</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+7"/>
         <location line="+10"/>
         <source>Publisher &amp;Store</source>
-        <translation type="unfinished"></translation>
+        <translation>発行元のストア(&amp;S)</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>&amp;Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>製品ページ(&amp;P)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Publisher &amp;Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>発行元の製品カタログ(&amp;C)</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+10"/>
         <source>Support/&amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>サポート/フィードバック(&amp;U)</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+33"/>
         <source>Today&apos;s &amp;News</source>
-        <translation type="unfinished"></translation>
+        <translation>今日のニュース(&amp;N)</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Product &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>製品ページ(&amp;P)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Database Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>データベース試用版のダウンロード(&amp;D)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Database Application (11.1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Professional Database (12.1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook2 (9.12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Database (12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;ellum Demo Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum デモ版のダウンロード(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCrawler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDraw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDraw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumBrowser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free Downlo&amp;ads</source>
-        <translation type="unfinished"></translation>
+        <translation>無料ダウンロード(&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Technology News (Computer, Internet, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>テクノロジーニュース (コンピューター、インターネットなど)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entertainment News (Movies, Games, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>エンターテインメントニュース (映画、ゲームなど)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Business News (Stock Market)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビジネスニュース (株式市場)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sports News (Golf, Tennis, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>スポーツニュース (ゴルフ、テニスなど)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>World News (Politics, World Events, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>国際ニュース (政治、世界の出来事など)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pa&amp;lFinder Service</source>
-        <translation type="unfinished"></translation>
+        <translation>PalFinder サービス(&amp;L)</translation>
     </message>
 </context>
 </TS>

@@ -6,77 +6,77 @@
     <message>
         <location filename="../platform/media/EngineFailure.cpp" line="+38"/>
         <source>the stream&apos;s pieces cannot be read (the first is %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível ler os segmentos da transmissão (o primeiro é %1)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>there is nothing at that address (the server answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não há nada nesse endereço (o servidor respondeu %1)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the server would not send it (it answered %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor se recusou a enviá-lo (ele respondeu %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>a conexão foi recusada: nada responde nesse endereço</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation type="unfinished"></translation>
+        <translation>o nome %1 não foi encontrado: verifique o endereço e a rede</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the server did not answer in time</source>
-        <translation type="unfinished"></translation>
+        <translation>o servidor não respondeu a tempo</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>nothing answers at that address</source>
-        <translation type="unfinished"></translation>
+        <translation>nada responde nesse endereço</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>there is no decoder for its codec</source>
-        <translation type="unfinished"></translation>
+        <translation>não há decodificador para o seu codec</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>there is no decoder for its codec (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>não há decodificador para o seu codec (%1)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>no sound device could be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível abrir nenhum dispositivo de som</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it holds no sound or picture that this player can decode</source>
-        <translation type="unfinished"></translation>
+        <translation>não contém som nem imagem que este reprodutor consiga decodificar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not in a format that this player reads</source>
-        <translation type="unfinished"></translation>
+        <translation>não está em um formato que este reprodutor consiga ler</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>the address could not be read as media</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível ler o endereço como mídia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the file is damaged or cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>o arquivo está danificado ou incompleto</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta o segmento %1 da transmissão: a reprodução vai pulá-lo</translation>
     </message>
 </context>
 <context>
@@ -85,7 +85,7 @@
         <location filename="../app/Translations.cpp" line="+80"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <message>
         <location filename="../mediaplayer/Screenshot.cpp" line="+56"/>
         <source>the picture could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível desenhar a imagem</translation>
     </message>
 </context>
 <context>
@@ -101,34 +101,36 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não é um endereço de arquivo local: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>endereço inválido: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>só é possível reproduzir arquivos locais e endereços de transmissões (http://, rtsp://, rtmp://, mms://, udp://, ...): %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--video-output deve ser auto, opengl ou software, e não &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--browse needs an address</source>
-        <translation type="unfinished"></translation>
+        <translation>--browse precisa de um endereço</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>vyxplayer: %1
+Tente &apos;vyxplayer --help&apos; para mais informações.
+</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -149,7 +151,25 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: vyxplayer [OPÇÃO]... [ARQUIVO]...
+Reproduz ARQUIVO (um caminho, um endereço file:// ou o endereço de uma transmissão:
+http://, https://, rtsp://, rtmp://, mms://, srt://, udp://, ...) na janela principal;
+vários arquivos são reproduzidos em sequência.
+
+      --separate-window  reproduz ARQUIVO na janela de reprodução separada e
+                         redimensionável
+      --browse ENDEREÇO  abre também o Vyx Surfer em ENDEREÇO (ou --browse=ENDEREÇO)
+      --video-output=SAÍDA  desenha as imagens com auto (a GPU, se houver uma),
+                         opengl ou software
+  -h, --help             mostra esta ajuda e sai
+  -v, --version          mostra a versão e sai
+As opções do próprio Qt (-platform, -style, ...) valem como em todo programa Qt.
+
+Com QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot;, os momentos em que o usuário espera
+(primeiro quadro, endereço do navegador, página carregada) são escritos na saída
+de erro padrão; com &quot;vyx.media.info=true&quot;, o que o reprodutor escolheu para um
+arquivo.
+</translation>
     </message>
 </context>
 <context>
@@ -158,80 +178,80 @@ frame, browser address, page loaded) are written to standard error; with
         <location filename="../mediaplayer/ControlBar.cpp" line="+42"/>
         <location line="+105"/>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzir</translation>
     </message>
     <message>
         <location line="-104"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+64"/>
         <source>Back 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar 10 segundos</translation>
     </message>
     <message>
         <location line="-63"/>
         <location line="+64"/>
         <source>Forward 10 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar 10 segundos</translation>
     </message>
     <message>
         <location line="-61"/>
         <location line="+169"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silenciar</translation>
     </message>
     <message>
         <location line="-149"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posição</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>live</source>
-        <translation type="unfinished"></translation>
+        <translation>ao vivo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1, live</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ao vivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Unmute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ativar som</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>volume %1 percent</source>
-        <translation type="unfinished"></translation>
+        <translation>volume %1 por cento</translation>
     </message>
 </context>
 <context>
@@ -239,48 +259,49 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/DownloadProgress.cpp" line="+13"/>
         <source>Downloading %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixando %1</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>disco cheio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>sem permissão para gravar nesse local</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>%1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>O download de %1 falhou: %2</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Saved %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvo: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The download of %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>O download de %1 foi cancelado.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
@@ -288,57 +309,57 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Flat</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Classical</source>
-        <translation type="unfinished"></translation>
+        <translation>Clássico</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pop</source>
-        <translation type="unfinished"></translation>
+        <translation>Pop</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rock</source>
-        <translation type="unfinished"></translation>
+        <translation>Rock</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bass Boost</source>
-        <translation type="unfinished"></translation>
+        <translation>Reforço de graves</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Equalizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizador</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Predefinição:</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Your Own</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
 </context>
 <context>
@@ -348,7 +369,9 @@ frame, browser address, page loaded) are written to standard error; with
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro em tempo de execução &apos;%1&apos;:
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -356,518 +379,518 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mediaplayer/MediaPlayer.cpp" line="+36"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Equalizador: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
         <source>Shape 4:3</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção 4:3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 16:9</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção 16:9</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 1.85:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção 1.85:1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shape 2.35:1</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção 2.35:1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Shape as the file says</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporção conforme o arquivo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Deinterlacing on</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelaçamento ativado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Deinterlacing off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelaçamento desativado</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Deinterlacing where the picture is interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>Desentrelaçamento quando a imagem for entrelaçada</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Brightness %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brilho %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gamma %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gama %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Saturation %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturação %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hue %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Matiz %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Contrast %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste %1</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom %1%</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotação %1°</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Picture as the file has it</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem como no arquivo</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>Loudness evened out</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume normalizado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Loudness as recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume como foi gravado</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Som em %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Áudio: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Legendas: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Subtitles off</source>
-        <translation type="unfinished"></translation>
+        <translation>Legendas desativadas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Repeat this entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir este item</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Repeat the whole list</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetir a lista inteira</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Repeat off</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetição desativada</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Speed %1x</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidade %1x</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Volume %1%</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sound on</source>
-        <translation type="unfinished"></translation>
+        <translation>Som ativado</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Shuffle on</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem aleatória ativada</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Shuffle off</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem aleatória desativada</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerMenu.cpp" line="+50"/>
         <source>A&amp;udio</source>
-        <translation type="unfinished"></translation>
+        <translation>Á&amp;udio</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Su&amp;btitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Le&amp;gendas</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desativadas</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Load subtitles...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carregar legendas...</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>C&amp;hapters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Capítulos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Chapter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Next Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Próximo capítulo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Previous Chapter</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame &amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar &amp;quadro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Frame Bac&amp;k</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar qua&amp;dro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>A-B &amp;Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetição A-&amp;B</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screensho&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura de &amp;tela</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Repeat</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Repetir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desativado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>This &amp;Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Este &amp;item</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The Whole &amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toda a lista</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shuffl&amp;e</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordem al&amp;eatória</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Show L&amp;ist</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;lista</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Dela&amp;ys</source>
-        <translation type="unfinished"></translation>
+        <translation>Atra&amp;sos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitles Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiantar legendas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Subtitles Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrasar legendas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Earlier</source>
-        <translation type="unfinished"></translation>
+        <translation>Adiantar som</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Sound Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrasar som</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Reset Delays</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redefinir atrasos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>S&amp;peed</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Velocidade</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1x</source>
-        <translation type="unfinished"></translation>
+        <translation>%1x</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Pi&amp;cture</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imagem</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar para a &amp;direita</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Turn &amp;Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Girar para a &amp;esquerda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Shape</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Proporção</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>As the &amp;File Says</source>
-        <translation type="unfinished"></translation>
+        <translation>Conforme o &amp;arquivo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aumentar zoom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Di&amp;minuir zoom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Zoom Rese&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar zoom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Deinterlace</source>
-        <translation type="unfinished"></translation>
+        <translation>Dese&amp;ntrelaçar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Where Interlaced</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quando entrelaçado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Always</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sempre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Never</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nunca</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Less Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos contraste</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais contraste</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Darker</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais escuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Brighter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos gama</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais gama</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Less Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos saturação</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>More Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais saturação</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hue Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuar matiz</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Hue Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar matiz</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Reset &amp;Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Redefinir &amp;imagem</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>S&amp;ound</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;om</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Even Out Loudness</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Normalizar volume</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;qualizer...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Equalizador...</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Output &amp;Device</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dispositivo de saída</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The Desktop&apos;s Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Padrão do sistema</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>(none listed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(nenhum listado)</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Pl&amp;ay</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;produzir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>P&amp;ause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;arar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Pró&amp;ximo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mudo</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Display Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taman&amp;ho de exibição</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Original Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho &amp;original</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Fit to Player</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajustar ao reprodutor</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayFileCommand.cpp" line="+29"/>
         <source>Select A Media File To Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecione um arquivo de mídia para reproduzir</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Load Subtitles</source>
-        <translation type="unfinished"></translation>
+        <translation>Carregar legendas</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Subtitles (*.srt *.ass *.ssa *.vtt *.sub)</source>
         <extracomment>The filters&apos; names; the patterns in brackets stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Legendas (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
         <source>(no file name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sem nome de arquivo)</translation>
     </message>
     <message>
         <location filename="../platform/media/MediaTracks.cpp" line="+24"/>
         <source>Track %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Faixa %1</translation>
     </message>
 </context>
 <context>
@@ -875,12 +898,12 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../mpris/MprisAdaptors.cpp" line="+258"/>
         <source>only file addresses and those of streams play (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>só é possível reproduzir endereços de arquivos e de transmissões (%1)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>endereço inválido: %1</translation>
     </message>
 </context>
 <context>
@@ -888,7 +911,7 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/media/MpvSession.cpp" line="+56"/>
         <source>nothing after its start can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível reproduzir nada além do início</translation>
     </message>
 </context>
 <context>
@@ -896,38 +919,39 @@ frame, browser address, page loaded) are written to standard error; with
     <message>
         <location filename="../platform/web/webengine/PageDialogs.cpp" line="+23"/>
         <source>The page says</source>
-        <translation type="unfinished"></translation>
+        <translation>A página diz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page at %1 says</source>
-        <translation type="unfinished"></translation>
+        <translation>A página em %1 diz</translation>
     </message>
     <message>
         <location line="+92"/>
         <source>Don&apos;t let this page show more dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Impedir que esta página mostre mais diálogos</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um arquivo de áudio ou vídeo.
+Reproduzir no reprodutor de mídia ou salvar?</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproduzir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salvar...</translation>
     </message>
 </context>
 <context>
@@ -935,28 +959,29 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/Playback.cpp" line="+113"/>
         <source>the stream ended before any of it could be played</source>
-        <translation type="unfinished"></translation>
+        <translation>a transmissão terminou antes que qualquer parte dela pudesse ser reproduzida</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível reproduzir %1:
+%2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a captura de tela: não é possível criar %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Screenshot saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Captura de tela salva em %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a captura de tela: %1</translation>
     </message>
 </context>
 <context>
@@ -964,27 +989,27 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
         <source>Sound and subtitles in step</source>
-        <translation type="unfinished"></translation>
+        <translation>Som e legendas sincronizados</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1%2 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso do som: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Atraso das legendas: %1</translation>
     </message>
 </context>
 <context>
@@ -992,12 +1017,12 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerListView.cpp" line="+11"/>
         <source>Playlist</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de reprodução</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>em reprodução</translation>
     </message>
 </context>
 <context>
@@ -1005,22 +1030,22 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerMarks.cpp" line="+33"/>
         <source>Chapter %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Capítulo %1 de %2</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Loop from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetição a partir de %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Loop from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetição de %1 até %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Loop off</source>
-        <translation type="unfinished"></translation>
+        <translation>Repetição A-B desativada</translation>
     </message>
 </context>
 <context>
@@ -1028,7 +1053,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem imagem: o mecanismo de mídia não consegue desenhar aqui.</translation>
     </message>
 </context>
 <context>
@@ -1036,77 +1061,77 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Chamada de procedimento ou argumento inválido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro interno</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bad file name or number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome ou número de arquivo incorreto</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo não encontrado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>Permissão negada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Path/File access error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro de acesso ao caminho/arquivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Invalid file format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de arquivo inválido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The address cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir o endereço</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no earlier page to go back to</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há página anterior para a qual voltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>There is no later page to go forward to</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há página seguinte para a qual avançar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The web engine could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível carregar o mecanismo web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The media engine could not be started</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível iniciar o mecanismo de mídia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The list names nothing that can be played</source>
-        <translation type="unfinished"></translation>
+        <translation>A lista não contém nada que possa ser reproduzido</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cancel was selected.</source>
-        <translation type="unfinished"></translation>
+        <translation>A opção Cancelar foi selecionada.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro definido pelo aplicativo ou pelo objeto</translation>
     </message>
 </context>
 <context>
@@ -1114,7 +1139,7 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/desktop/ScreenSaverHold.cpp" line="+65"/>
         <source>Playing a video</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproduzindo um vídeo</translation>
     </message>
 </context>
 <context>
@@ -1122,13 +1147,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
         <source>(empty address)</source>
-        <translation type="unfinished"></translation>
+        <translation>(endereço vazio)</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (o navegador não abre endereços %2:)</translation>
     </message>
 </context>
 <context>
@@ -1136,17 +1161,17 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../platform/web/webengine/WebEngineBrowser.cpp" line="+97"/>
         <source>Save Download As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar download como</translation>
     </message>
     <message>
         <location line="+173"/>
         <source>not allowed to write there</source>
-        <translation type="unfinished"></translation>
+        <translation>sem permissão para gravar nesse local</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;A página parou de funcionar&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;A página parou de funcionar&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Recarregar %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
@@ -1155,49 +1180,49 @@ Play it in the media player, or save it?</source>
         <location filename="../about/frmAbout.cpp" line="+83"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor leve de áudio e vídeo da Quorvane. Para mais informações sobre outros produtos da Quorvane, visite %1.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se você precisa de um aplicativo inovador para criar e gerenciar bancos de dados personalizados, experimente o Tessaline Professional Database. O Tessaline Pro é simples e intuitivo, e você pode começar seu primeiro banco de dados poucos minutos depois de instalá-lo. Ele também é poderoso: o Tessaline Pro esconde a complexidade de criar e gerenciar um banco de dados por trás de menus e diálogos claros. Assim, você fica livre para se concentrar no projeto do seu banco de dados, e não nos detalhes de como ele é armazenado. O Tessaline Pro é totalmente personalizável, e cada banco de dados pode ter exatamente a aparência e o funcionamento que você quiser. Para cada tabela, ele cria um formulário próprio, pronto para uso desde o momento em que a tabela é criada. Nesse formulário, você define a posição, o tamanho, a cor e a fonte de cada coluna com poucos cliques. Baixe hoje a versão de avaliação gratuita do Tessaline Pro e veja como é fácil criar bancos de dados. Versão de avaliação de 30 dias, tamanho 12,1 MB</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Version %1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1.%2.%3</translation>
     </message>
     <message>
         <location line="+43"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;System Info...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sistema...</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Copyright © Quorvane. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © Quorvane. Todos os direitos reservados.</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar avaliação de 30 dias [12,1 MB]</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>About %1</source>
         <extracomment>%1 is the program&apos;s name, Vyx Player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sobre o %1</translation>
     </message>
     <message>
         <location filename="../about/SysInfo.cpp" line="+53"/>
         <source>System Information Is Unavailable At This Time</source>
-        <translation type="unfinished"></translation>
+        <translation>As informações do sistema não estão disponíveis no momento</translation>
     </message>
 </context>
 <context>
@@ -1205,124 +1230,124 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../browser/BrowserLogic.cpp" line="+28"/>
         <source>Working...</source>
-        <translation type="unfinished"></translation>
+        <translation>Processando...</translation>
     </message>
     <message>
         <location filename="../browser/BrowserToolBar.cpp" line="+25"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Avançar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Atualizar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Página inicial</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesquisar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browse Offline</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegar offline</translation>
     </message>
     <message>
         <location filename="../browser/frmBrowser.cpp" line="+90"/>
         <location line="+1"/>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close Vyx Surfer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar o Vyx Surfer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atualizar</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xibir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;inicial</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Próxima</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Vyx Player...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+169"/>
         <source>Browse for offline web pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Procurar páginas da web para ler offline</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>WebPages</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Páginas da web</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
 </context>
 <context>
@@ -1331,47 +1356,47 @@ Play it in the media player, or save it?</source>
         <location filename="../player/frmMediaPlayer.cpp" line="+46"/>
         <source>All Media Files</source>
         <extracomment>The filters&apos; names; the patterns after them stay as they are.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos de mídia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>All Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Media Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprodutor de mídia</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Close MediaPlayer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fechar o reprodutor de mídia</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Vyx Player...</translation>
     </message>
 </context>
 <context>
@@ -1379,43 +1404,43 @@ Play it in the media player, or save it?</source>
     <message>
         <location filename="../app/frmVyx.cpp" line="+98"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Open in separate window...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir em janela separada...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Play...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproduzir...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sair</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Online</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Online</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aj&amp;uda</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;About Vyx Player...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sobre o Vyx Player...</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>All Files</source>
         <extracomment>The filter&apos;s name; the pattern after it stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos</translation>
     </message>
 </context>
 <context>
@@ -1424,259 +1449,259 @@ Play it in the media player, or save it?</source>
         <location filename="../links/LinkCatalogue.cpp" line="+69"/>
         <location line="+61"/>
         <source>&amp;Free Downloads Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página de &amp;downloads gratuitos</translation>
     </message>
     <message>
         <location line="-60"/>
         <source>&amp;Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versões de avaliação</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Browser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitair&amp;e (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Vyx Player (348KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player (348 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor (216 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook (412 KB)</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+6"/>
         <location line="+10"/>
         <source>Publisher &amp;Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Página &amp;inicial da editora</translation>
     </message>
     <message>
         <location line="-15"/>
         <location line="+7"/>
         <location line="+10"/>
         <source>Publisher &amp;Store</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Loja da editora</translation>
     </message>
     <message>
         <location line="-13"/>
         <source>&amp;Product Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página do &amp;produto</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+10"/>
         <source>Publisher &amp;Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catálogo da editora</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+10"/>
         <source>Support/&amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suporte/comentários</translation>
     </message>
     <message>
         <location line="-8"/>
         <location line="+33"/>
         <source>Today&apos;s &amp;News</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Notícias de hoje</translation>
     </message>
     <message>
         <location line="-29"/>
         <source>Product &amp;Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Página do &amp;produto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Database Trial Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Versões de avaliação de bancos de dados</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline Server</source>
-        <translation type="unfinished"></translation>
+        <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Database (12MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;ellum Demo Downloads</source>
-        <translation type="unfinished"></translation>
+        <translation>Demonstrações da P&amp;ellum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PixSqueeze (820 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumCrawler (217KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDraw (324KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumDraw (324 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumBrowser (206KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Free Downlo&amp;ads</source>
-        <translation type="unfinished"></translation>
+        <translation>Downloads &amp;gratuitos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Technology News (Computer, Internet, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notícias de tecnologia (computadores, internet, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Entertainment News (Movies, Games, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notícias de entretenimento (filmes, jogos, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Business News (Stock Market)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notícias de negócios (mercado de ações)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sports News (Golf, Tennis, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notícias de esportes (golfe, tênis, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>World News (Politics, World Events, ...)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notícias do mundo (política, acontecimentos mundiais, ...)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pa&amp;lFinder Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Serviço Pal&amp;Finder</translation>
     </message>
 </context>
 </TS>

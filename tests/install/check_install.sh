@@ -29,6 +29,15 @@ done
 # MIDI has no demuxer: the player would refuse what the desktop offered it.
 check test -z "$(grep '^MimeType=.*midi' "$prefix/share/applications/vyxplayer.desktop")"
 check test "$("$prefix/bin/vyxplayer" --version)" = "Vyx Player 1.2.0"
+# The catalogues are installed where the installed program finds them: its help in German, and
+# in English under LANG=C whatever LANGUAGE asks.
+for language in de fr es pt_BR ru zh_CN ja ar; do
+  check test -s "$prefix/share/vyxplayer/translations/vyxplayer_$language.qm"
+  check grep -q "^Comment\\[$language\\]=" "$prefix/share/applications/vyxplayer.desktop"
+  check grep -q "<summary xml:lang=\"$language\">" "$prefix/share/metainfo/io.github.vyxplayer.metainfo.xml"
+done
+check test -z "$(env LANGUAGE=de LANG=de_DE.UTF-8 "$prefix/bin/vyxplayer" --help | grep '^Usage:')"
+check test -n "$(env LANGUAGE=de LANG=C "$prefix/bin/vyxplayer" --help | grep '^Usage:')"
 
 # A clip whose name needs percent-encoding, opened as the desktop file's %U would pass it.
 clip="$work/my clip é.mp4"
