@@ -4,6 +4,7 @@
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
 #include "Publisher.h"
+#include "forms/FittedText.h"
 #include "forms/Mirrored.h"
 #include "forms/Twips.h"
 
@@ -179,6 +180,7 @@ frmAbout::frmAbout(MessagePrompter& prompter, BrowserHost& browsers, const SysIn
     imgTessalinePro->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     imgTessalinePro->setPixmap(
         picture(QStringLiteral(":/art/tessaline-pro.svg"), {120, 147}, devicePixelRatioF()));
+    shrinkToFit(*lblTy, imgTessalinePro->y() - lblTy->y());
 
     const QString download = tr("Download 30-day trial [12.1MB]");
     auto* const cmdDownload = button<WrappingButton>(fraAd, "cmdDownload", download,

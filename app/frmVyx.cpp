@@ -3,6 +3,7 @@
 #include "Application.h"
 #include "GoOnline.h"
 #include "LinkCatalogue.h"
+#include "MainBackground.h"
 #include "MediaPlayer.h"
 #include "PlayFileCommand.h"
 #include "Publisher.h"
@@ -58,13 +59,6 @@ frmVyx::frmVyx(Application& app)
     auto* const client = new QLabel(this);
     client->setObjectName(QStringLiteral("client"));
     client->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // The artwork is drawn unscaled: on a screen of twice the pixel density, from the copy
-    // rendered at twice the size.
-    const bool dense = devicePixelRatioF() > 1.5;
-    QPixmap background(dense ? QStringLiteral(":/main-background@2x.jpg")
-                             : QStringLiteral(":/main-background.jpg"));
-    background.setDevicePixelRatio(dense ? 2.0 : 1.0);
-    client->setPixmap(background);
     client->setAutoFillBackground(true);
     QPalette white = client->palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -74,7 +68,8 @@ frmVyx::frmVyx(Application& app)
 
     m_mp = new MediaPlayer(playerSettings(), app.videoOutputs(), client);
     m_mp->setObjectName(QStringLiteral("MP"));
-    placeMirrored(*m_mp, twips::toPixels(6960, 180, 4815, 4335));
+    const QRect player = twips::toPixels(6960, 180, 4815, 4335);
+    placeMirrored(*m_mp, player);
     connect(m_mp, &MediaPlayer::filesDropped, this,
             [this](const QStringList& entries) { playDropped(m_app.prompter(), *m_mp, entries); });
     auto* const fullScreen = new FullScreen(m_mp);
@@ -84,6 +79,11 @@ frmVyx::frmVyx(Application& app)
     createFileMenu();
     createOnlineMenu();
     createHelpMenu();
+    // The artwork is drawn unscaled: on a screen of twice the pixel density, from the copy
+    // rendered at twice the size.
+    client->setPixmap(MainBackground::draw(
+        client->size(), player.left(), devicePixelRatioF(), layoutDirection(),
+        MainBackground::hint(tr("&File"), tr("&Play..."), tr("&Open in separate window..."))));
     Form_Load();
 }
 

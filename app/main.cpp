@@ -44,9 +44,11 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY")) {
         qputenv("QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY", "1");
     }
-    // The web engine describes its GL set-up at length whenever it starts; QT_LOGGING_RULES
-    // still turns it on.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    // The web engine describes its GL set-up at length whenever it starts, and passes on what
+    // pages say to their developers' console (its own error pages too); QT_LOGGING_RULES still
+    // turns either on.
+    QLoggingCategory::setFilterRules(QStringLiteral(
+        "qt.webenginecontext.info=false\njs.debug=false\njs.info=false\njs.warning=false"));
     // GL through EGL on X11 too, as on Wayland: the hardware decoders hand their pictures to GL
     // only through EGL. Qt reads it when GL is first used, not before.
     if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {

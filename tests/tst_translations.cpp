@@ -3,6 +3,7 @@
 #include "PlayerMenu.h"
 #include "Rig.h"
 #include "Translations.h"
+#include "forms/FittedText.h"
 #include "frmMediaPlayer.h"
 #include "frmVyx.h"
 
@@ -49,6 +50,20 @@ QProcessEnvironment speaking(const QString& language) {
 }
 
 // Every text a window shows that does not fit where it is: cut off for the user.
+// Whether a wrapped label's lines reach under a part stacked over it, as a designed layout
+// lets a label's box run behind a picture that its own text stopped short of.
+bool coveredBelow(const QLabel& label) {
+    const QRect used(label.pos(), QSize(label.width(), inkHeight(label)));
+    const QObjectList& siblings = label.parentWidget()->children();
+    for (qsizetype at = siblings.indexOf(&label) + 1; at < siblings.size(); ++at) {
+        const auto* const part = qobject_cast<const QWidget*>(siblings.at(at));
+        if (part != nullptr && part->isVisible() && part->geometry().intersects(used)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList cutOff(const QWidget& window) {
     QStringList cut;
     for (const QLabel* label : window.findChildren<QLabel*>()) {
@@ -56,9 +71,10 @@ QStringList cutOff(const QWidget& window) {
             continue;
         }
         const int width = label->contentsRect().width();
-        const bool fits = label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : label->fontMetrics().horizontalAdvance(label->text()) <= width;
+        const bool fits =
+            label->wordWrap()
+                ? label->heightForWidth(label->width()) <= label->height() && !coveredBelow(*label)
+                : label->fontMetrics().horizontalAdvance(label->text()) <= width;
         if (!fits) {
             cut << label->objectName() + u": "_s + label->text();
         }
@@ -80,6 +96,22 @@ QStringList cutOff(const QWidget& window) {
         }
     }
     return cut;
+}
+
+// Whether the main window's artwork shows its disc (the gradient from #4f6bff to #8a2be2)
+// outside the player, which a mirrored layout over an unmirrored picture would hide.
+bool discBesidePlayer(const frmVyx& main) {
+    const QImage client = main.centralWidget()->grab().toImage();
+    const QRect player = main.MP().geometry();
+    for (int y = 0; y < client.height(); y += 4) {
+        for (int x = 0; x < client.width(); x += 4) {
+            const QColor colour = client.pixelColor(x, y);
+            if (!player.contains(x, y) && colour.blue() > 220 && colour.green() < 110) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // The access keys that two items of one menu share.
@@ -269,6 +301,7 @@ void TestTranslations::windowsInTheLanguage() {
     const bool rightToLeft = language == u"ar"_s;
     QCOMPARE(QGuiApplication::layoutDirection() == Qt::RightToLeft, rightToLeft);
     QCOMPARE(main->MP().x() < main->width() / 2, rightToLeft);
+    QVERIFY(discBesidePlayer(*main));
     rig.app.exitAll();
 }
 

@@ -14,7 +14,7 @@
         <translation>لا يوجد شيء على ذلك العنوان (ردّ الخادم: %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>رفض الخادم إرساله (ردّ: %1)</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>الملف تالف أو مبتور</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>الجزء %1 من البث مفقود: سيتخطّاه التشغيل</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 لفتح ملف  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>صوت وفيديو، خفيف وسريع</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>RTL</translation>
@@ -464,12 +479,12 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>الصورة كما في الملف</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>علوّ الصوت مُسوّى</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>علوّ الصوت كما سُجّل</translation>
     </message>
@@ -554,7 +569,7 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>تعطيل</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>&amp;تحميل ترجمة...</translation>
     </message>
@@ -564,42 +579,42 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>ال&amp;فصول</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>الفصل %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>الفصل التالي</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>الفصل السابق</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>إ&amp;طار للأمام</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>إطار لل&amp;خلف</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>حل&amp;قة A-B</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>لقطة &amp;شاشة</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>التك&amp;رار</translation>
     </message>
@@ -679,7 +694,7 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>تدوير لل&amp;يمين</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>تدوير للي&amp;سار</translation>
     </message>
@@ -799,12 +814,12 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>ال&amp;معادل...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;جهاز الإخراج</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>الافتراضي لسطح المكتب</translation>
     </message>
@@ -824,7 +839,7 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>إيقاف &amp;مؤقت</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>&amp;إيقاف</translation>
     </message>
@@ -854,7 +869,7 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>الحجم ال&amp;أصلي</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>&amp;ملاءمة المشغّل</translation>
     </message>
@@ -875,12 +890,12 @@ rtsp://، rtmp://، mms://، srt://، udp://، ...) في النافذة الرئ
         <translation>ملفات الترجمة (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>كل الملفات (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(بلا اسم ملف)</translation>
     </message>
@@ -984,7 +999,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>الصوت والترجمة متزامنان</translation>
     </message>
@@ -1056,7 +1071,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>استدعاء إجراء أو وسيطة غير صالحة</translation>
     </message>
@@ -1066,7 +1081,7 @@ Play it in the media player, or save it?</source>
         <translation>خطأ داخلي</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>اسم الملف أو رقمه غير صالح</translation>
     </message>
@@ -1081,7 +1096,7 @@ Play it in the media player, or save it?</source>
         <translation>الإذن مرفوض</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>خطأ في الوصول إلى المسار/الملف</translation>
     </message>
@@ -1091,37 +1106,37 @@ Play it in the media player, or save it?</source>
         <translation>تنسيق الملف غير صالح</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>يتعذّر فتح العنوان</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>لا توجد صفحة سابقة للرجوع إليها</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>لا توجد صفحة تالية للتقدّم إليها</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>تعذّر تحميل محرك الويب</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>تعذّر بدء محرك الوسائط</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>لا تذكر القائمة شيئًا يمكن تشغيله</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>اختير «إلغاء».</translation>
     </message>
@@ -1142,12 +1157,12 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(عنوان فارغ)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (لا يفتح المتصفح عناوين %2:)</translation>
@@ -1174,7 +1189,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>مشغّل صوت وفيديو خفيف من Quorvane. لمزيد من المعلومات عن منتجات Quorvane الأخرى، تفضّل بزيارة %1.</translation>
@@ -1191,12 +1206,12 @@ Play it in the media player, or save it?</source>
         <translation>الإصدار %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>حسنًا</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>&amp;بيانات النظام...</translation>
     </message>
@@ -1331,7 +1346,7 @@ Play it in the media player, or save it?</source>
         <translation>إنتر&amp;نت</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>استعراض صفحات الويب دون اتصال</translation>
     </message>
@@ -1399,17 +1414,20 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>فتح في نافذة &amp;منفصلة...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;تشغيل...</translation>
     </message>
@@ -1443,13 +1461,13 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>صفحة التن&amp;زيلات المجانية</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>تنزيلات ت&amp;جريبية</translation>
     </message>
@@ -1459,12 +1477,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline &amp;Database Application (١١٫١ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (١٢٫١ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1474,17 +1492,17 @@ Play it in the media player, or save it?</source>
         <translation>P&amp;ixSqueeze (٨٢٠ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (٢١٥ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (٢١٧ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (٣٢٤ ك.بايت)</translation>
     </message>
@@ -1494,17 +1512,17 @@ Play it in the media player, or save it?</source>
         <translation>Pellum&amp;Mailer (٢١٩ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (٢٠٦ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (٥٣٩ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (٣٤٨ ك.بايت)</translation>
     </message>
@@ -1556,12 +1574,12 @@ Play it in the media player, or save it?</source>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>أخبار ال&amp;يوم</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>صفحة ال&amp;منتج</translation>
     </message>
@@ -1576,12 +1594,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline Database Application (١١٫١ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (١٢٫١ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1591,12 +1609,12 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook2 (٩٫١٢ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (١٢ م.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>تنزيلات Pellum التجري&amp;بية</translation>
     </message>
@@ -1611,12 +1629,12 @@ Play it in the media player, or save it?</source>
         <translation>PellumDownloader (٢١٥ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (٢١٧ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (٣٢٤ ك.بايت)</translation>
     </message>
@@ -1626,17 +1644,17 @@ Play it in the media player, or save it?</source>
         <translation>PellumMailer (٢١٩ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (٢٠٦ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (٥٣٩ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>تنزيلات م&amp;جانية</translation>
     </message>
@@ -1646,57 +1664,57 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook المجاني (٤٢٤ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor المجاني (٤٣٢ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (١٥٦ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer المجاني (١١٦ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player المجاني (٣٤٤ ك.بايت)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection المجانية (٦ م.بايت)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>أخبار التقنية (الحاسوب، الإنترنت، ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>أخبار الترفيه (الأفلام، الألعاب، ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>أخبار الأعمال (سوق الأسهم)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>أخبار الرياضة (الغولف، التنس، ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>أخبار العالم (السياسة، الأحداث العالمية، ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>&amp;خدمة PalFinder</translation>
     </message>

@@ -14,7 +14,7 @@
         <translation>Unter dieser Adresse gibt es nichts (Antwort des Servers: %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>Der Server verweigerte die Übertragung (Antwort: %1)</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>Die Datei ist beschädigt oder unvollständig</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>Teil %1 des Streams fehlt: Die Wiedergabe springt darüber hinweg</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 zum Öffnen einer Datei  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>Audio und Video, leicht und schnell</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -465,12 +480,12 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>Bild wie in der Datei</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>Lautstärke normalisiert</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>Lautstärke wie aufgenommen</translation>
     </message>
@@ -555,7 +570,7 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>Aus</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>Untertitel &amp;laden...</translation>
     </message>
@@ -565,42 +580,42 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>&amp;Kapitel</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>Kapitel %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>Nächstes Kapitel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>Vorheriges Kapitel</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>&amp;Einzelbild vor</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>Einzelbild &amp;zurück</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>A-B-Sch&amp;leife</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>Sc&amp;hnappschuss</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>&amp;Wiederholen</translation>
     </message>
@@ -680,7 +695,7 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>Nach &amp;rechts drehen</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>Nach &amp;links drehen</translation>
     </message>
@@ -800,12 +815,12 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>&amp;Equalizer...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;Ausgabegerät</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>Systemstandard</translation>
     </message>
@@ -825,7 +840,7 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>&amp;Pause</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
@@ -855,7 +870,7 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>&amp;Originalgröße</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>An Player &amp;anpassen</translation>
     </message>
@@ -876,12 +891,12 @@ Mit QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; werden die Momente, auf di
         <translation>Untertitel (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(kein Dateiname)</translation>
     </message>
@@ -985,7 +1000,7 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>Ton und Untertitel synchron</translation>
     </message>
@@ -1057,7 +1072,7 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>Unzulässiger Prozeduraufruf oder ungültiges Argument</translation>
     </message>
@@ -1067,7 +1082,7 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Interner Fehler</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>Dateiname oder -nummer falsch</translation>
     </message>
@@ -1082,7 +1097,7 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>Fehler beim Zugriff auf Pfad/Datei</translation>
     </message>
@@ -1092,37 +1107,37 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Ungültiges Dateiformat</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>Die Adresse kann nicht geöffnet werden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>Es gibt keine vorherige Seite, zu der zurückgegangen werden kann</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>Es gibt keine nächste Seite, zu der vorwärtsgegangen werden kann</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>Die Web-Engine konnte nicht geladen werden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>Die Medien-Engine konnte nicht gestartet werden</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>Die Liste nennt nichts, was abgespielt werden kann</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>Abbrechen wurde gewählt.</translation>
     </message>
@@ -1143,12 +1158,12 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(leere Adresse)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (der Browser öffnet keine %2:-Adressen)</translation>
@@ -1175,7 +1190,7 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Leichtgewichtiger Audio- und Videoplayer von Quorvane. Weitere Informationen zu anderen Produkten von Quorvane finden Sie unter %1.</translation>
@@ -1192,12 +1207,12 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>&amp;Systeminfo...</translation>
     </message>
@@ -1332,7 +1347,7 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>&amp;Online</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>Offline-Webseiten auswählen</translation>
     </message>
@@ -1400,17 +1415,20 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>In eigenem Fenster ö&amp;ffnen...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;Abspielen...</translation>
     </message>
@@ -1444,13 +1462,13 @@ Im Medienplayer abspielen oder speichern?</translation>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>Seite mit kostenlosen Do&amp;wnloads</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>&amp;Testversionen</translation>
     </message>
@@ -1460,12 +1478,12 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1475,17 +1493,17 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
@@ -1495,17 +1513,17 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (348 KB)</translation>
     </message>
@@ -1557,12 +1575,12 @@ Im Medienplayer abspielen oder speichern?</translation>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>Heutige &amp;Nachrichten</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>&amp;Produktseite</translation>
     </message>
@@ -1577,12 +1595,12 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1592,12 +1610,12 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>P&amp;ellum-Demoversionen</translation>
     </message>
@@ -1612,12 +1630,12 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (324 KB)</translation>
     </message>
@@ -1627,17 +1645,17 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>Kostenlose Downlo&amp;ads</translation>
     </message>
@@ -1647,57 +1665,57 @@ Im Medienplayer abspielen oder speichern?</translation>
         <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>Technik (Computer, Internet, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>Unterhaltung (Filme, Spiele, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>Wirtschaft (Börse)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>Sport (Golf, Tennis, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>Weltgeschehen (Politik, Weltereignisse, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>Pa&amp;lFinder-Dienst</translation>
     </message>

@@ -14,7 +14,7 @@
         <translation>no hay nada en esa dirección (el servidor respondió %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>el servidor se negó a enviarlo (respondió %1)</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>el archivo está dañado o incompleto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>Falta el fragmento %1 del flujo: la reproducción lo salta</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 para abrir un archivo  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>Audio y vídeo, ligero y rápido</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -466,12 +481,12 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>Imagen tal como está en el archivo</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>Volumen normalizado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>Volumen tal como se grabó</translation>
     </message>
@@ -556,7 +571,7 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>Desactivados</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>&amp;Cargar subtítulos...</translation>
     </message>
@@ -566,42 +581,42 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>&amp;Capítulos</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>Capítulo %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>Capítulo siguiente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>Capítulo anterior</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>&amp;Fotograma hacia delante</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>Fotograma &amp;hacia atrás</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>&amp;Bucle A-B</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>Captura de pa&amp;ntalla</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>&amp;Repetir</translation>
     </message>
@@ -681,7 +696,7 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>Girar a la &amp;derecha</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>Girar a la &amp;izquierda</translation>
     </message>
@@ -801,12 +816,12 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>&amp;Ecualizador...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;Dispositivo de salida</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>Predeterminado del escritorio</translation>
     </message>
@@ -826,7 +841,7 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>&amp;Pausar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
     </message>
@@ -856,7 +871,7 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>Tamaño &amp;original</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>&amp;Ajustar al reproductor</translation>
     </message>
@@ -877,12 +892,12 @@ cargada); con &quot;vyx.media.info=true&quot;, lo que el reproductor eligió par
         <translation>Subtítulos (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(sin nombre de archivo)</translation>
     </message>
@@ -986,7 +1001,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>Sonido y subtítulos sincronizados</translation>
     </message>
@@ -1058,7 +1073,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>Llamada a procedimiento o argumento no válidos</translation>
     </message>
@@ -1068,7 +1083,7 @@ Play it in the media player, or save it?</source>
         <translation>Error interno</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>Nombre o número de archivo incorrecto</translation>
     </message>
@@ -1083,7 +1098,7 @@ Play it in the media player, or save it?</source>
         <translation>Permiso denegado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>Error de acceso a la ruta o al archivo</translation>
     </message>
@@ -1093,37 +1108,37 @@ Play it in the media player, or save it?</source>
         <translation>Formato de archivo no válido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>No se puede abrir la dirección</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>No hay ninguna página anterior a la que volver</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>No hay ninguna página siguiente a la que avanzar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>No se pudo cargar el motor web</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>No se pudo iniciar el motor multimedia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>La lista no contiene nada que se pueda reproducir</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>Se seleccionó Cancelar.</translation>
     </message>
@@ -1144,12 +1159,12 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(dirección vacía)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (el navegador no abre direcciones %2:)</translation>
@@ -1176,7 +1191,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Reproductor ligero de audio y vídeo de Quorvane. Para obtener más información sobre otros productos de Quorvane, visite %1.</translation>
@@ -1193,12 +1208,12 @@ Play it in the media player, or save it?</source>
         <translation>Versión %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>&amp;Sistema...</translation>
     </message>
@@ -1333,7 +1348,7 @@ Play it in the media player, or save it?</source>
         <translation>En &amp;línea</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>Examinar páginas web sin conexión</translation>
     </message>
@@ -1401,17 +1416,20 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>&amp;Abrir en una ventana aparte...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;Reproducir...</translation>
     </message>
@@ -1445,13 +1463,13 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>&amp;Página de descargas gratuitas</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>&amp;Versiones de prueba</translation>
     </message>
@@ -1461,12 +1479,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1476,17 +1494,17 @@ Play it in the media player, or save it?</source>
         <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
@@ -1496,17 +1514,17 @@ Play it in the media player, or save it?</source>
         <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (348 KB)</translation>
     </message>
@@ -1558,12 +1576,12 @@ Play it in the media player, or save it?</source>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>&amp;Noticias del día</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>Página del p&amp;roducto</translation>
     </message>
@@ -1578,12 +1596,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1593,12 +1611,12 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>&amp;Demos de Pellum</translation>
     </message>
@@ -1613,12 +1631,12 @@ Play it in the media player, or save it?</source>
         <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (324 KB)</translation>
     </message>
@@ -1628,17 +1646,17 @@ Play it in the media player, or save it?</source>
         <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>Descargas &amp;gratuitas</translation>
     </message>
@@ -1648,57 +1666,57 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>Noticias de tecnología (informática, Internet, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>Noticias de entretenimiento (cine, juegos, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>Noticias de economía (bolsa)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>Noticias deportivas (golf, tenis, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>Noticias internacionales (política, actualidad mundial, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>Servicio Pa&amp;lFinder</translation>
     </message>

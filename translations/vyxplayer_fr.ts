@@ -14,19 +14,19 @@
         <translation>il n&apos;y a rien à cette adresse (le serveur a répondu %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>le serveur a refusé de l&apos;envoyer (il a répondu %1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the connection was refused: nothing answers at that address</source>
-        <translation>la connexion a été refusée : rien ne répond à cette adresse</translation>
+        <translation>la connexion a été refusée&#xa0;: rien ne répond à cette adresse</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the name %1 could not be found: check the address and the network</source>
-        <translation>le nom %1 est introuvable : vérifiez l&apos;adresse et le réseau</translation>
+        <translation>le nom %1 est introuvable&#xa0;: vérifiez l&apos;adresse et le réseau</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -74,15 +74,30 @@
         <translation>le fichier est endommagé ou tronqué</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
-        <translation>Le segment %1 du flux est manquant : la lecture le saute</translation>
+        <translation>Le segment %1 du flux est manquant&#xa0;: la lecture le saute</translation>
+    </message>
+</context>
+<context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 pour ouvrir un fichier  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>Audio et vidéo, léger et rapide</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -101,22 +116,22 @@
     <message>
         <location filename="../app/CommandLine.cpp" line="+30"/>
         <source>not a local file address: %1</source>
-        <translation>ce n&apos;est pas l&apos;adresse d&apos;un fichier local : %1</translation>
+        <translation>ce n&apos;est pas l&apos;adresse d&apos;un fichier local&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>not a valid address: %1</source>
-        <translation>adresse non valide : %1</translation>
+        <translation>adresse non valide&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>only local files and addresses of streams (http://, rtsp://, rtmp://, mms://, udp://, ...) can be played: %1</source>
-        <translation>seuls les fichiers locaux et les adresses de flux (http://, rtsp://, rtmp://, mms://, udp://, etc.) peuvent être lus : %1</translation>
+        <translation>seuls les fichiers locaux et les adresses de flux (http://, rtsp://, rtmp://, mms://, udp://, etc.) peuvent être lus&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>--video-output must be auto, opengl or software, not &apos;%1&apos;</source>
-        <translation>--video-output doit valoir auto, opengl ou software, et non « %1 »</translation>
+        <translation>--video-output doit valoir auto, opengl ou software, et non «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -128,8 +143,8 @@
         <source>vyxplayer: %1
 Try &apos;vyxplayer --help&apos; for more information.
 </source>
-        <translation>vyxplayer : %1
-Saisissez « vyxplayer --help » pour plus d&apos;informations.
+        <translation>vyxplayer&#xa0;: %1
+Saisissez «&#xa0;vyxplayer --help&#xa0;» pour plus d&apos;informations.
 </translation>
     </message>
     <message>
@@ -151,9 +166,9 @@ frame, browser address, page loaded) are written to standard error; with
 &quot;vyx.media.info=true&quot;, what the player chose for a file.
 </source>
         <extracomment>The option names (--separate-window, ADDRESS&apos;s --browse=...), the address schemes, the program&apos;s name and QT_LOGGING_RULES&apos;s values stay as they are; the columns line up.</extracomment>
-        <translation>Utilisation : vyxplayer [OPTION]... [FICHIER]...
-Lit FICHIER (un chemin, une adresse file:// ou l&apos;adresse d&apos;un flux : http://, https://,
-rtsp://, rtmp://, mms://, srt://, udp://, etc.) dans la fenêtre principale ; plusieurs
+        <translation>Utilisation&#xa0;: vyxplayer [OPTION]... [FICHIER]...
+Lit FICHIER (un chemin, une adresse file:// ou l&apos;adresse d&apos;un flux&#xa0;: http://, https://,
+rtsp://, rtmp://, mms://, srt://, udp://, etc.) dans la fenêtre principale&#xa0;; plusieurs
 fichiers sont lus à la suite.
 
       --separate-window  lire FICHIER dans la fenêtre de lecture séparée et
@@ -168,7 +183,7 @@ programme Qt.
 
 Avec QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot;, les moments d&apos;attente de
 l&apos;utilisateur (première image, adresse du navigateur, page chargée) sont écrits
-sur la sortie d&apos;erreur standard ; avec &quot;vyx.media.info=true&quot;, ce que le lecteur
+sur la sortie d&apos;erreur standard&#xa0;; avec &quot;vyx.media.info=true&quot;, ce que le lecteur
 a choisi pour un fichier.
 </translation>
     </message>
@@ -280,7 +295,7 @@ a choisi pour un fichier.
     <message>
         <location line="+9"/>
         <source>The download of %1 failed: %2</source>
-        <translation>Le téléchargement de %1 a échoué : %2</translation>
+        <translation>Le téléchargement de %1 a échoué&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -310,12 +325,12 @@ a choisi pour un fichier.
     <message>
         <location filename="../mediaplayer/EqualizerDialog.cpp" line="+20"/>
         <source>%1 kHz</source>
-        <translation>%1 kHz</translation>
+        <translation>%1&#xa0;kHz</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 Hz</source>
-        <translation>%1 Hz</translation>
+        <translation>%1&#xa0;Hz</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -355,7 +370,7 @@ a choisi pour un fichier.
     <message>
         <location line="+2"/>
         <source>&amp;Preset:</source>
-        <translation>&amp;Préréglage :</translation>
+        <translation>&amp;Préréglage&#xa0;:</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -370,7 +385,7 @@ a choisi pour un fichier.
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>Erreur d&apos;exécution « %1 » :
+        <translation>Erreur d&apos;exécution «&#xa0;%1&#xa0;»&#xa0;:
 
 %2</translation>
     </message>
@@ -385,7 +400,7 @@ a choisi pour un fichier.
     <message>
         <location line="+160"/>
         <source>Equalizer: %1</source>
-        <translation>Égaliseur : %1</translation>
+        <translation>Égaliseur&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PictureCommands.cpp" line="+26"/>
@@ -455,7 +470,7 @@ a choisi pour un fichier.
     <message>
         <location line="+19"/>
         <source>Zoom %1%</source>
-        <translation>Zoom %1 %</translation>
+        <translation>Zoom %1&#xa0;%</translation>
     </message>
     <message>
         <location line="+7"/>
@@ -468,29 +483,29 @@ a choisi pour un fichier.
         <translation>Image d&apos;origine</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>Volume normalisé</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>Volume d&apos;origine</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Sound to %1</source>
-        <translation>Sortie audio : %1</translation>
+        <translation>Sortie audio&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../mediaplayer/PlayerCommand.cpp" line="+37"/>
         <source>Audio: %1</source>
-        <translation>Audio : %1</translation>
+        <translation>Audio&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Subtitles: %1</source>
-        <translation>Sous-titres : %1</translation>
+        <translation>Sous-titres&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -520,7 +535,7 @@ a choisi pour un fichier.
     <message>
         <location line="+102"/>
         <source>Volume %1%</source>
-        <translation>Volume %1 %</translation>
+        <translation>Volume %1&#xa0;%</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -558,7 +573,7 @@ a choisi pour un fichier.
         <translation>Désactivés</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>&amp;Charger des sous-titres…</translation>
     </message>
@@ -568,42 +583,42 @@ a choisi pour un fichier.
         <translation>C&amp;hapitres</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>Chapitre %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>Chapitre suivant</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>Chapitre précédent</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>Ava&amp;ncer d&apos;une image</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>R&amp;eculer d&apos;une image</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>&amp;Boucle A-B</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>&amp;Capture d&apos;écran</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>&amp;Répéter</translation>
     </message>
@@ -683,7 +698,7 @@ a choisi pour un fichier.
         <translation>Pivoter à &amp;droite</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>Pivoter à &amp;gauche</translation>
     </message>
@@ -803,12 +818,12 @@ a choisi pour un fichier.
         <translation>É&amp;galiseur…</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;Périphérique de sortie</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>Sortie par défaut du bureau</translation>
     </message>
@@ -828,7 +843,7 @@ a choisi pour un fichier.
         <translation>Pa&amp;use</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
@@ -858,7 +873,7 @@ a choisi pour un fichier.
         <translation>Taille d&apos;&amp;origine</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>&amp;Adapter au lecteur</translation>
     </message>
@@ -879,12 +894,12 @@ a choisi pour un fichier.
         <translation>Sous-titres (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(sans nom de fichier)</translation>
     </message>
@@ -904,7 +919,7 @@ a choisi pour un fichier.
     <message>
         <location line="+5"/>
         <source>not a valid address: %1</source>
-        <translation>adresse non valide : %1</translation>
+        <translation>adresse non valide&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -942,7 +957,7 @@ a choisi pour un fichier.
         <source>%1 is audio or video.
 Play it in the media player, or save it?</source>
         <translation>%1 est un fichier audio ou vidéo.
-Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
+Le lire dans le lecteur multimédia ou l&apos;enregistrer&#xa0;?</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -966,13 +981,13 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <location line="+167"/>
         <source>Cannot play %1:
 %2</source>
-        <translation>Impossible de lire %1 :
+        <translation>Impossible de lire %1&#xa0;:
 %2</translation>
     </message>
     <message>
         <location line="+25"/>
         <source>The screenshot could not be saved: %1 cannot be made</source>
-        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée : impossible de créer %1</translation>
+        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée&#xa0;: impossible de créer %1</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -982,13 +997,13 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     <message>
         <location line="+1"/>
         <source>The screenshot could not be saved: %1</source>
-        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée : %1</translation>
+        <translation>La capture d&apos;écran n&apos;a pas pu être enregistrée&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>Son et sous-titres synchronisés</translation>
     </message>
@@ -1000,17 +1015,17 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     <message>
         <location line="+2"/>
         <source>%1%2 s</source>
-        <translation>%1%2 s</translation>
+        <translation>%1%2&#xa0;s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sound delay: %1</source>
-        <translation>Décalage du son : %1</translation>
+        <translation>Décalage du son&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Subtitle delay: %1</source>
-        <translation>Décalage des sous-titres : %1</translation>
+        <translation>Décalage des sous-titres&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1054,13 +1069,13 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     <message>
         <location filename="../mediaplayer/PlayerScreen.cpp" line="+28"/>
         <source>No picture: the media engine cannot draw here.</source>
-        <translation>Aucune image : le moteur multimédia ne peut pas afficher ici.</translation>
+        <translation>Aucune image&#xa0;: le moteur multimédia ne peut pas afficher ici.</translation>
     </message>
 </context>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>Appel de procédure ou argument non valide</translation>
     </message>
@@ -1070,7 +1085,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <translation>Erreur interne</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>Nom ou numéro de fichier incorrect</translation>
     </message>
@@ -1085,7 +1100,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <translation>Permission refusée</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>Erreur d&apos;accès au chemin ou au fichier</translation>
     </message>
@@ -1095,37 +1110,37 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <translation>Format de fichier non valide</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>Impossible d&apos;ouvrir l&apos;adresse</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>Il n&apos;y a pas de page précédente</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>Il n&apos;y a pas de page suivante</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>Le moteur web n&apos;a pas pu être chargé</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>Le moteur multimédia n&apos;a pas pu être démarré</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>La liste ne contient rien qui puisse être lu</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>L&apos;opération a été annulée.</translation>
     </message>
@@ -1146,12 +1161,12 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(adresse vide)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (le navigateur n&apos;ouvre pas les adresses %2:)</translation>
@@ -1178,7 +1193,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Lecteur audio et vidéo léger de Quorvane. Pour en savoir plus sur les autres produits de Quorvane, consultez %1.</translation>
@@ -1187,7 +1202,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <location line="+8"/>
         <source>If you need an innovative database application for building and managing custom databases, try Tessaline Professional Database. Tessaline Pro is simple and intuitive to use, so you can start on your first database within minutes of installing it. It is also powerful: Tessaline Pro hides the complexity of building and managing a database behind clear menus and dialogs. That leaves you free to concentrate on the design of your database instead of the details of its storage. Tessaline Pro is fully customisable, so every database can look and work exactly the way you want it to. For each table it designs a form of its own, ready to use from the moment the table is created. On that form you set the location, size, colour and font of each column with just a few clicks. Download the free trial of Tessaline Pro today, and see for yourself how easy building databases is. 30-day trial version size 12.1MB</source>
         <extracomment>Tessaline Professional Database and Tessaline Pro are product names; the size is written as the language writes such sizes.</extracomment>
-        <translation>Besoin d&apos;une application innovante pour créer et gérer vos bases de données ? Essayez Tessaline Professional Database. Simple et intuitif, Tessaline Pro vous permet de commencer votre première base quelques minutes après l&apos;installation. Puissant aussi, il cache la complexité de la création et de la gestion d&apos;une base derrière des menus et des boîtes de dialogue clairs : vous vous concentrez sur la conception de votre base, pas sur les détails de son stockage. Entièrement personnalisable, Tessaline Pro donne à chaque base l&apos;aspect et le fonctionnement que vous voulez. Pour chaque table, il conçoit un formulaire prêt à l&apos;emploi dès sa création, où vous réglez en quelques clics la position, la taille, la couleur et la police de chaque colonne. Téléchargez dès aujourd&apos;hui l&apos;essai gratuit de Tessaline Pro et voyez combien il est facile de créer des bases de données. Version d&apos;essai de 30 jours : 12,1 Mo</translation>
+        <translation>Besoin d&apos;une application innovante pour créer et gérer vos bases de données&#xa0;? Essayez Tessaline Professional Database. Simple et intuitif, Tessaline Pro vous permet de commencer votre première base quelques minutes après l&apos;installation. Puissant aussi, il cache la complexité de la création et de la gestion d&apos;une base derrière des menus et des boîtes de dialogue clairs&#xa0;: vous vous concentrez sur la conception de votre base, pas sur les détails de son stockage. Entièrement personnalisable, Tessaline Pro donne à chaque base l&apos;aspect et le fonctionnement que vous voulez. Pour chaque table, il conçoit un formulaire prêt à l&apos;emploi dès sa création, où vous réglez en quelques clics la position, la taille, la couleur et la police de chaque colonne. Téléchargez dès aujourd&apos;hui l&apos;essai gratuit de Tessaline Pro et voyez combien il est facile de créer des bases de données. Version d&apos;essai de 30&#xa0;jours&#xa0;: 12,1&#xa0;Mo</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1195,12 +1210,12 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <translation>Version %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>Infos &amp;système</translation>
     </message>
@@ -1212,7 +1227,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     <message>
         <location line="+25"/>
         <source>Download 30-day trial [12.1MB]</source>
-        <translation>Télécharger l&apos;essai de 30 jours [12,1 Mo]</translation>
+        <translation>Télécharger l&apos;essai de 30&#xa0;jours [12,1&#xa0;Mo]</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -1335,7 +1350,7 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
         <translation>En &amp;ligne</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>Ouvrir une page web hors ligne</translation>
     </message>
@@ -1403,17 +1418,20 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>&amp;Ouvrir dans une fenêtre séparée…</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;Lire…</translation>
     </message>
@@ -1447,85 +1465,85 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>Page des téléchargements &amp;gratuits</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>Versions d&apos;&amp;essai</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation>Tessaline &amp;Database Application (11,1 Mo)</translation>
+        <translation>Tessaline &amp;Database Application (11,1&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation>Tessaline &amp;Professional Database (12,1 Mo)</translation>
+        <translation>Tessaline &amp;Professional Database (12,1&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation>P&amp;ixSqueeze (820 Ko)</translation>
+        <translation>P&amp;ixSqueeze (820&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation>Pe&amp;llumDownloader (215 Ko)</translation>
+        <translation>Pe&amp;llumDownloader (215&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation>PellumCra&amp;wler (217 Ko)</translation>
+        <translation>PellumCra&amp;wler (217&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation>PellumD&amp;raw (324 Ko)</translation>
+        <translation>PellumD&amp;raw (324&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation>Pellum&amp;Mailer (219 Ko)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pellum&amp;Browser (206KB)</source>
-        <translation>Pellum&amp;Browser (206 Ko)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>PellumSolitair&amp;e (539KB)</source>
-        <translation>PellumSolitair&amp;e (539 Ko)</translation>
+        <translation>Pellum&amp;Mailer (219&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Pellum&amp;Browser (206KB)</source>
+        <translation>Pellum&amp;Browser (206&#xa0;Ko)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PellumSolitair&amp;e (539KB)</source>
+        <translation>PellumSolitair&amp;e (539&#xa0;Ko)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
-        <translation>Vyx Player (348 Ko)</translation>
+        <translation>Vyx Player (348&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation>Vyx Surfer (116 Ko)</translation>
+        <translation>Vyx Surfer (116&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation>Vyx Editor (216 Ko)</translation>
+        <translation>Vyx Editor (216&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation>Vyx Phonebook (412 Ko)</translation>
+        <translation>Vyx Phonebook (412&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1560,12 +1578,12 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>Actualités du &amp;jour</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>&amp;Page du produit</translation>
     </message>
@@ -1577,130 +1595,130 @@ Le lire dans le lecteur multimédia ou l&apos;enregistrer ?</translation>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation>Tessaline Database Application (11,1 Mo)</translation>
+        <translation>Tessaline Database Application (11,1&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation>Tessaline Professional Database (12,1 Mo)</translation>
+        <translation>Tessaline Professional Database (12,1&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation>Vyx Phonebook2 (9,12 Mo)</translation>
+        <translation>Vyx Phonebook2 (9,12&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
-        <translation>Vyx Database (12 Mo)</translation>
+        <translation>Vyx Database (12&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>Démos P&amp;ellum à télécharger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation>PixSqueeze (820 Ko)</translation>
+        <translation>PixSqueeze (820&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation>PellumDownloader (215 Ko)</translation>
+        <translation>PellumDownloader (215&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
-        <translation>PellumCrawler (217 Ko)</translation>
+        <translation>PellumCrawler (217&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
-        <translation>PellumDraw (324 Ko)</translation>
+        <translation>PellumDraw (324&#xa0;Ko)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation>PellumMailer (219 Ko)</translation>
+        <translation>PellumMailer (219&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
-        <translation>PellumBrowser (206 Ko)</translation>
+        <translation>PellumBrowser (206&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation>PellumSolitaire (539 Ko)</translation>
+        <translation>PellumSolitaire (539&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>&amp;Téléchargements gratuits</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation>Vyx Phonebook Free (424 Ko)</translation>
+        <translation>Vyx Phonebook Free (424&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation>Vyx Editor Free (432 Ko)</translation>
+        <translation>Vyx Editor Free (432&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation>Vyx News Feeder (156 Ko)</translation>
+        <translation>Vyx News Feeder (156&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation>Vyx Surfer Free (116 Ko)</translation>
+        <translation>Vyx Surfer Free (116&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation>Vyx Player Free (344 Ko)</translation>
+        <translation>Vyx Player Free (344&#xa0;Ko)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation>Vyx Games Collection Free (6 Mo)</translation>
+        <translation>Vyx Games Collection Free (6&#xa0;Mo)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>Actualités technologiques (informatique, Internet, etc.)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>Actualités du divertissement (cinéma, jeux, etc.)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>Actualités économiques (Bourse)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>Actualités sportives (golf, tennis, etc.)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>Actualités internationales (politique, événements mondiaux, etc.)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>Service Pa&amp;lFinder</translation>
     </message>

@@ -14,7 +14,7 @@
         <translation>そのアドレスには何もありません（サーバーの応答: %1）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>サーバーが送信を拒否しました（サーバーの応答: %1）</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>ファイルが破損しているか、途中で切れています</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>ストリームの断片 %1 がありません。この部分を飛ばして再生します</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 でファイルを開く  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>音声も動画も、軽く速く</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -467,12 +482,12 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>映像を元の状態に戻しました</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>音量の均一化: オン</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>音量の均一化: オフ</translation>
     </message>
@@ -557,7 +572,7 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>オフ</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>字幕を読み込む(&amp;L)...</translation>
     </message>
@@ -567,42 +582,42 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>チャプター(&amp;H)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>チャプター %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>次のチャプター</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>前のチャプター</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>1 フレーム進む(&amp;F)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>1 フレーム戻る(&amp;K)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>A-B リピート(&amp;L)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>スクリーンショット(&amp;T)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>リピート(&amp;R)</translation>
     </message>
@@ -682,7 +697,7 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>右に回転(&amp;R)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>左に回転(&amp;L)</translation>
     </message>
@@ -802,12 +817,12 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>イコライザー(&amp;Q)...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>出力デバイス(&amp;D)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>デスクトップの既定</translation>
     </message>
@@ -827,7 +842,7 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>一時停止(&amp;A)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -857,7 +872,7 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>元のサイズ(&amp;O)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>プレーヤーに合わせる(&amp;F)</translation>
     </message>
@@ -878,12 +893,12 @@ QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; を指定すると、ユーザ
         <translation>字幕 (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>すべてのファイル (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>（ファイル名なし）</translation>
     </message>
@@ -987,7 +1002,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>音声と字幕の遅延: なし</translation>
     </message>
@@ -1059,7 +1074,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>プロシージャの呼び出し、または引数が不正です</translation>
     </message>
@@ -1069,7 +1084,7 @@ Play it in the media player, or save it?</source>
         <translation>内部エラーです</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>ファイル名または番号が不正です</translation>
     </message>
@@ -1084,7 +1099,7 @@ Play it in the media player, or save it?</source>
         <translation>アクセスが拒否されました</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>パス/ファイルのアクセスエラーです</translation>
     </message>
@@ -1094,37 +1109,37 @@ Play it in the media player, or save it?</source>
         <translation>ファイル形式が不正です</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>このアドレスを開けません</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>戻るページがありません</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>進むページがありません</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>Web エンジンを読み込めませんでした</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>メディアエンジンを起動できませんでした</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>リストに再生できる項目がありません</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>キャンセルが選択されました。</translation>
     </message>
@@ -1145,12 +1160,12 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>（空のアドレス）</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1（このブラウザーでは %2: のアドレスを開けません）</translation>
@@ -1177,7 +1192,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Quorvane の軽量オーディオ/ビデオプレーヤーです。Quorvane の他の製品について詳しくは、%1 をご覧ください。</translation>
@@ -1194,12 +1209,12 @@ Play it in the media player, or save it?</source>
         <translation>バージョン %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>システム情報(&amp;S)...</translation>
     </message>
@@ -1334,7 +1349,7 @@ Play it in the media player, or save it?</source>
         <translation>オンライン(&amp;O)</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>オフラインの Web ページを参照</translation>
     </message>
@@ -1402,17 +1417,20 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>ファイル(&amp;F)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>別ウィンドウで開く(&amp;O)...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>再生(&amp;P)...</translation>
     </message>
@@ -1446,13 +1464,13 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>無料ダウンロードページ(&amp;F)</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>試用版のダウンロード(&amp;T)</translation>
     </message>
@@ -1462,12 +1480,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline &amp;Database Application (11.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (12.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1477,17 +1495,17 @@ Play it in the media player, or save it?</source>
         <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
@@ -1497,17 +1515,17 @@ Play it in the media player, or save it?</source>
         <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (348 KB)</translation>
     </message>
@@ -1559,12 +1577,12 @@ Play it in the media player, or save it?</source>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>今日のニュース(&amp;N)</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>製品ページ(&amp;P)</translation>
     </message>
@@ -1579,12 +1597,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline Database Application (11.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (12.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1594,12 +1612,12 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook2 (9.12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>Pellum デモ版のダウンロード(&amp;E)</translation>
     </message>
@@ -1614,12 +1632,12 @@ Play it in the media player, or save it?</source>
         <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (324 KB)</translation>
     </message>
@@ -1629,17 +1647,17 @@ Play it in the media player, or save it?</source>
         <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>無料ダウンロード(&amp;A)</translation>
     </message>
@@ -1649,57 +1667,57 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>テクノロジーニュース (コンピューター、インターネットなど)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>エンターテインメントニュース (映画、ゲームなど)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>ビジネスニュース (株式市場)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>スポーツニュース (ゴルフ、テニスなど)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>国際ニュース (政治、世界の出来事など)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>PalFinder サービス(&amp;L)</translation>
     </message>

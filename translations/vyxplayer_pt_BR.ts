@@ -14,7 +14,7 @@
         <translation>não há nada nesse endereço (o servidor respondeu %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>o servidor se recusou a enviá-lo (ele respondeu %1)</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>o arquivo está danificado ou incompleto</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>Falta o segmento %1 da transmissão: a reprodução vai pulá-lo</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 para abrir um arquivo  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>Áudio e vídeo, leve e rápido</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -467,12 +482,12 @@ arquivo.
         <translation>Imagem como no arquivo</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>Volume normalizado</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>Volume como foi gravado</translation>
     </message>
@@ -557,7 +572,7 @@ arquivo.
         <translation>Desativadas</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>&amp;Carregar legendas...</translation>
     </message>
@@ -567,42 +582,42 @@ arquivo.
         <translation>&amp;Capítulos</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>Capítulo %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>Próximo capítulo</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>Capítulo anterior</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>Avançar &amp;quadro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>Voltar qua&amp;dro</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>Repetição A-&amp;B</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>Captura de &amp;tela</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>&amp;Repetir</translation>
     </message>
@@ -682,7 +697,7 @@ arquivo.
         <translation>Girar para a &amp;direita</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>Girar para a &amp;esquerda</translation>
     </message>
@@ -802,12 +817,12 @@ arquivo.
         <translation>&amp;Equalizador...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;Dispositivo de saída</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>Padrão do sistema</translation>
     </message>
@@ -827,7 +842,7 @@ arquivo.
         <translation>&amp;Pausar</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>P&amp;arar</translation>
     </message>
@@ -857,7 +872,7 @@ arquivo.
         <translation>Tamanho &amp;original</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>&amp;Ajustar ao reprodutor</translation>
     </message>
@@ -878,12 +893,12 @@ arquivo.
         <translation>Legendas (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>Todos os arquivos (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(sem nome de arquivo)</translation>
     </message>
@@ -987,7 +1002,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>Som e legendas sincronizados</translation>
     </message>
@@ -1059,7 +1074,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>Chamada de procedimento ou argumento inválido</translation>
     </message>
@@ -1069,7 +1084,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Erro interno</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>Nome ou número de arquivo incorreto</translation>
     </message>
@@ -1084,7 +1099,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Permissão negada</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>Erro de acesso ao caminho/arquivo</translation>
     </message>
@@ -1094,37 +1109,37 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Formato de arquivo inválido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>Não é possível abrir o endereço</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>Não há página anterior para a qual voltar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>Não há página seguinte para a qual avançar</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>Não foi possível carregar o mecanismo web</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>Não foi possível iniciar o mecanismo de mídia</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>A lista não contém nada que possa ser reproduzido</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>A opção Cancelar foi selecionada.</translation>
     </message>
@@ -1145,12 +1160,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(endereço vazio)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (o navegador não abre endereços %2:)</translation>
@@ -1177,7 +1192,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Reprodutor leve de áudio e vídeo da Quorvane. Para mais informações sobre outros produtos da Quorvane, visite %1.</translation>
@@ -1194,12 +1209,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Versão %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>&amp;Sistema...</translation>
     </message>
@@ -1334,7 +1349,7 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>&amp;Online</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>Procurar páginas da web para ler offline</translation>
     </message>
@@ -1402,17 +1417,20 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;Arquivo</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>&amp;Abrir em janela separada...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;Reproduzir...</translation>
     </message>
@@ -1446,13 +1464,13 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>Página de &amp;downloads gratuitos</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>&amp;Versões de avaliação</translation>
     </message>
@@ -1462,12 +1480,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Tessaline &amp;Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1477,17 +1495,17 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
@@ -1497,17 +1515,17 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (348 KB)</translation>
     </message>
@@ -1559,12 +1577,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>&amp;Notícias de hoje</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>Página do &amp;produto</translation>
     </message>
@@ -1579,12 +1597,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Tessaline Database Application (11,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (12,1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1594,12 +1612,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Vyx Phonebook2 (9,12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>Demonstrações da P&amp;ellum</translation>
     </message>
@@ -1614,12 +1632,12 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (324 KB)</translation>
     </message>
@@ -1629,17 +1647,17 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>Downloads &amp;gratuitos</translation>
     </message>
@@ -1649,57 +1667,57 @@ Reproduzir no reprodutor de mídia ou salvar?</translation>
         <translation>Vyx Phonebook Free (424 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor Free (432 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer Free (116 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player Free (344 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection Free (6 MB)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>Notícias de tecnologia (computadores, internet, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>Notícias de entretenimento (filmes, jogos, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>Notícias de negócios (mercado de ações)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>Notícias de esportes (golfe, tênis, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>Notícias do mundo (política, acontecimentos mundiais, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>Serviço Pal&amp;Finder</translation>
     </message>

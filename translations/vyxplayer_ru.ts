@@ -14,7 +14,7 @@
         <translation>по этому адресу ничего нет (ответ сервера: %1)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>сервер отказался его передать (ответ сервера: %1)</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>файл повреждён или обрезан</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>Фрагмент потока %1 отсутствует и будет пропущен</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 — открыть файл  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>Аудио и видео, легко и быстро</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -468,12 +483,12 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>Изображение как в файле</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>Громкость выравнивается</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>Громкость как в записи</translation>
     </message>
@@ -558,7 +573,7 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>Выключены</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>&amp;Загрузить субтитры...</translation>
     </message>
@@ -568,42 +583,42 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>&amp;Главы</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>Глава %1</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>Следующая глава</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>Предыдущая глава</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>Кадр вп&amp;ерёд</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>Кадр &amp;назад</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>&amp;Цикл A-B</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>Снимок &amp;экрана</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>Пов&amp;тор</translation>
     </message>
@@ -683,7 +698,7 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>Повернуть &amp;вправо</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>Повернуть в&amp;лево</translation>
     </message>
@@ -803,12 +818,12 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>&amp;Эквалайзер...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>&amp;Устройство вывода</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>Системное по умолчанию</translation>
     </message>
@@ -828,7 +843,7 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>&amp;Пауза</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>&amp;Остановить</translation>
     </message>
@@ -858,7 +873,7 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>&amp;Исходный размер</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>По размеру &amp;окна</translation>
     </message>
@@ -879,12 +894,12 @@ rtsp://, rtmp://, mms://, srt://, udp://, ...) в главном окне; не�
         <translation>Субтитры (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>Все файлы (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>(без имени)</translation>
     </message>
@@ -988,7 +1003,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>Звук и субтитры синхронизированы</translation>
     </message>
@@ -1060,7 +1075,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>Недопустимый вызов процедуры или аргумент</translation>
     </message>
@@ -1070,7 +1085,7 @@ Play it in the media player, or save it?</source>
         <translation>Внутренняя ошибка</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>Неверное имя или номер файла</translation>
     </message>
@@ -1085,7 +1100,7 @@ Play it in the media player, or save it?</source>
         <translation>Отказано в доступе</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>Ошибка доступа к пути/файлу</translation>
     </message>
@@ -1095,37 +1110,37 @@ Play it in the media player, or save it?</source>
         <translation>Недопустимый формат файла</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>Не удаётся открыть адрес</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>Нет предыдущей страницы, к которой можно вернуться</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>Нет следующей страницы, к которой можно перейти</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>Не удалось загрузить веб-движок</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>Не удалось запустить медиадвижок</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>В списке нет ничего, что можно воспроизвести</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>Выбрана отмена.</translation>
     </message>
@@ -1146,12 +1161,12 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>(пустой адрес)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1 (браузер не открывает адреса вида %2:)</translation>
@@ -1178,7 +1193,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Лёгкий аудио- и видеопроигрыватель от Quorvane. О других продуктах Quorvane можно узнать на сайте %1.</translation>
@@ -1195,12 +1210,12 @@ Play it in the media player, or save it?</source>
         <translation>Версия %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>ОК</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>&amp;О системе...</translation>
     </message>
@@ -1335,7 +1350,7 @@ Play it in the media player, or save it?</source>
         <translation>&amp;Интернет</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>Открытие сохранённой веб-страницы</translation>
     </message>
@@ -1403,17 +1418,20 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>&amp;Файл</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>&amp;Открыть в отдельном окне...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>&amp;Воспроизвести...</translation>
     </message>
@@ -1447,85 +1465,85 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>Страница бесплатных &amp;загрузок</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>&amp;Пробные версии</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Tessaline &amp;Database Application (11.1MB)</source>
-        <translation>Tessaline &amp;Database Application (11,1 МБ)</translation>
+        <translation>Tessaline &amp;Database Application (11,1&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
-        <translation>Tessaline &amp;Professional Database (12,1 МБ)</translation>
+        <translation>Tessaline &amp;Professional Database (12,1&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>P&amp;ixSqueeze (820KB)</source>
-        <translation>P&amp;ixSqueeze (820 КБ)</translation>
+        <translation>P&amp;ixSqueeze (820&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
-        <translation>Pe&amp;llumDownloader (215 КБ)</translation>
+        <translation>Pe&amp;llumDownloader (215&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
-        <translation>PellumCra&amp;wler (217 КБ)</translation>
+        <translation>PellumCra&amp;wler (217&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
-        <translation>PellumD&amp;raw (324 КБ)</translation>
+        <translation>PellumD&amp;raw (324&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Pellum&amp;Mailer (219KB)</source>
-        <translation>Pellum&amp;Mailer (219 КБ)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Pellum&amp;Browser (206KB)</source>
-        <translation>Pellum&amp;Browser (206 КБ)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>PellumSolitair&amp;e (539KB)</source>
-        <translation>PellumSolitair&amp;e (539 КБ)</translation>
+        <translation>Pellum&amp;Mailer (219&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+2"/>
+        <source>Pellum&amp;Browser (206KB)</source>
+        <translation>Pellum&amp;Browser (206&#xa0;КБ)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>PellumSolitair&amp;e (539KB)</source>
+        <translation>PellumSolitair&amp;e (539&#xa0;КБ)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
-        <translation>Vyx Player (348 КБ)</translation>
+        <translation>Vyx Player (348&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Surfer (116KB)</source>
-        <translation>Vyx Surfer (116 КБ)</translation>
+        <translation>Vyx Surfer (116&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Editor (216KB)</source>
-        <translation>Vyx Editor (216 КБ)</translation>
+        <translation>Vyx Editor (216&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook (412KB)</source>
-        <translation>Vyx Phonebook (412 КБ)</translation>
+        <translation>Vyx Phonebook (412&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1560,12 +1578,12 @@ Play it in the media player, or save it?</source>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>&amp;Новости дня</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>Страница &amp;продукта</translation>
     </message>
@@ -1577,130 +1595,130 @@ Play it in the media player, or save it?</source>
     <message>
         <location line="+1"/>
         <source>Tessaline Database Application (11.1MB)</source>
-        <translation>Tessaline Database Application (11,1 МБ)</translation>
+        <translation>Tessaline Database Application (11,1&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
-        <translation>Tessaline Professional Database (12,1 МБ)</translation>
+        <translation>Tessaline Professional Database (12,1&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook2 (9.12MB)</source>
-        <translation>Vyx Phonebook2 (9,12 МБ)</translation>
+        <translation>Vyx Phonebook2 (9,12&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
-        <translation>Vyx Database (12 МБ)</translation>
+        <translation>Vyx Database (12&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>Демо&amp;версии Pellum</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PixSqueeze (820KB)</source>
-        <translation>PixSqueeze (820 КБ)</translation>
+        <translation>PixSqueeze (820&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumDownloader (215KB)</source>
-        <translation>PellumDownloader (215 КБ)</translation>
+        <translation>PellumDownloader (215&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
-        <translation>PellumCrawler (217 КБ)</translation>
+        <translation>PellumCrawler (217&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
-        <translation>PellumDraw (324 КБ)</translation>
+        <translation>PellumDraw (324&#xa0;КБ)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>PellumMailer (219KB)</source>
-        <translation>PellumMailer (219 КБ)</translation>
+        <translation>PellumMailer (219&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
-        <translation>PellumBrowser (206 КБ)</translation>
+        <translation>PellumBrowser (206&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
-        <translation>PellumSolitaire (539 КБ)</translation>
+        <translation>PellumSolitaire (539&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>&amp;Бесплатные загрузки</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Vyx Phonebook Free (424KB)</source>
-        <translation>Vyx Phonebook Free (424 КБ)</translation>
+        <translation>Vyx Phonebook Free (424&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
-        <translation>Vyx Editor Free (432 КБ)</translation>
+        <translation>Vyx Editor Free (432&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
-        <translation>Vyx News Feeder (156 КБ)</translation>
+        <translation>Vyx News Feeder (156&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
-        <translation>Vyx Surfer Free (116 КБ)</translation>
+        <translation>Vyx Surfer Free (116&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
-        <translation>Vyx Player Free (344 КБ)</translation>
+        <translation>Vyx Player Free (344&#xa0;КБ)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
-        <translation>Vyx Games Collection Free (6 МБ)</translation>
+        <translation>Vyx Games Collection Free (6&#xa0;МБ)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>Новости технологий (компьютеры, Интернет, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>Новости развлечений (кино, игры, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>Деловые новости (фондовый рынок)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>Новости спорта (гольф, теннис, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>Мировые новости (политика, события в мире, ...)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>Служба Pa&amp;lFinder</translation>
     </message>

@@ -14,7 +14,7 @@
         <translation>该地址没有内容（服务器返回 %1）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>the server would not send it (it answered %1)</source>
         <translation>服务器拒绝发送（服务器返回 %1）</translation>
     </message>
@@ -74,15 +74,30 @@
         <translation>文件已损坏或不完整</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+8"/>
         <source>Piece %1 of the stream is missing: playing jumps over it</source>
         <translation>流的第 %1 个分段缺失：播放时将跳过</translation>
     </message>
 </context>
 <context>
+    <name>MainBackground</name>
+    <message>
+        <location filename="../app/MainBackground.cpp" line="+63"/>
+        <source>%1 › %2 to open a file  ·  %1 › %3</source>
+        <extracomment>The line along the foot of the main window&apos;s picture: %1 is the File menu, %2 and %3 its Play and Open items, as the menu shows them.</extracomment>
+        <translation>%1 › %2 打开文件  ·  %1 › %3</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Audio and video, light and fast</source>
+        <extracomment>The line under the program&apos;s name in the main window&apos;s picture.</extracomment>
+        <translation>音频和视频，轻巧快速</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
-        <location filename="../app/Translations.cpp" line="+80"/>
+        <location filename="../app/Translations.cpp" line="+83"/>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;RTL&quot; for a language written from right to left, &quot;LTR&quot; for all others.</extracomment>
         <translation>LTR</translation>
@@ -163,9 +178,9 @@ rtsp://、rtmp://、mms://、srt://、udp:// 等）；指定多个文件时依�
   -v, --version          显示版本信息并退出
 Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法相同。
 
-设置 QT_LOGGING_RULES="vyx.timing.info=true" 时，用户等待的各个时刻（第一帧、
+设置 QT_LOGGING_RULES=&quot;vyx.timing.info=true&quot; 时，用户等待的各个时刻（第一帧、
 浏览器地址、页面加载完成）将写入标准错误；设置为
-"vyx.media.info=true" 时，则写入播放器为文件所做的选择。
+&quot;vyx.media.info=true&quot; 时，则写入播放器为文件所做的选择。
 </translation>
     </message>
 </context>
@@ -366,7 +381,7 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <source>Run-time error &apos;%1&apos;:
 
 %2</source>
-        <translation>运行时错误 '%1'：
+        <translation>运行时错误 &apos;%1&apos;：
 
 %2</translation>
     </message>
@@ -464,12 +479,12 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>画面恢复原样</translation>
     </message>
     <message>
-        <location line="+64"/>
+        <location line="+65"/>
         <source>Loudness evened out</source>
         <translation>响度已均衡</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="+1"/>
         <source>Loudness as recorded</source>
         <translation>响度恢复原样</translation>
     </message>
@@ -554,7 +569,7 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>关闭</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>&amp;Load subtitles...</source>
         <translation>加载字幕(&amp;L)...</translation>
     </message>
@@ -564,42 +579,42 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>章节(&amp;H)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Chapter %1</source>
         <translation>第 %1 章</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>Next Chapter</source>
         <translation>下一章节</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Previous Chapter</source>
         <translation>上一章节</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame &amp;Forward</source>
         <translation>下一帧(&amp;F)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Frame Bac&amp;k</source>
         <translation>上一帧(&amp;K)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>A-B &amp;Loop</source>
         <translation>A-B 循环(&amp;L)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Screensho&amp;t</source>
         <translation>截图(&amp;T)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <source>&amp;Repeat</source>
         <translation>循环(&amp;R)</translation>
     </message>
@@ -679,7 +694,7 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>向右旋转(&amp;R)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Turn &amp;Left</source>
         <translation>向左旋转(&amp;L)</translation>
     </message>
@@ -799,12 +814,12 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>均衡器(&amp;Q)...</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Output &amp;Device</source>
         <translation>输出设备(&amp;D)</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+12"/>
         <source>The Desktop&apos;s Default</source>
         <translation>桌面默认设备</translation>
     </message>
@@ -824,7 +839,7 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>暂停(&amp;A)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>&amp;Stop</source>
         <translation>停止(&amp;S)</translation>
     </message>
@@ -854,7 +869,7 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>原始大小(&amp;O)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>&amp;Fit to Player</source>
         <translation>适应播放器(&amp;F)</translation>
     </message>
@@ -875,12 +890,12 @@ Qt 自身的选项（-platform、-style 等）与在其他 Qt 程序中的用法
         <translation>字幕 (*.srt *.ass *.ssa *.vtt *.sub)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+0"/>
         <source>All Files (*)</source>
         <translation>所有文件 (*)</translation>
     </message>
     <message>
-        <location filename="../platform/media/MediaProbe.cpp" line="+102"/>
+        <location filename="../platform/media/MediaProbe.cpp" line="+103"/>
         <source>(no file name)</source>
         <translation>（无文件名）</translation>
     </message>
@@ -984,7 +999,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::PlayerDelays</name>
     <message>
-        <location filename="../mediaplayer/PlayerDelays.cpp" line="+41"/>
+        <location filename="../mediaplayer/PlayerDelays.cpp" line="+40"/>
         <source>Sound and subtitles in step</source>
         <translation>声音与字幕已同步</translation>
     </message>
@@ -1056,7 +1071,7 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::RuntimeError</name>
     <message>
-        <location filename="../platform/errors/RuntimeError.cpp" line="+17"/>
+        <location filename="../platform/errors/RuntimeError.cpp" line="+18"/>
         <source>Invalid procedure call or argument</source>
         <translation>无效的过程调用或参数</translation>
     </message>
@@ -1066,7 +1081,7 @@ Play it in the media player, or save it?</source>
         <translation>内部错误</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Bad file name or number</source>
         <translation>错误的文件名或文件号</translation>
     </message>
@@ -1081,7 +1096,7 @@ Play it in the media player, or save it?</source>
         <translation>权限被拒绝</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Path/File access error</source>
         <translation>路径/文件访问错误</translation>
     </message>
@@ -1091,37 +1106,37 @@ Play it in the media player, or save it?</source>
         <translation>无效的文件格式</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The address cannot be opened</source>
         <translation>无法打开该地址</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no earlier page to go back to</source>
         <translation>没有可以后退到的上一页</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>There is no later page to go forward to</source>
         <translation>没有可以前进到的下一页</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The web engine could not be loaded</source>
         <translation>无法加载网页引擎</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The media engine could not be started</source>
         <translation>无法启动媒体引擎</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The list names nothing that can be played</source>
         <translation>列表中没有可播放的内容</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Cancel was selected.</source>
         <translation>已选择取消。</translation>
     </message>
@@ -1142,12 +1157,12 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::WebBrowser</name>
     <message>
-        <location filename="../platform/web/WebBrowser.cpp" line="+50"/>
+        <location filename="../platform/web/WebBrowser.cpp" line="+51"/>
         <source>(empty address)</source>
         <translation>（空地址）</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>%1 (the browser does not open %2: addresses)</source>
         <extracomment>%2 is the address&apos;s scheme, as &quot;ftp&quot; in &quot;ftp://...&quot;</extracomment>
         <translation>%1（本浏览器不打开 %2: 地址）</translation>
@@ -1168,13 +1183,13 @@ Play it in the media player, or save it?</source>
     <message>
         <location line="+18"/>
         <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;The page stopped working&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;The page stopped working&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;Reload %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;页面已停止工作&lt;/title&gt;&lt;/head&gt;&lt;body style='font-family:sans-serif;margin:3em'&gt;&lt;h2&gt;页面已停止工作&lt;/h2&gt;&lt;p&gt;&lt;a href='%1'&gt;重新加载 %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;页面已停止工作&lt;/title&gt;&lt;/head&gt;&lt;body style=&apos;font-family:sans-serif;margin:3em&apos;&gt;&lt;h2&gt;页面已停止工作&lt;/h2&gt;&lt;p&gt;&lt;a href=&apos;%1&apos;&gt;重新加载 %2&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>vyx::frmAbout</name>
     <message>
-        <location filename="../about/frmAbout.cpp" line="+83"/>
+        <location filename="../about/frmAbout.cpp" line="+82"/>
         <source>Quorvane light weight audio and video player. For more information on other products by Quorvane, visit %1.</source>
         <extracomment>%1 is the publisher&apos;s web site; Quorvane is the publisher&apos;s name.</extracomment>
         <translation>Quorvane 轻量级音频和视频播放器。如需了解 Quorvane 其他产品的更多信息，请访问 %1。</translation>
@@ -1191,12 +1206,12 @@ Play it in the media player, or save it?</source>
         <translation>版本 %1.%2.%3</translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+44"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>&amp;System Info...</source>
         <translation>系统信息(&amp;S)...</translation>
     </message>
@@ -1331,7 +1346,7 @@ Play it in the media player, or save it?</source>
         <translation>在线(&amp;O)</translation>
     </message>
     <message>
-        <location line="+169"/>
+        <location line="+168"/>
         <source>Browse for offline web pages</source>
         <translation>浏览脱机网页</translation>
     </message>
@@ -1399,17 +1414,20 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::frmVyx</name>
     <message>
-        <location filename="../app/frmVyx.cpp" line="+98"/>
+        <location filename="../app/frmVyx.cpp" line="+86"/>
+        <location line="+12"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-12"/>
+        <location line="+14"/>
         <source>&amp;Open in separate window...</source>
         <translation>在单独窗口中打开(&amp;O)...</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-14"/>
+        <location line="+17"/>
         <source>&amp;Play...</source>
         <translation>播放(&amp;P)...</translation>
     </message>
@@ -1443,13 +1461,13 @@ Play it in the media player, or save it?</source>
 <context>
     <name>vyx::links</name>
     <message>
-        <location filename="../links/LinkCatalogue.cpp" line="+69"/>
-        <location line="+61"/>
+        <location filename="../links/LinkCatalogue.cpp" line="+68"/>
+        <location line="+85"/>
         <source>&amp;Free Downloads Page</source>
         <translation>免费下载页面(&amp;F)</translation>
     </message>
     <message>
-        <location line="-60"/>
+        <location line="-83"/>
         <source>&amp;Trial Downloads</source>
         <translation>试用版下载(&amp;T)</translation>
     </message>
@@ -1459,12 +1477,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline &amp;Database Application (11.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Professional Database (12.1MB)</source>
         <translation>Tessaline &amp;Professional Database (12.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline &amp;Server</source>
         <translation>Tessaline &amp;Server</translation>
     </message>
@@ -1474,17 +1492,17 @@ Play it in the media player, or save it?</source>
         <translation>P&amp;ixSqueeze (820 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pe&amp;llumDownloader (215KB)</source>
         <translation>Pe&amp;llumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCra&amp;wler (217KB)</source>
         <translation>PellumCra&amp;wler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumD&amp;raw (324KB)</source>
         <translation>PellumD&amp;raw (324 KB)</translation>
     </message>
@@ -1494,17 +1512,17 @@ Play it in the media player, or save it?</source>
         <translation>Pellum&amp;Mailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pellum&amp;Browser (206KB)</source>
         <translation>Pellum&amp;Browser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitair&amp;e (539KB)</source>
         <translation>PellumSolitair&amp;e (539 KB)</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Vyx Player (348KB)</source>
         <translation>Vyx Player (348 KB)</translation>
     </message>
@@ -1556,12 +1574,12 @@ Play it in the media player, or save it?</source>
     </message>
     <message>
         <location line="-8"/>
-        <location line="+33"/>
+        <location line="+49"/>
         <source>Today&apos;s &amp;News</source>
         <translation>今日新闻(&amp;N)</translation>
     </message>
     <message>
-        <location line="-29"/>
+        <location line="-45"/>
         <source>Product &amp;Page</source>
         <translation>产品页面(&amp;P)</translation>
     </message>
@@ -1576,12 +1594,12 @@ Play it in the media player, or save it?</source>
         <translation>Tessaline Database Application (11.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Professional Database (12.1MB)</source>
         <translation>Tessaline Professional Database (12.1 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Tessaline Server</source>
         <translation>Tessaline Server</translation>
     </message>
@@ -1591,12 +1609,12 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook2 (9.12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Database (12MB)</source>
         <translation>Vyx Database (12 MB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>P&amp;ellum Demo Downloads</source>
         <translation>Pellum 演示版下载(&amp;E)</translation>
     </message>
@@ -1611,12 +1629,12 @@ Play it in the media player, or save it?</source>
         <translation>PellumDownloader (215 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumCrawler (217KB)</source>
         <translation>PellumCrawler (217 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumDraw (324KB)</source>
         <translation>PellumDraw (324 KB)</translation>
     </message>
@@ -1626,17 +1644,17 @@ Play it in the media player, or save it?</source>
         <translation>PellumMailer (219 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumBrowser (206KB)</source>
         <translation>PellumBrowser (206 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>PellumSolitaire (539KB)</source>
         <translation>PellumSolitaire (539 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Free Downlo&amp;ads</source>
         <translation>免费下载(&amp;A)</translation>
     </message>
@@ -1646,57 +1664,57 @@ Play it in the media player, or save it?</source>
         <translation>Vyx Phonebook 免费版 (424 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Editor Free (432KB)</source>
         <translation>Vyx Editor 免费版 (432 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx News Feeder (156KB)</source>
         <translation>Vyx News Feeder (156 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Surfer Free (116KB)</source>
         <translation>Vyx Surfer 免费版 (116 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Player Free (344KB)</source>
         <translation>Vyx Player 免费版 (344 KB)</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Vyx Games Collection Free (6MB)</source>
         <translation>Vyx Games Collection 免费版 (6 MB)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+6"/>
         <source>Technology News (Computer, Internet, ...)</source>
         <translation>科技新闻（计算机、互联网等）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Entertainment News (Movies, Games, ...)</source>
         <translation>娱乐新闻（电影、游戏等）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Business News (Stock Market)</source>
         <translation>财经新闻（股市）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Sports News (Golf, Tennis, ...)</source>
         <translation>体育新闻（高尔夫、网球等）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>World News (Politics, World Events, ...)</source>
         <translation>国际新闻（政治、世界大事等）</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pa&amp;lFinder Service</source>
         <translation>PalFinder 服务(&amp;L)</translation>
     </message>
