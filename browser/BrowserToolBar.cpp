@@ -19,11 +19,13 @@ struct ToolButton {
     const char* key; // empty: a separator
     const char* tip;
     const char* image;
+    // Right to left, back points right and forward left: each takes the other's arrow.
+    const char* rightToLeftImage = nullptr;
 };
 
 constexpr std::array kButtons{
-    ToolButton{"Back", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Backward"), "b"},
-    ToolButton{"Forward", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Forward"), "n"},
+    ToolButton{"Back", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Backward"), "b", "n"},
+    ToolButton{"Forward", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Forward"), "n", "b"},
     ToolButton{"", "", ""},
     ToolButton{"Stop", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Stop"), "s"},
     ToolButton{"Refresh", QT_TRANSLATE_NOOP("vyx::frmBrowser", "Refresh"), "r"},
@@ -48,7 +50,10 @@ void addToolButtons(QWidget& strip, const std::function<void(const QString& key)
         const QString tip = QCoreApplication::translate("vyx::frmBrowser", entry.tip);
         button->setToolTip(tip);
         button->setAccessibleName(tip);
-        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(entry.image))));
+        const char* const image = strip.isRightToLeft() && entry.rightToLeftImage != nullptr
+                                      ? entry.rightToLeftImage
+                                      : entry.image;
+        button->setIcon(QIcon(QStringLiteral(":/toolbar/%1.svg").arg(QLatin1String(image))));
         button->setIconSize(QSize(24, 24));
         button->setAutoRaise(true);
         // Reached with Tab and pressed with Space, as the address box and the page are.
