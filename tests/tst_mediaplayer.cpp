@@ -963,12 +963,7 @@ void TestMediaPlayer::screenshotAtTheFilmsSize() {
     const QString film = chapteredFilm();
     const QString pictures = m_files.path(u"My Pictures"_s);
     // Where the user's folders are said to be, as the desktop writes it.
-    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
-    m_files.writeBytes(u"config/user-dirs.dirs"_s,
-                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
-    const auto restore = qScopeGuard([&config] { qputenv("XDG_CONFIG_HOME", config); });
+    const testing::PicturesFolder picturesFolder(m_files, pictures);
     const auto player = makePlayer();
     player->Open(film);
     QTRY_VERIFY_WITH_TIMEOUT(player->position() > 1.0, 10000);

@@ -213,17 +213,10 @@ void TestVideoOutput::pictureLooksLikeItsSource() {
     QFETCH(VideoOutputMode, mode);
     QFETCH(QString, clip);
     const QString pictures = m_files.path(u"pictures-%1"_s.arg(QTest::currentDataTag()));
-    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
-    m_files.writeBytes(u"config/user-dirs.dirs"_s,
-                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
+    const testing::PicturesFolder picturesFolder(m_files, pictures);
     // No VA-API driver answers here; the GL output tries it and decodes in software.
     qputenv("LIBVA_DRIVER_NAME", "none");
-    const auto restore = qScopeGuard([&config] {
-        qputenv("XDG_CONFIG_HOME", config);
-        qunsetenv("LIBVA_DRIVER_NAME");
-    });
+    const auto restore = qScopeGuard([] { qunsetenv("LIBVA_DRIVER_NAME"); });
     VideoOutputChoice outputs(mode);
     MediaPlayerSettings settings;
     settings.DisplaySize = DisplaySizeMode::FitToSize;
@@ -384,12 +377,7 @@ void TestVideoOutput::adjustedPicture() {
                                       "ultrafast -x264-params tff=1"_s.split(u' ')));
     }
     const QString pictures = m_files.path(u"adjusted-%1"_s.arg(QTest::currentDataTag()));
-    QVERIFY(QDir().mkpath(m_files.path(u"config"_s)));
-    m_files.writeBytes(u"config/user-dirs.dirs"_s,
-                       "XDG_PICTURES_DIR=\"" + pictures.toUtf8() + "\"\n");
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", m_files.path(u"config"_s).toUtf8());
-    const auto restore = qScopeGuard([&config] { qputenv("XDG_CONFIG_HOME", config); });
+    const testing::PicturesFolder picturesFolder(m_files, pictures);
     VideoOutputChoice outputs(mode);
     MediaPlayer player(MediaPlayerSettings{}, outputs, nullptr);
     player.resize(480, 400);
@@ -433,8 +421,8 @@ void TestVideoOutput::adjustedPicture() {
         // Woven back together: rows next to each other differ less than the fields' rows.
         player.saveScreenshot();
         // The GL output's screenshot is drawn by the engine at its next turn of rendering, which
-    // under the sanitizers on a loaded machine's software GL takes seconds.
-    QTRY_COMPARE_WITH_TIMEOUT(QDir(pictures).entryList(QDir::Files).size(), 1, 30000);
+        // under the sanitizers on a loaded machine's software GL takes seconds.
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(pictures).entryList(QDir::Files).size(), 1, 30000);
         QImage shot;
         QTRY_VERIFY(shot.load(QDir(pictures).filePath(QDir(pictures).entryList().last())));
         const QImage lower = shot.copy(0, 1, shot.width(), shot.height() - 2);

@@ -1,5 +1,6 @@
 #include "Fixtures.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <filesystem>
@@ -76,6 +77,18 @@ QString Fixtures::writeBytes(const QString& name, const QByteArray& bytes) const
         return {};
     }
     return file.fileName();
+}
+
+PicturesFolder::PicturesFolder(const Fixtures& files, const QString& folder)
+    : m_config(qgetenv("XDG_CONFIG_HOME")) {
+    QDir().mkpath(files.path(QStringLiteral("config")));
+    files.writeBytes(QStringLiteral("config/user-dirs.dirs"),
+                     "XDG_PICTURES_DIR=\"" + folder.toUtf8() + "\"\n");
+    qputenv("XDG_CONFIG_HOME", files.path(QStringLiteral("config")).toUtf8());
+}
+
+PicturesFolder::~PicturesFolder() {
+    qputenv("XDG_CONFIG_HOME", m_config);
 }
 
 qint64 residentMiB() {

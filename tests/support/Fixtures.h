@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QRgb>
 #include <QString>
 #include <QStringList>
@@ -33,6 +34,19 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// The user's pictures folder said to be the given one, as the desktop writes it into
+// user-dirs.dirs under XDG_CONFIG_HOME, for as long as this lives.
+class PicturesFolder {
+public:
+    PicturesFolder(const Fixtures& files, const QString& folder);
+    ~PicturesFolder();
+    PicturesFolder(const PicturesFolder&) = delete;
+    PicturesFolder& operator=(const PicturesFolder&) = delete;
+
+private:
+    const QByteArray m_config;
 };
 
 // A pixel of a red clip's picture, as the screen shows it.
