@@ -16,9 +16,9 @@ constexpr double kButtonWidth = 465;
 constexpr double kSeparatorWidth = 172;
 
 struct ToolButton {
-    const char* key; // empty: a separator
-    const char* tip;
-    const char* image;
+    const char* key = ""; // empty: a separator
+    const char* tip = "";
+    const char* image = "";
     // Right to left, back points right and forward left: each takes the other's arrow.
     const char* rightToLeftImage = nullptr;
 };
