@@ -17,7 +17,7 @@ Fixtures::~Fixtures() {
 }
 
 QByteArray Fixtures::copyAs(const QString& source, const QByteArray& name) const {
-    const QByteArray copy = QFile::encodeName(m_dir.path()) + '/' + name;
+    QByteArray copy = QFile::encodeName(m_dir.path()) + '/' + name;
     std::filesystem::copy_file(QFile::encodeName(source).toStdString(), copy.toStdString(),
                                std::filesystem::copy_options::overwrite_existing);
     return copy;
