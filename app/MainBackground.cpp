@@ -64,18 +64,19 @@ QString MainBackground::hint(const QString& fileMenu, const QString& playItem,
         .arg(file, withoutAccessKey(playItem), withoutAccessKey(openItem));
 }
 
-QPixmap MainBackground::draw(QSize client, int playerLeft, qreal pixelRatio,
+QPixmap MainBackground::draw(int clientWidth, int playerLeft, qreal pixelRatio,
                              Qt::LayoutDirection direction, const QString& hint) {
     const bool dense = pixelRatio > 1.5;
     const qreal ratio = dense ? 2.0 : 1.0;
     const QPixmap art(dense ? QStringLiteral(":/main-background@2x.jpg")
                             : QStringLiteral(":/main-background.jpg"));
-    QPixmap picture(client * ratio);
+    // As tall as the artwork: the client area's white fills the rest.
+    QPixmap picture(qRound(clientWidth * ratio), art.height());
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     const bool rightToLeft = direction == Qt::RightToLeft;
-    const qreal artLeft = rightToLeft ? client.width() - playerLeft : 0;
+    const qreal artLeft = rightToLeft ? clientWidth - playerLeft : 0;
     painter.drawPixmap(QRectF(artLeft, 0, playerLeft, art.height() / ratio), art,
                        QRectF(0, 0, playerLeft * ratio, art.height()));
     painter.translate(artLeft, 0);

@@ -16,9 +16,9 @@ public:
     // The hint names the menu's items as the menu shows them, so it reads what a user finds
     // there; the texts keep their access-key ampersands, which the hint leaves out.
     static QString hint(const QString& fileMenu, const QString& playItem, const QString& openItem);
-    // The client area's picture at its size, for the screen's pixel ratio and the layout's
+    // The client area's picture across its width, for the screen's pixel ratio and the layout's
     // direction; playerLeft is where the player begins, left to right.
-    static QPixmap draw(QSize client, int playerLeft, qreal pixelRatio,
+    static QPixmap draw(int clientWidth, int playerLeft, qreal pixelRatio,
                         Qt::LayoutDirection direction, const QString& hint);
 };
 

@@ -82,7 +82,7 @@ frmVyx::frmVyx(Application& app)
     // The artwork is drawn unscaled: on a screen of twice the pixel density, from the copy
     // rendered at twice the size.
     client->setPixmap(MainBackground::draw(
-        client->size(), player.left(), devicePixelRatioF(), layoutDirection(),
+        client->width(), player.left(), devicePixelRatioF(), layoutDirection(),
         MainBackground::hint(tr("&File"), tr("&Play..."), tr("&Open in separate window..."))));
     Form_Load();
 }
