@@ -4,10 +4,12 @@
 set -euo pipefail
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
-trap 'kill $wm 2>/dev/null || true' EXIT
-# Openbox has taken over once the root window names it as the window manager.
+# The next test's openbox must not find this one still leaving the display: it would wait
+# behind it, and windows mapped meanwhile would have no manager.
+trap 'kill $wm 2>/dev/null || true; wait $wm 2>/dev/null || true' EXIT
+# This openbox, not one that is still leaving, has taken over once the root names its process.
 for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+  xprop -root _OPENBOX_PID 2>/dev/null | grep -q "= $wm\$" && break
   sleep 0.05
 done
 "$@"
