@@ -351,15 +351,25 @@ void TestMediaPlayer::sessionDropsStaleEntries() {
     QTRY_VERIFY(failed.size() >= 2);
     QVERIFY(!failed.first().first().toString().isEmpty());
 
+    // A live stream left: the next load is still the engine's next entry, and its failure told.
+    session.unload();
+    const qsizetype before = failed.size();
+    session.load(missing, true, 1); // entry 3
+    mpv_event_start_file third{3};
+    mpv_event_end_file thirdFailed{MPV_END_FILE_REASON_ERROR, MPV_ERROR_LOADING_FAILED, 3, 0, 0};
+    feed(MPV_EVENT_START_FILE, 0, 0, &third);
+    feed(MPV_EVENT_END_FILE, 0, 0, &thirdFailed);
+    QTRY_VERIFY(failed.size() > before);
+
     // Frames dropped count for the file that dropped them: only once the latest has started
     // does a count ask for more decoder threads.
     if (decoderCores() > 1) {
         std::int64_t dropped = 6;
         mpv_event_property drops{"frame-drop-count", MPV_FORMAT_INT64, &dropped};
-        session.load(missing, true, 1); // entry 3, not started yet
+        session.load(missing, true, 1); // entry 4, not started yet
         feed(MPV_EVENT_PROPERTY_CHANGE, 0, 0, &drops);
-        mpv_event_start_file third{3};
-        feed(MPV_EVENT_START_FILE, 0, 0, &third);
+        mpv_event_start_file fourth{4};
+        feed(MPV_EVENT_START_FILE, 0, 0, &fourth);
         // Had the earlier count been taken, the threads would be there already, and unasked.
         QTest::ignoreMessage(QtInfoMsg, QRegularExpression(u"fell behind with 1 thread"_s));
         feed(MPV_EVENT_PROPERTY_CHANGE, 0, 0, &drops);

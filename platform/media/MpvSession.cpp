@@ -86,7 +86,7 @@ void MpvSession::load(const QString& path, bool paused, int decoderThreads) {
 }
 
 void MpvSession::startLoad(bool paused, bool throughLibavformat) {
-    ++m_expectedEntry;
+    m_expectedEntry = ++m_loadedEntries;
     m_paused = paused;
     m_throughLibavformat = throughLibavformat;
     m_fileLoaded = false;
@@ -109,7 +109,7 @@ void MpvSession::startLoad(bool paused, bool throughLibavformat) {
 }
 
 void MpvSession::unload() {
-    ++m_expectedEntry;
+    m_expectedEntry = m_loadedEntries + 1;
     m_reader->stop();
     m_core->command({QStringLiteral("stop")});
 }
@@ -289,10 +289,13 @@ void MpvSession::handleEvent(const mpv_event& event) {
         break;
     }
     case MPV_EVENT_FILE_LOADED:
-        // Not a file that a later load has replaced.
+        // Not a file that a later load has replaced: that one's opening says nothing of how
+        // far the reader of the file now opening may go.
         m_fileLoaded = m_currentEntry >= m_expectedEntry;
-        m_reader->opened();
-        requestFileProperties(*m_core, static_cast<std::uint64_t>(m_currentEntry));
+        if (m_fileLoaded) {
+            m_reader->opened();
+            requestFileProperties(*m_core, static_cast<std::uint64_t>(m_currentEntry));
+        }
         break;
     case MPV_EVENT_END_FILE:
         endFile(*static_cast<const mpv_event_end_file*>(event.data));

@@ -137,7 +137,9 @@ private:
     bool m_fileLoaded = false;
     // What the engine logged as warnings and errors since the file's load.
     QStringList m_engineMessages;
-    // libmpv numbers the files it is given in order, from 1.
+    // libmpv numbers the files it is given in order, from 1. Events of entries before the
+    // expected one are stale; after an unload that is the next load's.
+    std::int64_t m_loadedEntries = 0;
     std::int64_t m_expectedEntry = 0;
     std::int64_t m_currentEntry = 0;
     std::atomic<bool> m_drainQueued{false};
