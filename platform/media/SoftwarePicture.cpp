@@ -106,12 +106,19 @@ void SoftwarePicture::paintEvent(QPaintEvent* event) {
         picture.setDevicePixelRatio(ratio);
         painter.drawImage(QPointF(shown.topLeft()) / ratio, picture);
     }
-    // The bars, after the picture: the engine may have written past the ends of its lines.
-    const QRect inside = QRectF(QPointF(shown.topLeft()) / ratio, QSizeF(shown.size()) / ratio)
-                             .toAlignedRect()
-                             .intersected(rect());
-    for (const QRect& bar : QRegion(rect()).subtracted(inside)) {
-        painter.fillRect(bar, Qt::black);
+    // The bars, after the picture: the engine may have written past the ends of its lines. At a
+    // device pixel ratio the picture may begin halfway through a pixel of ours; the bars end
+    // there too, or a line of the last picture (full screen's, say) would stay beside it.
+    const QRectF all(rect());
+    const QRectF inside =
+        QRectF(QPointF(shown.topLeft()) / ratio, QSizeF(shown.size()) / ratio).intersected(all);
+    for (const QRectF& bar : {QRectF(all.topLeft(), QPointF(all.right(), inside.top())),
+                              QRectF(QPointF(all.left(), inside.bottom()), all.bottomRight()),
+                              QRectF(QPointF(all.left(), inside.top()), inside.bottomLeft()),
+                              QRectF(inside.topRight(), QPointF(all.right(), inside.bottom()))}) {
+        if (!bar.isEmpty()) {
+            painter.fillRect(bar, Qt::black);
+        }
     }
     m_events.drawn(newFrame);
 }
