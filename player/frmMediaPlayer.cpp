@@ -10,6 +10,7 @@
 #include "forms/FullScreen.h"
 #include "forms/MenuBuilder.h"
 #include "forms/Mirrored.h"
+#include "forms/OnScreen.h"
 #include "forms/Twips.h"
 
 #include <QIcon>
@@ -78,6 +79,7 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     setGeometry(QRect(QPoint(twips::toPixels(2295), twips::toPixels(2580)),
                       twips::toPixels(9885, 9180) + QSize(0, menuBar()->sizeHint().height())));
     Form_Load();
+    keepOnScreen(*this);
 }
 
 void frmMediaPlayer::Form_Load() {
@@ -154,6 +156,7 @@ bool frmMediaPlayer::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->removeEventFilter(this);
         if (frameGeometry().size() != geometry().size()) {
             Form_Load();
+            keepOnScreen(*this);
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -12,6 +12,7 @@
 #include "dialogs/FileFilter.h"
 #include "dialogs/OpenFileDialog.h"
 #include "errors/RuntimeError.h"
+#include "forms/OnScreen.h"
 #include "forms/Twips.h"
 #include "media/DecoderThreads.h"
 #include "media/EngineFailure.h"
@@ -65,6 +66,8 @@ private Q_SLOTS:
     void timeFormat_data();
     void timeFormat();
     void twipsConversion();
+    void keptOnScreen_data();
+    void keptOnScreen();
     void frameStride_data();
     void frameStride();
     void frameBufferIsAligned();
@@ -422,6 +425,31 @@ void TestPlatform::twipsConversion() {
     QCOMPARE(twips::toPixels(-8), -1);
     QCOMPARE(twips::toPixels(6960, 180, 4815, 4335), QRect(464, 12, 321, 289));
     QCOMPARE(twips::fromPixels(800), 12000.0);
+}
+
+void TestPlatform::keptOnScreen_data() {
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QRect>("kept");
+    // The player window where designed: 153 from the left, 172 from the top, 667 square.
+    const QRect designed(153, 172, 667, 667);
+    QTest::newRow("room for it") << designed << QRect(0, 0, 1600, 1200) << designed;
+    QTest::newRow("1366x768: up as far as needed")
+        << designed << QRect(0, 0, 1366, 768) << QRect(153, 101, 667, 667);
+    QTest::newRow("a panel at the top")
+        << designed << QRect(0, 150, 1024, 618) << QRect(153, 150, 667, 618);
+    QTest::newRow("narrower than the window")
+        << designed << QRect(0, 0, 600, 1200) << QRect(0, 172, 600, 667);
+    QTest::newRow("off the left of a second screen")
+        << QRect(1500, -20, 300, 200) << QRect(1600, 0, 1920, 1080) << QRect(1600, 0, 300, 200);
+    QTest::newRow("no screen known") << designed << QRect() << designed;
+}
+
+void TestPlatform::keptOnScreen() {
+    QFETCH(QRect, frame);
+    QFETCH(QRect, available);
+    QFETCH(QRect, kept);
+    QCOMPARE(vyx::keptOnScreen(frame, available), kept);
 }
 
 void TestPlatform::addressText_data() {
