@@ -79,7 +79,6 @@ frmMediaPlayer::frmMediaPlayer(MessagePrompter& prompter, FileChooser& chooser,
     setGeometry(QRect(QPoint(twips::toPixels(2295), twips::toPixels(2580)),
                       twips::toPixels(9885, 9180) + QSize(0, menuBar()->sizeHint().height())));
     Form_Load();
-    keepOnScreen(*this);
 }
 
 void frmMediaPlayer::Form_Load() {
@@ -89,6 +88,7 @@ void frmMediaPlayer::Form_Load() {
     const QSize outer = twips::toPixels(10000, 10000);
     resize(outer.width() - frame.width(), height());
     resize(width(), outer.height() - frame.height());
+    keepOnScreen(*this);
 }
 
 void frmMediaPlayer::createMenus() {
@@ -156,7 +156,6 @@ bool frmMediaPlayer::eventFilter(QObject* watched, QEvent* event) {
         windowHandle()->removeEventFilter(this);
         if (frameGeometry().size() != geometry().size()) {
             Form_Load();
-            keepOnScreen(*this);
         }
     }
     return QMainWindow::eventFilter(watched, event);
